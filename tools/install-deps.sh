@@ -1,0 +1,13 @@
+#!/bin/sh
+# Installs the Debian packages that Quorvel builds, runs and tests with.
+set -eu
+packages="cmake g++ pkg-config libgtest-dev \
+  qt6-base-dev libqt6opengl6-dev libglu1-mesa-dev libgl-dev libegl-dev libegl-mesa0 \
+  libgl1-mesa-dri xvfb xauth"
+if [ "$(id -u)" -eq 0 ]; then sudo=""; else sudo="sudo"; fi
+# Skip the network when everything is already there.
+if dpkg-query -W -f='${Status}\n' $packages 2>/dev/null | grep -qv 'install ok installed' ||
+   [ "$(dpkg-query -W -f='${Status}\n' $packages 2>/dev/null | wc -l)" -ne "$(echo $packages | wc -w)" ]; then
+    $sudo apt-get update
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends $packages
+fi
