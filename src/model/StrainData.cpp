@@ -1,0 +1,302 @@
+#include "model/StrainData.h"
+
+#include "model/StrainNotifications.h"
+#include "platform/NotificationCenter.h"
+#include "platform/UndoManager.h"
+
+#include <cmath>
+
+namespace {
+
+constexpr std::string_view kTranslationNotifications[3] = {
+    QuorvelXChangedNotification, QuorvelYChangedNotification, QuorvelZChangedNotification};
+
+constexpr std::string_view kLightNotifications[3] = {QuorvelLightXChangedNotification,
+                                                     QuorvelLightYChangedNotification,
+                                                     QuorvelLightZChangedNotification};
+
+constexpr std::string_view kShowPointNotifications[3] = {QuorvelShowPoint1ChangedNotification,
+                                                         QuorvelShowPoint2ChangedNotification,
+                                                         QuorvelShowPoint3ChangedNotification};
+
+constexpr std::string_view kPointNotifications[3][3] = {
+    {QuorvelPoint1XChangedNotification, QuorvelPoint1YChangedNotification,
+     QuorvelPoint1ZChangedNotification},
+    {QuorvelPoint2XChangedNotification, QuorvelPoint2YChangedNotification,
+     QuorvelPoint2ZChangedNotification},
+    {QuorvelPoint3XChangedNotification, QuorvelPoint3YChangedNotification,
+     QuorvelPoint3ZChangedNotification}};
+
+constexpr std::string_view kSetPointNotifications[3] = {QuorvelSetPoint1ChangedNotification,
+                                                        QuorvelSetPoint2ChangedNotification,
+                                                        QuorvelSetPoint3ChangedNotification};
+
+bool isComponentIndex(int index) { return index >= 0 && index < 3; }
+
+} // namespace
+
+StrainData::StrainData(UndoManager* undoManager) : undoManager_(undoManager) {
+    if (undoManager_)
+        undoManager_->disableUndoRegistration();
+
+    setRed(0.8f, 0.8f, 0.8f);
+    setTranslucency(0.8f);
+    setActingOnRight(0);
+    setAnimationField(1);
+
+    for (int i = 2; i >= 0; --i)
+        setTranslation(i, 0.0f);
+    for (int i = 2; i >= 0; --i)
+        setTranslationMin(i, 0.0f);
+    for (int i = 2; i >= 0; --i)
+        setTranslationMax(i, 1.0f);
+
+    for (int i = 15; i >= 0; --i) {
+        setStrain(i, 0.0f);
+        setStrainMin(i, 0.0f);
+        setStrainMax(i, 1.0f);
+        savedStrain_[i] = 0.0f;
+    }
+    for (int i : {15, 10, 5, 0}) {
+        setStrain(i, 1.0f);
+        savedStrain_[i] = 1.0f;
+    }
+
+    setLight(0, 0.0f);
+    setLight(1, 0.0f);
+    setLight(2, 9.0f);
+    light_[3] = 0.0f; // directional light
+
+    setDistance(10.0f);
+
+    setProjection(0);
+    setShowAxes(1);
+    setMarkAxes(0);
+    setPreserveVolume(0);
+    setConstraint(2);
+    setShowPoint1(0);
+    setShowPoint2(0);
+    setShowPoint3(0);
+
+    for (int point = 0; point < 3; ++point)
+        for (int i = 2; i >= 0; --i)
+            setPoint(point, i, 0.0f);
+
+    setPointToSet(0);
+
+    if (undoManager_)
+        undoManager_->enableUndoRegistration();
+}
+
+template <class Inverse> void StrainData::registerUndo(Inverse inverse) {
+    if (undoManager_)
+        undoManager_->registerUndo(std::move(inverse));
+}
+
+void StrainData::post(std::string_view name) const {
+    NotificationCenter::defaultCenter().postNotificationName(name, this);
+}
+
+void StrainData::setStrain(int index, float value) {
+    const float old = strain_[index];
+    registerUndo([this, index, old] { setStrain(index, old); });
+
+    if (preserveVolume_ && old != 0.0f && value != 0.0f) {
+        const int row = index % 4;
+        const float k1 = old / value;
+        int compensating = -1;
+        if (constraint_ == (row + 1) % 3)
+            compensating = (row + 2) % 3;
+        else if (constraint_ == (row + 2) % 3)
+            compensating = (row + 1) % 3;
+        if (compensating >= 0) {
+            strain_[compensating] *= k1;
+            strain_[compensating + 4] *= k1;
+            strain_[compensating + 8] *= k1;
+        }
+        // The compensating row never holds the edited entry, so this is still
+        // new / old: together with the store below it scales the whole row.
+        const float k2 = value / strain_[index];
+        strain_[(index + 4) % 12] *= k2;
+        strain_[(index + 8) % 12] *= k2;
+    }
+
+    strain_[index] = value;
+    post(QuorvelStrainChangedNotification);
+}
+
+void StrainData::setSavedStrain(int index, float value) { savedStrain_[index] = value; }
+
+void StrainData::setStrainMin(int index, float value) {
+    registerUndo([this, index, old = strainMinima_[index]] { setStrainMin(index, old); });
+    strainMinima_[index] = value;
+    post(QuorvelMinChangedNotification);
+}
+
+void StrainData::setStrainMax(int index, float value) {
+    registerUndo([this, index, old = strainMaxima_[index]] { setStrainMax(index, old); });
+    strainMaxima_[index] = value;
+    post(QuorvelMaxChangedNotification);
+}
+
+void StrainData::setTranslation(int index, float value) {
+    if (!isComponentIndex(index))
+        return;
+    registerUndo([this, index, old = translation_[index]] { setTranslation(index, old); });
+    translation_[index] = value;
+    post(kTranslationNotifications[index]);
+}
+
+void StrainData::setTranslationMin(int index, float value) {
+    registerUndo(
+        [this, index, old = translationMinima_[index]] { setTranslationMin(index, old); });
+    translationMinima_[index] = value;
+    post(QuorvelMinChangedNotification);
+}
+
+void StrainData::setTranslationMax(int index, float value) {
+    registerUndo(
+        [this, index, old = translationMaxima_[index]] { setTranslationMax(index, old); });
+    translationMaxima_[index] = value;
+    post(QuorvelMaxChangedNotification);
+}
+
+void StrainData::accumulateStrain() {
+    // strain = strain * translate(translation)
+    for (int r = 0; r < 4; ++r)
+        strain_[12 + r] = strain_[12 + r] + (translation_[0] * strain_[r] +
+                                             translation_[1] * strain_[4 + r] +
+                                             translation_[2] * strain_[8 + r]);
+
+    for (Vector3& point : points_) {
+        Vector3 mapped;
+        if (MultiplyMatrixVectorAffine(strain_, point, mapped))
+            point = mapped;
+    }
+
+    const Matrix4 oldSaved = savedStrain_;
+    MultiplyMatrices(strain_, oldSaved, savedStrain_);
+
+    translation_ = {0.0f, 0.0f, 0.0f};
+    strain_.fill(0.0f);
+    for (int i : {15, 10, 5, 0})
+        strain_[i] = 1.0f;
+
+    // Only now, so that every observer reads the final state.
+    for (std::string_view name : kTranslationNotifications)
+        post(name);
+    post(QuorvelStrainChangedNotification);
+    for (const auto& pointNames : kPointNotifications)
+        for (std::string_view name : pointNames)
+            post(name);
+}
+
+void StrainData::setRed(float red, float green, float blue) {
+    registerUndo([this, old = color_] { setRed(old[0], old[1], old[2]); });
+    color_ = {red, green, blue};
+    post(QuorvelColorChangedNotification);
+}
+
+void StrainData::setTranslucency(float value) {
+    registerUndo([this, old = translucency_] { setTranslucency(old); });
+    translucency_ = value;
+    post(QuorvelTranslucencyChangedNotification);
+}
+
+void StrainData::setActingOnRight(int flag) {
+    registerUndo([this, old = actingOnRight_] { setActingOnRight(old); });
+    if (flag != actingOnRight_) {
+        TransposeMatrix(strain_);
+        TransposeMatrix(strainMinima_);
+        TransposeMatrix(strainMaxima_);
+    }
+    actingOnRight_ = flag;
+    post(QuorvelActingOnChangedNotification);
+}
+
+void StrainData::setAnimationField(int value) {
+    registerUndo([this, old = animationField_] { setAnimationField(old); });
+    animationField_ = value;
+    post(QuorvelAnimationFieldChangedNotification);
+}
+
+void StrainData::setLight(int index, float value) {
+    if (!isComponentIndex(index))
+        return;
+    registerUndo([this, index, old = light_[index]] { setLight(index, old); });
+    light_[index] = value;
+    post(kLightNotifications[index]);
+}
+
+void StrainData::setDistance(float value) {
+    distance_ = value;
+    post(QuorvelDistanceChangedNotification);
+}
+
+void StrainData::setZoom(float exponent) {
+    registerUndo([this, old = distance_] { setDistance(old); });
+    const float factor = static_cast<float>(std::pow(2.0, static_cast<double>(exponent)));
+    setDistance(factor * distance_);
+}
+
+void StrainData::setProjection(int value) {
+    registerUndo([this, old = projection_] { setProjection(old); });
+    projection_ = value;
+    post(QuorvelProjectionChangedNotification);
+}
+
+void StrainData::setShowAxes(int flag) {
+    registerUndo([this, old = showAxes_] { setShowAxes(old); });
+    showAxes_ = flag;
+    post(QuorvelShowAxesChangedNotification);
+}
+
+void StrainData::setMarkAxes(int flag) {
+    registerUndo([this, old = markAxes_] { setMarkAxes(old); });
+    markAxes_ = flag;
+    post(QuorvelMarkAxesChangedNotification);
+}
+
+void StrainData::setPreserveVolume(int flag) {
+    registerUndo([this, old = preserveVolume_] { setPreserveVolume(old); });
+    preserveVolume_ = flag;
+    post(QuorvelPreserveVolumeChangedNotification);
+}
+
+void StrainData::setConstraint(int value) {
+    registerUndo([this, old = constraint_] { setConstraint(old); });
+    constraint_ = value;
+    post(QuorvelConstraintChangedNotification);
+}
+
+void StrainData::setShowPoint1(int flag) { setShowPoint(0, flag); }
+void StrainData::setShowPoint2(int flag) { setShowPoint(1, flag); }
+void StrainData::setShowPoint3(int flag) { setShowPoint(2, flag); }
+
+void StrainData::setShowPoint(int point, int flag) {
+    registerUndo([this, point, old = showPoint_[point]] { setShowPoint(point, old); });
+    showPoint_[point] = flag;
+    post(kShowPointNotifications[point]);
+}
+
+void StrainData::setPoint1(int index, float value) { setPoint(0, index, value); }
+void StrainData::setPoint2(int index, float value) { setPoint(1, index, value); }
+void StrainData::setPoint3(int index, float value) { setPoint(2, index, value); }
+
+void StrainData::setPoint(int point, int index, float value) {
+    if (!isComponentIndex(index))
+        return;
+    registerUndo(
+        [this, point, index, old = points_[point][index]] { setPoint(point, index, old); });
+    points_[point][index] = value;
+    post(kPointNotifications[point][index]);
+}
+
+void StrainData::setPointToSet(int value) {
+    const int old = pointToSet_;
+    pointToSet_ = old == value ? 0 : value;
+    if (old >= 1 && old <= 3)
+        post(kSetPointNotifications[old - 1]);
+    if (pointToSet_ != old && pointToSet_ >= 1 && pointToSet_ <= 3)
+        post(kSetPointNotifications[pointToSet_ - 1]);
+}

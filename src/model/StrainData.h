@@ -1,0 +1,132 @@
+// The model of one document: the strain being edited, the strain saved by
+// earlier restarts, the translation, the animation slider's bounds, the view
+// settings and the three material points.
+//
+// Every setter follows one frame: register the inverse call with the undo
+// manager (when there is one), change the field, then post the change
+// notification with this model as sender. The model validates and clamps
+// nothing; index ranges are preconditions kept by the callers.
+#pragma once
+
+#include "toolkit/GVUtilities.h"
+
+#include <array>
+#include <string_view>
+
+class UndoManager;
+
+class StrainData {
+public:
+    // Sets every default with undo registration off, so nothing can be undone
+    // afterwards. Without an undo manager nothing is ever registered.
+    explicit StrainData(UndoManager* undoManager = nullptr);
+
+    StrainData(const StrainData&) = delete;
+    StrainData& operator=(const StrainData&) = delete;
+
+    UndoManager* undoManager() const { return undoManager_; }
+
+    // Getters.
+    const float* strainMatrix() const { return strain_.data(); }
+    const float* savedStrainMatrix() const { return savedStrain_.data(); }
+    float strainEntry(int i) const { return strain_[i]; }
+    float strainMin(int i) const { return strainMinima_[i]; }
+    float strainMax(int i) const { return strainMaxima_[i]; }
+    float translation(int i) const { return translation_[i]; }
+    float translationMin(int i) const { return translationMinima_[i]; }
+    float translationMax(int i) const { return translationMaxima_[i]; }
+    float color(int i) const { return color_[i]; }
+    float translucency() const { return translucency_; }
+    float distance() const { return distance_; }
+    float zoom() const { return zoom_; }
+    int actingOnRight() const { return actingOnRight_; }
+    int animationField() const { return animationField_; }
+    int projection() const { return projection_; }
+    int showAxes() const { return showAxes_; }
+    int markAxes() const { return markAxes_; }
+    int preserveVolume() const { return preserveVolume_; }
+    int constraint() const { return constraint_; }
+    int showPoint1() const { return showPoint_[0]; }
+    int showPoint2() const { return showPoint_[1]; }
+    int showPoint3() const { return showPoint_[2]; }
+    int pointToSet() const { return pointToSet_; }
+    float light(int i) const { return light_[i]; }
+    const float* light() const { return light_.data(); }
+    float point1(int i) const { return points_[0][i]; }
+    float point2(int i) const { return points_[1][i]; }
+    float point3(int i) const { return points_[2][i]; }
+    const float* point1() const { return points_[0].data(); }
+    const float* point2() const { return points_[1].data(); }
+    const float* point3() const { return points_[2].data(); }
+
+    // Setters.
+    // With preserveVolume on, editing an entry of row r scales row r by
+    // new / old and the row that is neither r nor the constraint row by
+    // old / new, so that the determinant of the 3x3 block stays the same.
+    void setStrain(int index, float value);
+    // Used only when a document is read: no undo, no notification.
+    void setSavedStrain(int index, float value);
+    void setStrainMin(int index, float value);
+    void setStrainMax(int index, float value);
+    void setTranslation(int index, float value);
+    void setTranslationMin(int index, float value);
+    void setTranslationMax(int index, float value);
+    // "Restart Strain": folds strain and translation into the saved strain and
+    // carries the material points along, so the picture stays the same while
+    // editing starts again from the identity. Not undoable.
+    void accumulateStrain();
+    void setRed(float red, float green, float blue);
+    void setTranslucency(float value);
+    // Transposes the strain and its bounds when the side changes.
+    void setActingOnRight(int flag);
+    void setAnimationField(int value);
+    void setLight(int index, float value);
+    // No undo of its own: it is what setZoom's undo restores.
+    void setDistance(float value);
+    // distance = 2^exponent * distance, undone by restoring the distance.
+    void setZoom(float exponent);
+    void setProjection(int value);
+    void setShowAxes(int flag);
+    void setMarkAxes(int flag);
+    void setPreserveVolume(int flag);
+    void setConstraint(int value);
+    void setShowPoint1(int flag);
+    void setShowPoint2(int flag);
+    void setShowPoint3(int flag);
+    void setPoint1(int index, float value);
+    void setPoint2(int index, float value);
+    void setPoint3(int index, float value);
+    // Selects the point that the next pick sets; selecting the same point
+    // again deselects it. Not undoable.
+    void setPointToSet(int value);
+
+private:
+    template <class Inverse> void registerUndo(Inverse inverse);
+    void post(std::string_view name) const;
+    void setShowPoint(int point, int flag);
+    void setPoint(int point, int index, float value);
+
+    std::array<float, 3> color_{};
+    float translucency_ = 0;
+    int actingOnRight_ = 0;
+    int animationField_ = 0;
+    Vector3 translation_{};
+    Vector3 translationMinima_{};
+    Vector3 translationMaxima_{};
+    Matrix4 strain_{};
+    Matrix4 strainMinima_{};
+    Matrix4 strainMaxima_{};
+    Matrix4 savedStrain_{};
+    std::array<float, 4> light_{};
+    float distance_ = 0;
+    float zoom_ = 0;
+    int projection_ = 0;
+    int showAxes_ = 0;
+    int markAxes_ = 0;
+    int preserveVolume_ = 0;
+    int constraint_ = 0;
+    std::array<int, 3> showPoint_{};
+    std::array<Vector3, 3> points_{};
+    int pointToSet_ = 0;
+    UndoManager* undoManager_;
+};
