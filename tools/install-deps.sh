@@ -1,7 +1,7 @@
 #!/bin/sh
 # Installs the Debian packages that Quorvel builds, runs and tests with.
 set -eu
-packages="cmake g++ pkg-config libgtest-dev \
+packages="cmake g++ pkg-config libgtest-dev locales \
   qt6-base-dev libqt6opengl6-dev libglu1-mesa-dev libgl-dev libegl-dev libegl-mesa0 \
   libgl1-mesa-dri xvfb xauth"
 if [ "$(id -u)" -eq 0 ]; then sudo=""; else sudo="sudo"; fi

@@ -11,12 +11,17 @@
 #include "toolkit/GVUtilities.h"
 
 #include <array>
+#include <map>
+#include <string>
 #include <string_view>
 
 class UndoManager;
 
 class StrainData {
 public:
+    // The document file's entries: key to value text.
+    using StringDictionary = std::map<std::string, std::string>;
+
     // Sets every default with undo registration off, so nothing can be undone
     // afterwards. Without an undo manager nothing is ever registered.
     explicit StrainData(UndoManager* undoManager = nullptr);
@@ -99,6 +104,14 @@ public:
     // Selects the point that the next pick sets; selecting the same point
     // again deselects it. Not undoable.
     void setPointToSet(int value);
+
+    // Adds the document file's 72 model entries, formatted in the C locale.
+    void convertToDictionary(StringDictionary& dictionary) const;
+    // Applies a document file's entries through the setters with undo
+    // registration off. A missing key reads as 0; unknown keys are ignored.
+    // The strain is restored exactly as stored whatever "preserve volume"
+    // holds, and no material point is left waiting for a pick.
+    void restoreFromDictionary(const StringDictionary& dictionary);
 
 private:
     template <class Inverse> void registerUndo(Inverse inverse);

@@ -1,0 +1,143 @@
+#include "document/MyDocument.h"
+
+#include "platform/Localization.h"
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+MyDocument::MyDocument() : strainData_(&undoManager_) {}
+
+std::optional<std::string> MyDocument::dataRepresentationOfType(std::string_view type) const {
+    if (type != kTypeName)
+        return std::nullopt;
+    return convertForStorage();
+}
+
+void MyDocument::didSave(const std::string& fileName) {
+    fileName_ = fileName;
+    undoManager_.removeAllActions();
+    undoManager_.clearChangeCount();
+}
+
+bool MyDocument::loadDataRepresentation(std::string_view data, std::string_view type,
+                                        std::string& error) {
+    if (type != kTypeName) {
+        error = "documents of type \"" + std::string(type) + "\" cannot be read";
+        return false;
+    }
+    return restoreFromStorage(data, error);
+}
+
+bool MyDocument::readFromFile(const std::string& path, std::string& error) {
+    std::error_code code;
+    const auto status = std::filesystem::status(path, code);
+    if (code) {
+        error = code.message();
+        return false;
+    }
+    if (!std::filesystem::is_regular_file(status)) {
+        error = "not a file";
+        return false;
+    }
+    if (std::filesystem::file_size(path, code) > kPlistMaxSize) {
+        error = "the file is too large to be a Quorvel document";
+        return false;
+    }
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        error = std::strerror(errno);
+        return false;
+    }
+    const std::string data{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    if (in.bad()) {
+        error = "the file could not be read";
+        return false;
+    }
+    if (!loadDataRepresentation(data, kTypeName, error))
+        return false;
+    fileName_ = path;
+    return true;
+}
+
+bool MyDocument::revertToSaved(std::string& error) {
+    if (fileName_.empty()) {
+        error = "the document has no file";
+        return false;
+    }
+    // The file name is kept whatever happens.
+    const std::string fileName = fileName_;
+    if (!readFromFile(fileName, error))
+        return false;
+    undoManager_.removeAllActions();
+    undoManager_.clearChangeCount();
+    return true;
+}
+
+PlistValue::Dictionary MyDocument::setupDictionaryFromMemory() const {
+    StrainData::StringDictionary entries;
+    entries["Class"] = "MyDocument";
+    entries["Version"] = "1";
+    strainData_.convertToDictionary(entries);
+
+    PlistValue::Dictionary dictionary;
+    for (auto& [key, value] : entries)
+        dictionary.emplace(key, PlistValue{std::move(value)});
+    return dictionary;
+}
+
+std::string MyDocument::convertForStorage() const {
+    return writePropertyList(PlistValue{setupDictionaryFromMemory()});
+}
+
+PlistReadResult MyDocument::setupDictionaryFromStorage(std::string_view data) {
+    return readPropertyList(data);
+}
+
+bool MyDocument::restoreFromStorage(std::string_view data, std::string& error) {
+    const PlistReadResult parsed = setupDictionaryFromStorage(data);
+    if (!parsed.value) {
+        error = "line " + std::to_string(parsed.error.line) + ", column " +
+                std::to_string(parsed.error.column) + ": " + parsed.error.message;
+        return false;
+    }
+    const PlistValue::Dictionary* dictionary = parsed.value->dictionary();
+    if (!dictionary) {
+        error = "the file holds no document: its text is not a dictionary";
+        return false;
+    }
+
+    // The keys the model reads; values of other keys are never looked at.
+    StrainData::StringDictionary modelKeys;
+    strainData_.convertToDictionary(modelKeys);
+
+    StrainData::StringDictionary entries;
+    for (const auto& [key, value] : *dictionary) {
+        if (!modelKeys.contains(key))
+            continue;
+        const std::string* text = value.string();
+        if (!text) {
+            error = "the value of \"" + key + "\" is not text";
+            return false;
+        }
+        entries.emplace(key, *text);
+    }
+    strainData_.restoreFromDictionary(entries);
+    return true;
+}
+
+bool MyDocument::validateMenuItem(std::string_view title) const {
+    if (title == localizedString("Save"))
+        return isDocumentEdited();
+    if (title == localizedString("Revert To Saved"))
+        return !fileName_.empty() && isDocumentEdited();
+    return true;
+}
+
+std::string MyDocument::displayName() const {
+    if (fileName_.empty())
+        return localizedString("Untitled");
+    return std::filesystem::path(fileName_).filename().string();
+}
