@@ -1,0 +1,55 @@
+// A fixture that gives each test a real OpenGL context, rendering offscreen
+// through EGL, behind a toolkit lock. It fails loudly when the context is
+// missing or is not a compatibility profile, where selection mode and the
+// matrix stacks exist, instead of letting tests pass on empty results.
+#pragma once
+
+#include "platform/EglOffscreenContext.h"
+#include "toolkit/GVOpenGLContext.h"
+
+#include <GL/gl.h>
+#include <gtest/gtest.h>
+
+#include <array>
+#include <memory>
+#include <mutex>
+#include <string>
+
+class OffscreenGL : public ::testing::Test {
+protected:
+    explicit OffscreenGL(int width = 400, int height = 300) : width_(width), height_(height) {}
+
+    void SetUp() override {
+        std::string error;
+        egl = EglOffscreenContext::create(width_, height_, error);
+        ASSERT_NE(egl, nullptr) << error;
+        openGL = std::make_shared<GVOpenGLContext>();
+        openGL->setOpenGLContext(egl);
+
+        std::lock_guard guard(*openGL);
+        const auto* version = reinterpret_cast<const char*>(glGetString(GL_VERSION));
+        ASSERT_NE(version, nullptr) << "no OpenGL context is current";
+        ASSERT_NE(std::string(version).find("Compatibility Profile"), std::string::npos)
+            << "GL_VERSION is " << version;
+    }
+
+    // Column-major, as OpenGL hands them out.
+    std::array<double, 16> matrix(GLenum which) {
+        std::array<double, 16> m{};
+        std::lock_guard guard(*openGL);
+        glGetDoublev(which, m.data());
+        return m;
+    }
+
+    GLint integer(GLenum which) {
+        GLint value = 0;
+        std::lock_guard guard(*openGL);
+        glGetIntegerv(which, &value);
+        return value;
+    }
+
+    int width_;
+    int height_;
+    std::shared_ptr<EglOffscreenContext> egl;
+    std::shared_ptr<GVOpenGLContext> openGL;
+};
