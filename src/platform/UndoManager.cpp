@@ -8,13 +8,19 @@ void UndoManager::registerUndo(Action action) {
         return;
     if (mode_ == Mode::Normal)
         redoStack_.clear();
-    if (groupingLevel_ == 0)
+    if (groupingLevel_ == 0) {
         groupingLevel_ = 1;
+        eventGroupOpen_ = true;
+    }
     openGroup_.actions.push_back(std::move(action));
     changed();
 }
 
-void UndoManager::beginUndoGrouping() { ++groupingLevel_; }
+void UndoManager::beginUndoGrouping() {
+    // An explicit group opened over an event's group takes it in.
+    eventGroupOpen_ = false;
+    ++groupingLevel_;
+}
 
 void UndoManager::endUndoGrouping() {
     assert(groupingLevel_ > 0 && "endUndoGrouping without a matching begin");
@@ -25,6 +31,13 @@ void UndoManager::endUndoGrouping() {
 }
 
 void UndoManager::closeEventGroup() {
+    if (!eventGroupOpen_)
+        return;
+    groupingLevel_ = 0;
+    closeGroup();
+}
+
+void UndoManager::closeAllGroups() {
     if (groupingLevel_ == 0)
         return;
     groupingLevel_ = 0;
@@ -34,6 +47,7 @@ void UndoManager::closeEventGroup() {
 // Files the open group where the current mode says: on the redo stack while
 // undoing, on the undo stack otherwise. An empty group is never filed.
 void UndoManager::closeGroup() {
+    eventGroupOpen_ = false;
     Group group = std::exchange(openGroup_, Group{});
     if (group.actions.empty())
         return;
@@ -50,14 +64,14 @@ void UndoManager::closeGroup() {
 void UndoManager::undo() {
     if (mode_ != Mode::Normal)
         return;
-    closeEventGroup();
+    closeAllGroups();
     replay(undoStack_, Mode::Undoing);
 }
 
 void UndoManager::redo() {
     if (mode_ != Mode::Normal)
         return;
-    closeEventGroup();
+    closeAllGroups();
     replay(redoStack_, Mode::Redoing);
 }
 
@@ -125,6 +139,7 @@ void UndoManager::removeAllActions() {
     redoStack_.clear();
     openGroup_ = Group{};
     groupingLevel_ = 0;
+    eventGroupOpen_ = false;
     changed();
 }
 

@@ -19,12 +19,14 @@ public:
     // registration is disabled. Outside undo and redo it clears the redo stack.
     void registerUndo(Action action);
 
-    // Explicit grouping; groups nest, and the outermost end closes the group.
+    // Explicit grouping, for a step that spans several events (a slider
+    // drag); groups nest, and the outermost end closes the group.
     void beginUndoGrouping();
     void endUndoGrouping();
     int groupingLevel() const { return groupingLevel_; }
 
-    // Closes the group that registrations opened during this event, if any.
+    // Closes the group that a registration opened during this event, if any;
+    // an explicit group stays open until its end.
     void closeEventGroup();
 
     void undo();
@@ -66,6 +68,7 @@ private:
     enum class Mode { Normal, Undoing, Redoing };
 
     void closeGroup();
+    void closeAllGroups();
     void replay(std::vector<Group>& from, Mode mode);
     void changed();
 
@@ -73,6 +76,7 @@ private:
     std::vector<Group> redoStack_;
     Group openGroup_;
     int groupingLevel_ = 0;
+    bool eventGroupOpen_ = false; // the open group was opened by a registration
     int disableCount_ = 0;
     int changeCount_ = 0;
     Mode mode_ = Mode::Normal;

@@ -194,3 +194,19 @@ TEST(UndoManager, ChangeCountFollowsDoneUndoneAndRedoneSteps) {
     EXPECT_EQ(undo.changeCount(), -1) << "undoing past a save makes the document edited";
     EXPECT_GT(notified, 0);
 }
+
+TEST(UndoManager, AnExplicitGroupOutlivesTheEventsItSpans) {
+    UndoManager undo;
+    Value v{undo};
+    undo.beginUndoGrouping(); // a slider drag begins
+    v.set(1);
+    undo.closeEventGroup(); // the event loop waits between two moves
+    v.set(2);
+    undo.closeEventGroup();
+    EXPECT_EQ(undo.groupingLevel(), 1);
+    undo.endUndoGrouping(); // released
+    EXPECT_EQ(undo.changeCount(), 1);
+    undo.undo();
+    EXPECT_EQ(v.value, 0) << "the whole drag is one step";
+    EXPECT_FALSE(undo.canUndo());
+}
