@@ -1,0 +1,90 @@
+// The document window's OpenGL view. It owns the window's OpenGL lock, camera
+// and hit tester, sets the fixed OpenGL state once, and on every frame clears,
+// places the light and has its delegate (the window's controller) draw the
+// scene. A drag turns the camera, a drag released while the pointer still
+// moves keeps the scene spinning, and a click picks a spot on the ellipsoid.
+#pragma once
+
+#include <QOpenGLWidget>
+#include <QPointF>
+
+#include <GL/gl.h>
+
+#include <memory>
+
+class GVCamera;
+class GVOpenGLContext;
+class GVTester;
+class QTimer;
+class StrainView;
+
+// What the view needs of the window's controller.
+class StrainViewDelegate {
+public:
+    // The view introduces itself once its OpenGL objects exist.
+    virtual void setStrainView(StrainView* view) = 0;
+    virtual void positionLight() = 0;
+    // The whole scene, for a frame.
+    virtual void drawScene() = 0;
+    // Only what a click can hit: the material points and the ellipsoid.
+    virtual void drawEllipsoid() = 0;
+    // The scene position of the surface under a click.
+    virtual void registerPick(const GLdouble pick[3]) = 0;
+
+protected:
+    ~StrainViewDelegate() = default;
+};
+
+class StrainView : public QOpenGLWidget {
+    Q_OBJECT
+public:
+    explicit StrainView(QWidget* parent = nullptr);
+    ~StrainView() override;
+
+    void setDelegate(StrainViewDelegate* delegate) { delegate_ = delegate; }
+
+    // Null until the first frame has set the view up.
+    GVOpenGLContext* openGL() const { return openGL_.get(); }
+    GVCamera* camera() const { return camera_.get(); }
+    GVTester* tester() const { return tester_.get(); }
+
+    bool isSpinning() const { return timer_ != nullptr; }
+    // Ends a spin.
+    void stopTimer();
+
+protected:
+    void resizeGL(int w, int h) override;
+    void paintGL() override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    // A hidden view (its window closed, say) stops spinning.
+    void hideEvent(QHideEvent* event) override;
+
+private:
+    // The lock, camera and tester, the fixed OpenGL state, and the
+    // introduction to the delegate; run by the first frame.
+    void initializeOpenGL();
+    // The three outcomes of a press-drag-release cycle.
+    void handleDrag();
+    void handleDragEnd(QPoint releaseGlobal);
+    void handleClick();
+    // One step of rotation by half the pointer's last movement; sender is the
+    // spin timer when a tick calls it, null for a drag.
+    void spinView(const QTimer* sender);
+    // Event positions (logical pixels, y down) in view coordinates: logical
+    // pixels with the origin at the lower left, y up.
+    QPointF viewLocation(QPointF widgetPosition) const;
+
+    StrainViewDelegate* delegate_ = nullptr;
+    std::shared_ptr<GVOpenGLContext> openGL_;
+    std::unique_ptr<GVCamera> camera_;
+    std::unique_ptr<GVTester> tester_;
+    // A child of the view while the scene spins, otherwise null.
+    QTimer* timer_ = nullptr;
+    QPointF location_;
+    QPointF oldLocation_;
+    // Between a left-button press and its release.
+    bool tracking_ = false;
+    bool didDrag_ = false;
+};
