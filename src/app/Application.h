@@ -1,0 +1,19 @@
+// The desktop application: its identity, its OpenGL format, its translator
+// and its event loop.
+#pragma once
+
+#include <string_view>
+
+// Done before the application object exists: the names that settings and the
+// desktop use, and the OpenGL format the view draws with (fixed-function
+// OpenGL needs a compatibility profile; the scene needs a depth buffer).
+void prepareApplication();
+
+// Routes the program's texts through Qt's translations.
+void installLocalizer();
+
+// quorvel [FILE...]: opens each file in its own window, or a new document,
+// and runs until the last window closes. usage is shown for an unknown
+// option. Returns the exit status: non-zero when files were named and none
+// could be opened.
+int runApplication(int argc, char* argv[], std::string_view usage);

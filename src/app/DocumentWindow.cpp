@@ -1,0 +1,290 @@
+#include "app/DocumentWindow.h"
+
+#include "app/Alerts.h"
+#include "app/DocumentController.h"
+#include "controller/MyWindowController.h"
+#include "document/MyDocument.h"
+#include "platform/Localization.h"
+#include "platform/UndoManager.h"
+#include "view/StrainView.h"
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QImageWriter>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+namespace {
+
+QString documentExtension() {
+    return QString::fromUtf8(MyDocument::kFileExtension.data(),
+                             qsizetype(MyDocument::kFileExtension.size()));
+}
+
+// The menu title of an undo or redo step: the bare verb when the step has no
+// name.
+QString stepTitle(const QString& bare, const QString& named, const std::string& name) {
+    return name.empty() ? bare : named.arg(QString::fromStdString(name));
+}
+
+// A field takes Undo and Redo for its own typing only while it has some to
+// undo or redo; otherwise the keys go to the Edit menu and so to the document.
+// The inspector's fields are refilled after every edit, which empties their
+// own history, so without this the shortcuts would do nothing there.
+class FieldUndoFilter : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::ShortcutOverride)
+            return false;
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const auto* field = static_cast<QLineEdit*>(watched);
+        return (key->matches(QKeySequence::Undo) && !field->isUndoAvailable()) ||
+               (key->matches(QKeySequence::Redo) && !field->isRedoAvailable());
+    }
+};
+
+} // namespace
+
+DocumentWindow::DocumentWindow(std::unique_ptr<MyDocument> document, DocumentController& documents)
+    : documents_(documents), document_(std::move(document)) {
+    auto* content = new QWidget(this);
+    setCentralWidget(content);
+    windowController_ = std::make_unique<MyWindowController>(*document_, content);
+
+    auto* fieldFilter = new FieldUndoFilter(this);
+    for (QLineEdit* field : content->findChildren<QLineEdit*>())
+        field->installEventFilter(fieldFilter);
+
+    buildMenus();
+    undoManager().setChangeHandler([this] { documentChanged(); });
+    documentChanged();
+}
+
+DocumentWindow::~DocumentWindow() {
+    // The controller goes first, while its document and the view still exist.
+    undoManager().setChangeHandler(nullptr);
+    windowController_.reset();
+}
+
+UndoManager& DocumentWindow::undoManager() const {
+    return windowController_->windowWillReturnUndoManager();
+}
+
+void DocumentWindow::buildMenus() {
+    const auto add = [this](QMenu* menu, const QString& title, const QList<QKeySequence>& shortcuts,
+                            auto slot) {
+        QAction* action = menu->addAction(title);
+        action->setShortcuts(shortcuts);
+        connect(action, &QAction::triggered, this, slot);
+        return action;
+    };
+    const auto keys = [](QKeySequence::StandardKey key) { return QKeySequence::keyBindings(key); };
+    // Desktops without a Save As binding of their own get the common one.
+    QList<QKeySequence> saveAsKeys = keys(QKeySequence::SaveAs);
+    if (saveAsKeys.isEmpty())
+        saveAsKeys = {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)};
+
+    QMenu* file = menuBar()->addMenu(tr("&File"));
+    add(file, tr("New"), keys(QKeySequence::New), [this] { documents_.newDocument(); });
+    add(file, tr("Open…"), keys(QKeySequence::Open), [this] { documents_.openDocument(this); });
+    recentMenu_ = file->addMenu(tr("Open Recent"));
+    connect(recentMenu_, &QMenu::aboutToShow, this, &DocumentWindow::fillRecentMenu);
+    file->addSeparator();
+    add(file, tr("Close"), keys(QKeySequence::Close), [this] { close(); });
+    saveAction_ = add(file, tr("Save"), keys(QKeySequence::Save), [this] { save(); });
+    add(file, tr("Save As…"), saveAsKeys, [this] { saveAs(); });
+    revertAction_ = add(file, tr("Revert To Saved…"), {}, [this] { revertToSaved(); });
+    file->addSeparator();
+    add(file, tr("Export Image…"), {}, [this] { exportImage(); });
+    file->addSeparator();
+    QAction* quit = add(file, tr("Quit"), keys(QKeySequence::Quit), [this] { documents_.quit(); });
+    quit->setMenuRole(QAction::QuitRole);
+
+    QMenu* edit = menuBar()->addMenu(tr("&Edit"));
+    undoAction_ = add(edit, tr("Undo"), keys(QKeySequence::Undo), [this] { undoManager().undo(); });
+    redoAction_ = add(edit, tr("Redo"), keys(QKeySequence::Redo), [this] { undoManager().redo(); });
+}
+
+void DocumentWindow::fillRecentMenu() {
+    recentMenu_->clear();
+    const QStringList files = documents_.recentFiles();
+    for (const QString& path : files) {
+        QAction* item = recentMenu_->addAction(QFileInfo(path).fileName());
+        item->setToolTip(QDir::toNativeSeparators(path));
+        connect(item, &QAction::triggered, this,
+                [this, path] { documents_.openRecentFile(path, this); });
+    }
+    recentMenu_->addSeparator();
+    QAction* clear = recentMenu_->addAction(tr("Clear Menu"));
+    clear->setEnabled(!files.isEmpty());
+    connect(clear, &QAction::triggered, this, [this] { documents_.clearRecentFiles(); });
+}
+
+// Follows every change of the undo history: the title, its unsaved-changes
+// mark and the menu items that depend on the edited state.
+void DocumentWindow::documentChanged() {
+    setWindowFilePath(QFile::decodeName(document_->fileName().c_str()));
+    setWindowTitle(QString::fromStdString(document_->displayName()) + QStringLiteral("[*]"));
+    setWindowModified(document_->isDocumentEdited());
+
+    // The document validates its items by their titles in the user's language.
+    saveAction_->setEnabled(document_->validateMenuItem(localizedString("Save")));
+    revertAction_->setEnabled(document_->validateMenuItem(localizedString("Revert To Saved")));
+
+    const UndoManager& undo = undoManager();
+    undoAction_->setEnabled(undo.canUndo());
+    undoAction_->setText(stepTitle(tr("Undo"), tr("Undo %1"), undo.undoActionName()));
+    redoAction_->setEnabled(undo.canRedo());
+    redoAction_->setText(stepTitle(tr("Redo"), tr("Redo %1"), undo.redoActionName()));
+}
+
+namespace {
+// A value typed into a field becomes an edit when its editing ends; end it,
+// so that Save and Close see that edit, and close the undo step it made so
+// that it already counts as an unsaved change.
+void commitEditing(QWidget* window, UndoManager& undoManager) {
+    if (QWidget* focus = window->focusWidget()) {
+        focus->clearFocus();
+        focus->setFocus();
+    }
+    undoManager.closeEventGroup();
+}
+} // namespace
+
+bool DocumentWindow::save() {
+    commitEditing(this, undoManager());
+    if (document_->fileName().empty())
+        return saveAs();
+    return writeTo(QFile::decodeName(document_->fileName().c_str()));
+}
+
+bool DocumentWindow::saveAs() {
+    commitEditing(this, undoManager());
+    QString proposed = QFile::decodeName(document_->fileName().c_str());
+    if (proposed.isEmpty()) {
+        proposed = QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
+                       .filePath(QString::fromStdString(document_->displayName()) + QLatin1Char('.') +
+                                 documentExtension());
+    }
+    const QString path = documents_.filePanels().chooseSavePath(
+        this, tr("Save As"), proposed, DocumentController::documentFilter(), documentExtension());
+    return !path.isEmpty() && writeTo(path);
+}
+
+// Writes to a temporary file beside path and puts it in place only once it is
+// complete, so a failed save leaves any earlier file as it was.
+bool DocumentWindow::writeTo(const QString& path) {
+    const std::string bytes = document_->dataRepresentationOfType(MyDocument::kTypeName).value();
+    QSaveFile file(path);
+    const bool written = file.open(QIODevice::WriteOnly) &&
+                         file.write(bytes.data(), qint64(bytes.size())) == qint64(bytes.size()) &&
+                         file.commit();
+    if (!written) {
+        showCritical(this,
+                     tr("The document “%1” could not be saved as “%2”.")
+                         .arg(QString::fromStdString(document_->displayName()),
+                              QFileInfo(path).fileName()),
+                     file.errorString());
+        return false;
+    }
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    document_->didSave(QFile::encodeName(absolute).toStdString());
+    documents_.noteRecentFile(absolute);
+    return true;
+}
+
+void DocumentWindow::revertToSaved() {
+    const QString name = QString::fromStdString(document_->displayName());
+    QMessageBox box(QMessageBox::Warning, QString(),
+                    tr("Revert to the saved version of “%1”? Your current changes will be lost.")
+                        .arg(name),
+                    QMessageBox::NoButton, this);
+    QPushButton* revert = box.addButton(tr("Revert"), QMessageBox::DestructiveRole);
+    box.setDefaultButton(box.addButton(QMessageBox::Cancel));
+    box.setWindowModality(Qt::WindowModal);
+    box.exec();
+    if (box.clickedButton() != revert)
+        return;
+    std::string error;
+    if (!document_->revertToSaved(error))
+        showCritical(this, tr("The document “%1” could not be reverted.").arg(name),
+                     QString::fromStdString(error));
+}
+
+void DocumentWindow::exportImage() {
+    QString proposed = QFile::decodeName(document_->fileName().c_str());
+    proposed = proposed.isEmpty()
+                   ? QDir(QStandardPaths::writableLocation(QStandardPaths::PicturesLocation))
+                         .filePath(QString::fromStdString(document_->displayName()) +
+                                   QStringLiteral(".png"))
+                   : QFileInfo(proposed).dir().filePath(QFileInfo(proposed).completeBaseName() +
+                                                        QStringLiteral(".png"));
+    const QString path = documents_.filePanels().chooseSavePath(
+        this, tr("Export Image"), proposed, tr("PNG images (*.png)"), QStringLiteral("png"));
+    if (path.isEmpty())
+        return;
+
+    const QImage image = windowController_->strainView()->grabFramebuffer();
+    QSaveFile file(path);
+    QString reason;
+    if (!file.open(QIODevice::WriteOnly)) {
+        reason = file.errorString();
+    } else {
+        QImageWriter writer(&file, "png");
+        if (!writer.write(image))
+            reason = writer.errorString();
+        else if (!file.commit())
+            reason = file.errorString();
+    }
+    if (!reason.isEmpty())
+        showCritical(this, tr("The image “%1” could not be saved.").arg(QFileInfo(path).fileName()),
+                     reason);
+}
+
+bool DocumentWindow::confirmClose() {
+    commitEditing(this, undoManager());
+    if (!document_->isDocumentEdited())
+        return true;
+    QMessageBox box(QMessageBox::Warning, QString(),
+                    tr("Do you want to save the changes you made to “%1”?")
+                        .arg(QString::fromStdString(document_->displayName())),
+                    QMessageBox::NoButton, this);
+    box.setInformativeText(tr("Your changes will be lost if you don't save them."));
+    QPushButton* saveButton = box.addButton(tr("Save"), QMessageBox::AcceptRole);
+    QPushButton* dontSave = box.addButton(tr("Don't Save"), QMessageBox::DestructiveRole);
+    box.setEscapeButton(box.addButton(QMessageBox::Cancel));
+    box.setDefaultButton(saveButton);
+    box.setWindowModality(Qt::WindowModal);
+    box.exec();
+    if (box.clickedButton() == saveButton)
+        return save();
+    return box.clickedButton() == dontSave;
+}
+
+void DocumentWindow::closeEvent(QCloseEvent* event) {
+    // A second close while the question is open (Quit from another window)
+    // waits for the answer to the first.
+    if (askingToClose_) {
+        event->ignore();
+        return;
+    }
+    askingToClose_ = true;
+    const bool mayClose = confirmClose();
+    askingToClose_ = false;
+    if (!mayClose) {
+        event->ignore();
+        return;
+    }
+    windowController_->strainView()->stopTimer();
+    event->accept();
+    documents_.windowDidClose(this);
+}

@@ -1,0 +1,65 @@
+// One document's window: it owns the document and its window controller,
+// carries the File and Edit menus, keeps its title and menu items in step
+// with the document's edited state, and saves, reverts and closes the
+// document with the user's consent.
+#pragma once
+
+#include <QMainWindow>
+
+#include <memory>
+
+class DocumentController;
+class MyDocument;
+class MyWindowController;
+class QAction;
+class QMenu;
+class UndoManager;
+
+class DocumentWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    // Takes the document, already read from its file or new.
+    DocumentWindow(std::unique_ptr<MyDocument> document, DocumentController& documents);
+    ~DocumentWindow() override;
+
+    MyDocument& document() const { return *document_; }
+    MyWindowController& windowController() const { return *windowController_; }
+    UndoManager& undoManager() const;
+
+    // Save asks for a name when the document has no file yet. Each returns
+    // false when the user cancelled or the file could not be written; the
+    // user has then been told why and the document is as it was.
+    bool save();
+    bool saveAs();
+    // Asks, then reads the file again.
+    void revertToSaved();
+    // Saves what the view shows as a PNG image.
+    void exportImage();
+
+    QAction* saveAction() const { return saveAction_; }
+    QAction* revertAction() const { return revertAction_; }
+    QAction* undoAction() const { return undoAction_; }
+    QAction* redoAction() const { return redoAction_; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildMenus();
+    void fillRecentMenu();
+    void documentChanged();
+    bool writeTo(const QString& path);
+    // Save / Don't Save / Cancel for an edited document; true when the
+    // window may close.
+    bool confirmClose();
+
+    DocumentController& documents_;
+    std::unique_ptr<MyDocument> document_;
+    std::unique_ptr<MyWindowController> windowController_;
+    QMenu* recentMenu_ = nullptr;
+    QAction* saveAction_ = nullptr;
+    QAction* revertAction_ = nullptr;
+    QAction* undoAction_ = nullptr;
+    QAction* redoAction_ = nullptr;
+    bool askingToClose_ = false;
+};
