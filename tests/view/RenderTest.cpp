@@ -1,0 +1,262 @@
+// The offscreen picture of quorvel --render, measured against the geometry
+// that the camera and the scene fix: where the ellipsoid's outline lies, how
+// it is lit, what shows through it. Documents are written for each test with
+// only the keys it relies on.
+#include "app/RenderCommand.h"
+
+#include <QImage>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <map>
+#include <sstream>
+#include <string>
+#include <sys/wait.h>
+
+namespace {
+
+constexpr double kPi = 3.14159265358979;
+const double kTanHalfAngle = std::tan(15.0 * kPi / 180.0);
+// Pixels per world unit at the target in a 600-pixel-high view at distance 10.
+const double kScale = 300.0 / (10.0 * kTanHalfAngle);
+
+using Keys = std::map<std::string, std::string>;
+
+// An opaque mid-grey unit sphere about the origin, lit straight on from +z,
+// without axes, seen orthographically from distance 10.
+Keys sphereKeys() {
+    return {{"strain entry 1,1", "1"},       {"strain entry 2,2", "1"},
+            {"strain entry 3,3", "1"},       {"saved strain entry 1,1", "1"},
+            {"saved strain entry 2,2", "1"}, {"saved strain entry 3,3", "1"},
+            {"red", "0.5"},                  {"green", "0.5"},
+            {"blue", "0.5"},                 {"translucency", "1"},
+            {"light z", "9"},                {"distance", "10"},
+            {"perspective projection", "0"}, {"show axes", "0"}};
+}
+
+Keys with(Keys keys, const Keys& changes) {
+    for (const auto& [key, value] : changes)
+        keys[key] = value;
+    return keys;
+}
+
+struct Rgb {
+    int r, g, b;
+    int brightest() const { return std::max({r, g, b}); }
+};
+
+class RenderTest : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(folder.isValid()); }
+
+    std::string write(const Keys& keys) {
+        const std::string path = folder.filePath("document.quorvel").toStdString();
+        std::ofstream file(path);
+        file << "{\n";
+        for (const auto& [key, value] : keys)
+            file << "    \"" << key << "\" = \"" << value << "\";\n";
+        file << "}\n";
+        return path;
+    }
+
+    // What `quorvel --render` makes of the document, read back from its PNG.
+    QImage render(const Keys& keys, RenderSettings settings = {}) {
+        const std::string image = folder.filePath("picture.png").toStdString();
+        std::ostringstream err;
+        const int status = renderDocument(write(keys), image, settings, err);
+        EXPECT_EQ(status, 0) << err.str();
+        return QImage(QString::fromStdString(image)).convertToFormat(QImage::Format_RGB32);
+    }
+
+    QTemporaryDir folder;
+};
+
+// The pixel at (x, y) in OpenGL window coordinates: origin at the lower left.
+Rgb pixel(const QImage& image, double x, double y) {
+    const QRgb c = image.pixel(static_cast<int>(std::floor(x)),
+                               image.height() - 1 - static_cast<int>(std::floor(y)));
+    return {qRed(c), qGreen(c), qBlue(c)};
+}
+
+bool lit(const QImage& image, double x, double y) { return pixel(image, x, y).brightest() > 20; }
+
+// The outline is the unit circle mapped by [a b; c d] (pixels per world
+// unit, across and up) about (cx, cy): every point a few pixels inside it is
+// drawn and every point a few pixels outside is background.
+void expectOutline(const QImage& image, double cx, double cy, double a, double b, double c,
+                   double d) {
+    constexpr double margin = 3.0;
+    for (int step = 0; step < 32; ++step) {
+        const double t = step * 2.0 * kPi / 32.0;
+        const double u = std::cos(t), v = std::sin(t);
+        const double x = cx + a * u + b * v, y = cy + c * u + d * v;
+        // The outward normal there: the inverse transpose of the map applied
+        // to the circle's normal (u, v).
+        double nx = d * u - c * v, ny = a * v - b * u;
+        const double length = std::hypot(nx, ny);
+        nx /= length;
+        ny /= length;
+        EXPECT_TRUE(lit(image, x - margin * nx, y - margin * ny))
+            << "not drawn just inside the outline at " << step * 360 / 32 << " degrees";
+        EXPECT_FALSE(lit(image, x + margin * nx, y + margin * ny))
+            << "drawn just outside the outline at " << step * 360 / 32 << " degrees";
+    }
+}
+
+// An outline with half-axes a across and b up.
+void expectOutline(const QImage& image, double cx, double cy, double a, double b) {
+    expectOutline(image, cx, cy, a, 0, 0, b);
+}
+
+TEST_F(RenderTest, UnitSphereInThePlanViewOnBlack) {
+    const QImage image = render(sphereKeys());
+    ASSERT_EQ(image.size(), QSize(800, 600));
+    expectOutline(image, 400, 300, kScale, kScale);
+    for (const auto& [x, y] : {std::pair{0.5, 0.5}, {799.5, 0.5}, {0.5, 599.5}, {799.5, 599.5}}) {
+        const Rgb corner = pixel(image, x, y);
+        EXPECT_EQ(corner.r + corner.g + corner.b, 0) << "corner " << x << ", " << y;
+    }
+}
+
+TEST_F(RenderTest, StrainDeformsTheSphereAndItsTranslation) {
+    // x doubled: the translation by 0.5 along x moves the centre to x = 1.
+    const Keys keys = with(sphereKeys(), {{"strain entry 1,1", "2"}, {"translation x", "0.5"}});
+    expectOutline(render(keys), 400 + kScale, 300, 2 * kScale, kScale);
+
+    // A shear x += y slants the outline.
+    const QImage sheared = render(with(sphereKeys(), {{"strain entry 1,2", "1"}}));
+    expectOutline(sheared, 400, 300, kScale, kScale, 0, kScale);
+}
+
+TEST_F(RenderTest, SideViewsShowHeightAndDepth) {
+    // x doubled, lifted by 1 along z.
+    const Keys keys = with(sphereKeys(), {{"strain entry 1,1", "2"}, {"translation z", "1"}});
+    // From above the lift is along the line of sight.
+    expectOutline(render(keys), 400, 300, 2 * kScale, kScale);
+    // From the -y side: x to the right, z up.
+    expectOutline(render(keys, {.elevation = -90}), 400, 300 + kScale, 2 * kScale, kScale);
+    // From the +x side: y to the right, z up; the doubled x is depth now.
+    const Keys shifted = with(keys, {{"translation y", "0.5"}});
+    expectOutline(render(shifted, {.elevation = -90, .azimuth = 90}), 400 + kScale / 2,
+                  300 + kScale, kScale, kScale);
+}
+
+TEST_F(RenderTest, DistanceZoomsAndTheSizeFramesTheView) {
+    expectOutline(render(with(sphereKeys(), {{"distance", "20"}})), 400, 300, kScale / 2,
+                  kScale / 2);
+    // The view's height sets the scale; its width only widens the view.
+    const QImage small = render(sphereKeys(), {.width = 300, .height = 200});
+    ASSERT_EQ(small.size(), QSize(300, 200));
+    expectOutline(small, 150, 100, kScale / 3, kScale / 3);
+}
+
+TEST_F(RenderTest, PerspectiveShowsANearSphereLarger) {
+    // At distance 4 the orthographic view frames the target's plane; the
+    // perspective sees the sphere's outline where its tangent cone from
+    // the eye meets the view: tan(asin(1 / 4)) = 1 / sqrt(15).
+    const Keys nearby = with(sphereKeys(), {{"distance", "4"}});
+    const double orthographic = 300.0 / (4.0 * kTanHalfAngle);
+    const double perspective = 300.0 / (std::sqrt(15.0) * kTanHalfAngle);
+    ASSERT_GT(perspective - orthographic, 8.0);
+    expectOutline(render(nearby), 400, 300, orthographic, orthographic);
+    expectOutline(render(with(nearby, {{"perspective projection", "1"}})), 400, 300,
+                  perspective, perspective);
+}
+
+TEST_F(RenderTest, SurfaceIsLitByAmbientAndDiffuseLight) {
+    // Colour c, ambient 0.6, diffuse 1 from +z: c (0.6 + n.z), where the
+    // normal's z at radius fraction f is sqrt(1 - f^2).
+    // A sphere shrunk by the strain is lit alike: its normals are renormalised.
+    const Keys colour = with(sphereKeys(), {{"green", "0.25"}, {"blue", "0"}});
+    const Keys halved = with(colour, {{"strain entry 1,1", "0.5"},
+                                      {"strain entry 2,2", "0.5"},
+                                      {"strain entry 3,3", "0.5"}});
+    for (const auto& [keys, radius] : {std::pair{colour, kScale}, {halved, kScale / 2}}) {
+        const QImage image = render(keys);
+        for (const double f : {0.0, 0.5, 0.8, 0.95}) {
+            const double level = 0.6 + std::sqrt(1 - f * f);
+            const Rgb seen = pixel(image, 400 + f * radius, 300.5);
+            EXPECT_NEAR(seen.r, 0.5 * level * 255, 8) << "radius " << radius << ", at " << f;
+            EXPECT_NEAR(seen.g, 0.25 * level * 255, 8) << "radius " << radius << ", at " << f;
+            EXPECT_EQ(seen.b, 0) << "radius " << radius << ", at " << f;
+        }
+    }
+}
+
+TEST_F(RenderTest, AxesShowThroughATranslucentSurface) {
+    // Along the red x axis against the same spot mirrored, off the axis.
+    const auto redAcross = [](const QImage& image) {
+        int onAxis = 0, offAxis = 0;
+        for (double y = 298.5; y < 302; ++y) {
+            onAxis = std::max(onAxis, pixel(image, 400 + kScale / 2, y).r);
+            offAxis = std::max(offAxis, pixel(image, 400 - kScale / 2, y).r);
+        }
+        return onAxis - offAxis;
+    };
+    const Keys axes = with(sphereKeys(), {{"show axes", "1"}});
+    const Keys translucent = with(axes, {{"translucency", "0.5"}});
+
+    const QImage seeThrough = render(translucent);
+    EXPECT_GT(redAcross(seeThrough), 60);
+    // Outside the sphere the axes stand in their own colours.
+    EXPECT_GT(pixel(seeThrough, 400 + 2 * kScale, 300).r + pixel(seeThrough, 400 + 2 * kScale, 299).r, 200);
+    EXPECT_GT(pixel(seeThrough, 400, 300 + 2 * kScale).g + pixel(seeThrough, 399, 300 + 2 * kScale).g, 200);
+
+    EXPECT_NEAR(redAcross(render(axes)), 0, 3) << "an opaque surface hides the axis";
+    const QImage hidden = render(with(translucent, {{"show axes", "0"}}));
+    EXPECT_NEAR(redAcross(hidden), 0, 3);
+    EXPECT_EQ(pixel(hidden, 400 + 2 * kScale, 300).brightest(), 0);
+}
+
+// The command as users and scripts call it.
+class RenderCommandTest : public RenderTest {
+protected:
+    // The exit status; standard error in err.
+    int run(const std::string& arguments, std::string& err) {
+        const std::string errPath = folder.filePath("err").toStdString();
+        const std::string command =
+            std::string(QUORVEL_PROGRAM) + " --render " + arguments + " 2> " + errPath;
+        const int status = std::system(command.c_str());
+        std::ifstream errFile(errPath);
+        err.assign(std::istreambuf_iterator<char>(errFile), {});
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+};
+
+TEST_F(RenderCommandTest, WritesThePictureOrSaysWhyNot) {
+    const std::string document = write(sphereKeys());
+    const std::string image = folder.filePath("out.png").toStdString();
+    std::string err;
+    ASSERT_EQ(run(document + " " + image + " --size 200x100 --elevation -90 --azimuth 30", err), 0)
+        << err;
+    const QImage picture(QString::fromStdString(image));
+    EXPECT_EQ(picture.size(), QSize(200, 100));
+    expectOutline(picture, 100, 50, kScale / 6, kScale / 6);
+
+    const std::string missing = folder.filePath("missing.quorvel").toStdString();
+    EXPECT_EQ(run(missing + " " + image, err), 1);
+    EXPECT_EQ(err.rfind("quorvel: " + missing + ": ", 0), 0u) << err;
+    EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
+
+    const std::string unwritable = folder.filePath("no/such/folder.png").toStdString();
+    EXPECT_EQ(run(document + " " + unwritable, err), 1);
+    EXPECT_EQ(err.rfind("quorvel: " + unwritable + ": ", 0), 0u) << err;
+
+    for (const std::string& bad : {document, document + " " + image + " extra",
+                                  document + " " + image + " --size 200",
+                                  document + " " + image + " --size 0x100",
+                                  document + " " + image + " --elevation",
+                                  document + " " + image + " --azimuth 1e999",
+                                  document + " " + image + " --zoom 2"}) {
+        EXPECT_EQ(run(bad, err), 2) << bad;
+        EXPECT_EQ(err.rfind("usage: quorvel --render FILE OUT.png", 0), 0u) << bad << ": " << err;
+    }
+}
+
+} // namespace

@@ -1,0 +1,266 @@
+// The view in a real window with real mouse events: frames in device pixels,
+// the press-drag-release cycle turning the camera, the spin that a flick
+// leaves behind, and picks on the ellipsoid. Registered twice with CTest, at
+// device pixel ratios 1 and 2, to catch logical and device pixels mixed up.
+#include "view/StrainView.h"
+
+#include "controller/SceneDrawing.h"
+#include "model/StrainData.h"
+#include "toolkit/GVCamera.h"
+#include "toolkit/GVOpenGLContext.h"
+
+#include <QCursor>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <chrono>
+#include <cmath>
+#include <functional>
+#include <iostream>
+#include <memory>
+#include <mutex>
+#include <vector>
+
+namespace {
+
+constexpr double kPi = 3.14159265358979;
+
+// Draws the default scene (unit sphere, axes, orthographic from distance 10)
+// with the program's drawing code and records the picks.
+class SceneDelegate final : public StrainViewDelegate {
+public:
+    void setStrainView(StrainView* newView) override {
+        view = newView;
+        applyProjection(*view->camera(), model);
+        applyDistance(*view->camera(), model);
+    }
+    void positionLight() override { ::positionLight(model); }
+    void drawScene() override { ::drawScene(model, quadric); }
+    void drawEllipsoid() override { ::drawEllipsoid(model, quadric); }
+    void registerPick(const GLdouble pick[3]) override {
+        picks.push_back({pick[0], pick[1], pick[2]});
+    }
+
+    StrainData model;
+    StrainView* view = nullptr;
+    GLUquadric* quadric = nullptr;
+    std::vector<std::array<double, 3>> picks;
+};
+
+bool waitFor(const std::function<bool()>& done, int milliseconds = 3000) {
+    const auto limit = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
+    while (!done()) {
+        if (std::chrono::steady_clock::now() > limit)
+            return false;
+        QTest::qWait(5);
+    }
+    return true;
+}
+
+class StrainViewTest : public ::testing::Test {
+protected:
+    void SetUp() override { show(400, 300); }
+
+    void TearDown() override {
+        if (view && delegate.quadric) {
+            std::lock_guard guard(*view->openGL());
+            gluDeleteQuadric(delegate.quadric);
+        }
+    }
+
+    void show(int width, int height) {
+        view = std::make_unique<StrainView>();
+        view->setDelegate(&delegate);
+        view->resize(width, height);
+        view->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(view.get()));
+        ASSERT_TRUE(waitFor([&] { return view->camera() != nullptr; }));
+        ASSERT_EQ(delegate.view, view.get());
+    }
+
+    GVCamera& camera() { return *view->camera(); }
+
+    void press(QPoint at) { QTest::mousePress(view.get(), Qt::LeftButton, {}, at); }
+    void drag(QPoint to) { QTest::mouseMove(view.get(), to); }
+    // Releases at a point with the pointer elsewhere: at the release point
+    // for a pointer at rest, beyond it for one still moving.
+    void release(QPoint at, QPoint pointer) {
+        QCursor::setPos(view->mapToGlobal(pointer));
+        QTest::mouseRelease(view.get(), Qt::LeftButton, {}, at);
+    }
+    void click(QPoint at) { QTest::mouseClick(view.get(), Qt::LeftButton, {}, at); }
+
+    SceneDelegate delegate;
+    std::unique_ptr<StrainView> view;
+};
+
+TEST_F(StrainViewTest, CameraAndViewportAreInDevicePixels) {
+    const qreal ratio = view->devicePixelRatioF();
+    EXPECT_FLOAT_EQ(camera().width(), 400 * ratio);
+    EXPECT_FLOAT_EQ(camera().height(), 300 * ratio);
+
+    view->resize(300, 200);
+    ASSERT_TRUE(waitFor([&] { return camera().height() == 200 * ratio; }));
+    EXPECT_FLOAT_EQ(camera().width(), 300 * ratio);
+    std::array<GLint, 4> viewport{};
+    {
+        std::lock_guard guard(*view->openGL());
+        glGetIntegerv(GL_VIEWPORT, viewport.data());
+    }
+    EXPECT_EQ(viewport, (std::array<GLint, 4>{0, 0, GLint(300 * ratio), GLint(200 * ratio)}));
+}
+
+TEST_F(StrainViewTest, DragTurnsHalfADegreePerPixel) {
+    camera().setElevation(-90);
+    press({200, 150});
+    drag({200, 140}); // 10 pixels up
+    release({200, 140}, {200, 140});
+    EXPECT_FLOAT_EQ(camera().elevation(), -95);
+    EXPECT_FLOAT_EQ(camera().azimuth(), 0);
+    EXPECT_FALSE(view->isSpinning());
+    EXPECT_TRUE(delegate.picks.empty()) << "a drag is no click";
+
+    // Every move counts, each by its own step; right lowers the azimuth.
+    press({200, 150});
+    drag({210, 150});
+    drag({230, 154});
+    release({230, 154}, {230, 154});
+    EXPECT_FLOAT_EQ(camera().azimuth(), 345);
+    EXPECT_FLOAT_EQ(camera().elevation(), -93);
+}
+
+TEST_F(StrainViewTest, DragsStopAtTheElevationLimits) {
+    camera().setElevation(-90);
+    press({200, 150});
+    drag({200, -300});
+    EXPECT_FLOAT_EQ(camera().elevation(), -180);
+    drag({200, 1000}); // far down: clamped at the top limit, not wrapped
+    EXPECT_FLOAT_EQ(camera().elevation(), 0);
+    drag({-600, 1000}); // 800 pixels left: a turn and 40 degrees, no limit
+    EXPECT_FLOAT_EQ(camera().azimuth(), 40);
+    drag({10, 150}); // back up into the view: down to the limit again
+    EXPECT_FLOAT_EQ(camera().elevation(), -180);
+    EXPECT_FLOAT_EQ(camera().azimuth(), 95);
+    release({10, 150}, {10, 150});
+    EXPECT_FALSE(view->isSpinning());
+}
+
+TEST_F(StrainViewTest, FlickSpinsUntilTheNextPress) {
+    camera().setElevation(-90);
+    press({200, 150});
+    drag({200, 140});
+    // The pointer has moved on by 10 up and 10 right since the release:
+    // each tick turns by 5 degrees down in elevation and in azimuth.
+    release({200, 140}, {210, 130});
+    ASSERT_TRUE(view->isSpinning());
+    ASSERT_TRUE(waitFor([&] { return camera().elevation() == -180; }));
+    const float azimuth = camera().azimuth();
+    EXPECT_EQ(std::fmod(360.0f - azimuth, 5.0f), 0.0f) << azimuth;
+    // With an azimuth change the spin goes on at the limit.
+    ASSERT_TRUE(waitFor([&] { return camera().azimuth() != azimuth; }));
+    EXPECT_TRUE(view->isSpinning());
+
+    press({100, 100});
+    EXPECT_FALSE(view->isSpinning());
+    const float stopped = camera().azimuth();
+    QTest::qWait(150);
+    EXPECT_EQ(camera().azimuth(), stopped);
+    release({100, 100}, {100, 100});
+}
+
+TEST_F(StrainViewTest, SpinThatOnlyTiltsStopsAtTheLimit) {
+    camera().setElevation(-90);
+    press({200, 150});
+    drag({200, 160});
+    release({200, 160}, {200, 170}); // still moving down: the elevation rises
+    ASSERT_TRUE(view->isSpinning());
+    ASSERT_TRUE(waitFor([&] { return !view->isSpinning(); }));
+    EXPECT_FLOAT_EQ(camera().elevation(), 0);
+    EXPECT_FLOAT_EQ(camera().azimuth(), 0);
+}
+
+TEST_F(StrainViewTest, ClosingTheWindowStopsTheSpin) {
+    press({200, 150});
+    drag({210, 150});
+    release({210, 150}, {220, 150});
+    ASSERT_TRUE(view->isSpinning());
+    view->close();
+    EXPECT_FALSE(view->isSpinning());
+}
+
+TEST_F(StrainViewTest, ClickPicksTheSurfaceUnderThePointer) {
+    // 40 right of and 30 above the centre; the orthographic view from
+    // distance 10 shows 150 / (10 tan 15 degrees) logical pixels per unit.
+    const double scale = 150 / (10 * std::tan(15 * kPi / 180));
+    click({240, 120});
+    ASSERT_EQ(delegate.picks.size(), 1u);
+    const auto& [x, y, z] = delegate.picks[0];
+    EXPECT_NEAR(x, 40 / scale, 0.03);
+    EXPECT_NEAR(y, 30 / scale, 0.03);
+    EXPECT_NEAR(std::sqrt(x * x + y * y + z * z), 1, 0.03);
+    EXPECT_GT(z, 0) << "the hit lies on the side facing the viewer";
+
+    click({20, 20}); // background: nothing
+    click({380, 150}); // on the red axis: the axes cannot be hit
+    EXPECT_EQ(delegate.picks.size(), 1u);
+}
+
+double median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+// Exposes the frame for timing.
+class TimedStrainView : public StrainView {
+public:
+    using StrainView::paintGL;
+};
+
+// Prints the median time of a frame of the full scene at 800 x 600 device
+// pixels and of a click's pick; never fails on the figures.
+TEST(StrainViewTiming, FrameAndPick) {
+    SceneDelegate delegate;
+    delegate.model.setMarkAxes(1);
+    delegate.model.setShowPoint1(1);
+    delegate.model.setPoint1(0, 1.0f);
+    TimedStrainView view;
+    view.setDelegate(&delegate);
+    view.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+    // The ratio is known once the view is on the screen.
+    const qreal ratio = view.devicePixelRatioF();
+    view.resize(static_cast<int>(800 / ratio), static_cast<int>(600 / ratio));
+    ASSERT_TRUE(waitFor([&] { return view.camera() && view.camera()->height() == 600; }));
+    ASSERT_EQ(view.camera()->width(), 800);
+
+    using Clock = std::chrono::steady_clock;
+    const auto milliseconds = [](Clock::duration d) {
+        return std::chrono::duration<double, std::milli>(d).count();
+    };
+    std::vector<double> frames, picks;
+    for (int i = 0; i < 200; ++i) {
+        const auto start = Clock::now();
+        view.paintGL();
+        frames.push_back(milliseconds(Clock::now() - start));
+    }
+    const QPoint centre = view.rect().center();
+    for (int i = 0; i < 200; ++i) {
+        const auto start = Clock::now();
+        QTest::mouseClick(&view, Qt::LeftButton, {}, centre);
+        picks.push_back(milliseconds(Clock::now() - start));
+    }
+    EXPECT_EQ(delegate.picks.size(), 200u);
+    std::cout << "median frame " << median(frames) << " ms, median pick " << median(picks)
+              << " ms (device pixel ratio " << ratio << ")\n";
+    RecordProperty("frame_ms", std::to_string(median(frames)));
+    RecordProperty("pick_ms", std::to_string(median(picks)));
+    if (delegate.quadric) {
+        std::lock_guard guard(*view.openGL());
+        gluDeleteQuadric(delegate.quadric);
+    }
+}
+
+} // namespace
