@@ -9,11 +9,12 @@
 
 namespace {
 
-// Every offscreen context shares the process's one surfaceless display, and
-// eglTerminate ends all of its contexts at once, so the display is terminated
-// only when the last of them goes.
+// Every offscreen context shares the process's one surfaceless display. It
+// is initialised once and never terminated: terminating unloads the driver,
+// whose process-wide caches would then be lost rather than freed, and would
+// end the other contexts on the display as well.
 std::mutex displayMutex;
-int displayUsers = 0;
+bool displayInitialised = false;
 
 std::string eglFailure(const char* what) {
     char text[128];
@@ -36,8 +37,8 @@ bool hasExtension(const char* extensions, const char* name) {
     return false;
 }
 
-// Takes a reference to the initialised surfaceless display, or reports why not.
-EGLDisplay acquireDisplay(std::string& error) {
+// The initialised surfaceless display, or EGL_NO_DISPLAY with the reason.
+EGLDisplay surfacelessDisplay(std::string& error) {
     if (!hasExtension(eglQueryString(EGL_NO_DISPLAY, EGL_EXTENSIONS),
                       "EGL_MESA_platform_surfaceless")) {
         error = "EGL offers no surfaceless platform (EGL_MESA_platform_surfaceless)";
@@ -57,18 +58,14 @@ EGLDisplay acquireDisplay(std::string& error) {
         return EGL_NO_DISPLAY;
     }
     std::lock_guard guard(displayMutex);
-    if (displayUsers == 0 && eglInitialize(display, nullptr, nullptr) != EGL_TRUE) {
-        error = eglFailure("eglInitialize");
-        return EGL_NO_DISPLAY;
+    if (!displayInitialised) {
+        if (eglInitialize(display, nullptr, nullptr) != EGL_TRUE) {
+            error = eglFailure("eglInitialize");
+            return EGL_NO_DISPLAY;
+        }
+        displayInitialised = true;
     }
-    ++displayUsers;
     return display;
-}
-
-void releaseDisplay(EGLDisplay display) {
-    std::lock_guard guard(displayMutex);
-    if (--displayUsers == 0)
-        eglTerminate(display);
 }
 
 } // namespace
@@ -79,7 +76,7 @@ std::unique_ptr<EglOffscreenContext> EglOffscreenContext::create(int width, int 
         error = "the offscreen image needs a positive width and height";
         return nullptr;
     }
-    EGLDisplay display = acquireDisplay(error);
+    EGLDisplay display = surfacelessDisplay(error);
     if (display == EGL_NO_DISPLAY)
         return nullptr;
 
@@ -91,7 +88,6 @@ std::unique_ptr<EglOffscreenContext> EglOffscreenContext::create(int width, int 
             eglDestroyContext(display, context);
         if (surface != EGL_NO_SURFACE)
             eglDestroySurface(display, surface);
-        releaseDisplay(display);
         return nullptr;
     };
 
@@ -144,7 +140,6 @@ EglOffscreenContext::~EglOffscreenContext() {
         eglMakeCurrent(display_, EGL_NO_SURFACE, EGL_NO_SURFACE, EGL_NO_CONTEXT);
     eglDestroyContext(display_, context_);
     eglDestroySurface(display_, surface_);
-    releaseDisplay(display_);
 }
 
 void EglOffscreenContext::makeCurrent() {

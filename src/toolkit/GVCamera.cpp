@@ -29,13 +29,18 @@ float wrapAngle(float angle, double low) {
     return angle;
 }
 
+// tan(angle / 2) for an angle in degrees, with pi taken as 3.14159265.
+GLfloat tangentOfHalf(GLfloat angle) {
+    return static_cast<GLfloat>(std::tan(angle * 3.14159265 / 360.0));
+}
+
 } // namespace
 
 void GVCamera::attachWithOpenGLContext(std::shared_ptr<GVOpenGLContext> context,
                                        const GVRect& frameRect) {
     setOpenGLContext(std::move(context));
     angle_ = 30.0f;
-    tanHalfAngle_ = static_cast<GLfloat>(std::tan(angle_ * 3.14159265 / 360.0));
+    tanHalfAngle_ = tangentOfHalf(angle_);
     hither_ = 1.0f;
     yon_ = 100.0f;
     distance_ = 10.0f;
@@ -113,7 +118,7 @@ void GVCamera::setAngle(GLfloat newAngle) {
         angle_ = 0.0f;
     else
         angle_ = newAngle;
-    tanHalfAngle_ = static_cast<GLfloat>(std::tan(angle_ * 3.14159265 / 360.0));
+    tanHalfAngle_ = tangentOfHalf(angle_);
     setProjection(projection_);
 }
 

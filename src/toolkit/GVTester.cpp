@@ -62,11 +62,11 @@ GLint GVTester::setNameDepth(GLint newNameDepth, GLint newMaximum) {
     if (newMaximum > 0) {
         const std::size_t slots = static_cast<std::size_t>(newMaximum);
         const std::size_t slotWords = static_cast<std::size_t>(newNameDepth) + 3;
-        if (slotWords <= SIZE_MAX / slots) {
+        if (slotWords <= SIZE_MAX / slots)
             resultBuffer_ = allocateArray<GLuint>(slotWords * slots);
+        if (resultBuffer_ != nullptr)
             coordinateBuffer_ = allocateArray<GLdouble>(3 * slots);
-        }
-        if (resultBuffer_ == nullptr || coordinateBuffer_ == nullptr) {
+        if (coordinateBuffer_ == nullptr) {
             releaseResultBuffers();
             return 0;
         }

@@ -81,14 +81,6 @@ TEST(GVOpenGLContext, AttemptsFromAnotherThreadFailWhileHeldAndChangeNothing) {
     EXPECT_EQ(c.handle->calls, 2);
 }
 
-TEST(GVOpenGLContext, WithoutAContextItOnlyLocks) {
-    GVOpenGLContext lock;
-    lock.lock();
-    std::thread other([&] { EXPECT_FALSE(lock.tryLock()); });
-    other.join();
-    lock.unlock();
-}
-
 TEST(GVOpenGLContext, SettingTheHeldContextAgainKeepsIt) {
     GVOpenGLContext lock;
     std::weak_ptr<CountingHandle> watch;

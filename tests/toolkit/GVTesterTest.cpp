@@ -374,11 +374,6 @@ TEST_F(GVTesterPickTest, PickedPointLiesOnTheSurfaceUnderThePickInOrthographic) 
     expectPointUnderPickOnFrontOfSphere(170.25, 180.5);
 }
 
-TEST_F(GVTesterPickTest, MissingTheSphereGivesNoResult) {
-    EXPECT_EQ(pickSphere(20.0, 280.0), 1);
-    EXPECT_EQ(tester.resultCount(), 0);
-}
-
 TEST_F(GVTesterPickTest, NearerGeometryDrawnLaterWins) {
     tester.beginPickingWithRadius(0.5f, 200.0, 150.0);
     glLoadName(1);
