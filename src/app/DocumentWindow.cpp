@@ -18,9 +18,12 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSaveFile>
+#include <QScreen>
 #include <QStandardPaths>
 
 namespace {
+
+constexpr QSize kInitialSize(1100, 760);
 
 QString documentExtension() {
     return QString::fromUtf8(MyDocument::kFileExtension.data(),
@@ -64,6 +67,9 @@ DocumentWindow::DocumentWindow(std::unique_ptr<MyDocument> document, DocumentCon
     for (QLineEdit* field : content->findChildren<QLineEdit*>())
         field->installEventFilter(fieldFilter);
 
+    // Room for the view beside the whole inspector, where the screen allows.
+    resize(kInitialSize.boundedTo(screen()->availableGeometry().size()));
+
     buildMenus();
     undoManager().setChangeHandler([this] { documentChanged(); });
     documentChanged();
@@ -97,6 +103,7 @@ void DocumentWindow::buildMenus() {
     add(file, tr("New"), keys(QKeySequence::New), [this] { documents_.newDocument(); });
     add(file, tr("Open…"), keys(QKeySequence::Open), [this] { documents_.openDocument(this); });
     recentMenu_ = file->addMenu(tr("Open Recent"));
+    recentMenu_->setToolTipsVisible(true); // the full path of each file
     connect(recentMenu_, &QMenu::aboutToShow, this, &DocumentWindow::fillRecentMenu);
     file->addSeparator();
     add(file, tr("Close"), keys(QKeySequence::Close), [this] { close(); });
