@@ -15,6 +15,10 @@ constexpr GLfloat kMaterialPointSize = 7.0f;
 void positionLight(const StrainData& model) { glLightfv(GL_LIGHT0, GL_POSITION, model.light()); }
 
 void drawScene(const StrainData& model, GLUquadric*& quadric) {
+    // Lines and points are lit too; without a normal of their own they would
+    // take whatever the last frame's sphere left, and the first frame would
+    // look unlike every later one.
+    glNormal3f(0.0f, 0.0f, 1.0f);
     drawAxes(model);
     drawEllipsoid(model, quadric);
 }

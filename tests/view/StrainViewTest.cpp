@@ -14,9 +14,6 @@
 
 #include <gtest/gtest.h>
 
-#include <dlfcn.h>
-#include <link.h>
-
 #include <algorithm>
 #include <array>
 #include <chrono>
@@ -55,34 +52,6 @@ public:
     std::vector<std::array<double, 3>> picks;
 };
 
-// The leak checker finds Mesa's own allocations through its driver's
-// globals. Closing the display when the application ends unloads the driver,
-// and what it held is then reported from an unknown module that no
-// suppression can name; pinned, the driver keeps those roots in sight.
-// RTLD_NOLOAD loads nothing: only drivers already in use are kept.
-void keepOpenGLDriversLoaded() {
-    std::vector<std::string> drivers;
-    dl_iterate_phdr(
-        [](dl_phdr_info* info, std::size_t, void* found) {
-            if (std::string_view(info->dlpi_name).ends_with("_dri.so"))
-                static_cast<std::vector<std::string>*>(found)->emplace_back(info->dlpi_name);
-            return 0;
-        },
-        &drivers);
-    for (const std::string& driver : drivers)
-        dlopen(driver.c_str(), RTLD_NOW | RTLD_NOLOAD | RTLD_NODELETE);
-}
-
-bool waitFor(const std::function<bool()>& done, int milliseconds = 3000) {
-    const auto limit = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
-    while (!done()) {
-        if (std::chrono::steady_clock::now() > limit)
-            return false;
-        QTest::qWait(5);
-    }
-    return true;
-}
-
 class StrainViewTest : public ::testing::Test {
 protected:
     void SetUp() override { show(400, 300); }
@@ -100,9 +69,8 @@ protected:
         view->resize(width, height);
         view->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(view.get()));
-        ASSERT_TRUE(waitFor([&] { return view->camera() != nullptr; }));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return view->camera() != nullptr; }));
         ASSERT_EQ(delegate.view, view.get());
-        keepOpenGLDriversLoaded();
     }
 
     GVCamera& camera() { return *view->camera(); }
@@ -127,7 +95,7 @@ TEST_F(StrainViewTest, CameraAndViewportAreInDevicePixels) {
     EXPECT_FLOAT_EQ(camera().height(), 300 * ratio);
 
     view->resize(300, 200);
-    ASSERT_TRUE(waitFor([&] { return camera().height() == 200 * ratio; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return camera().height() == 200 * ratio; }));
     EXPECT_FLOAT_EQ(camera().width(), 300 * ratio);
     std::array<GLint, 4> viewport{};
     {
@@ -180,11 +148,11 @@ TEST_F(StrainViewTest, FlickSpinsUntilTheNextPress) {
     // each tick turns by 5 degrees down in elevation and in azimuth.
     release({200, 140}, {210, 130});
     ASSERT_TRUE(view->isSpinning());
-    ASSERT_TRUE(waitFor([&] { return camera().elevation() == -180; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return camera().elevation() == -180; }));
     const float azimuth = camera().azimuth();
     EXPECT_EQ(std::fmod(360.0f - azimuth, 5.0f), 0.0f) << azimuth;
     // With an azimuth change the spin goes on at the limit.
-    ASSERT_TRUE(waitFor([&] { return camera().azimuth() != azimuth; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return camera().azimuth() != azimuth; }));
     EXPECT_TRUE(view->isSpinning());
 
     press({100, 100});
@@ -201,7 +169,7 @@ TEST_F(StrainViewTest, SpinThatOnlyTiltsStopsAtTheLimit) {
     drag({200, 160});
     release({200, 160}, {200, 170}); // still moving down: the elevation rises
     ASSERT_TRUE(view->isSpinning());
-    ASSERT_TRUE(waitFor([&] { return !view->isSpinning(); }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !view->isSpinning(); }));
     EXPECT_FLOAT_EQ(camera().elevation(), 0);
     EXPECT_FLOAT_EQ(camera().azimuth(), 0);
 }
@@ -257,8 +225,7 @@ TEST(StrainViewTiming, FrameAndPick) {
     // The ratio is known once the view is on the screen.
     const qreal ratio = view.devicePixelRatioF();
     view.resize(static_cast<int>(800 / ratio), static_cast<int>(600 / ratio));
-    ASSERT_TRUE(waitFor([&] { return view.camera() && view.camera()->height() == 600; }));
-    keepOpenGLDriversLoaded();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return view.camera() && view.camera()->height() == 600; }));
     ASSERT_EQ(view.camera()->width(), 800);
 
     using Clock = std::chrono::steady_clock;
