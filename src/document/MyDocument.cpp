@@ -38,6 +38,10 @@ bool MyDocument::readFromFile(const std::string& path, std::string& error) {
         error = code.message();
         return false;
     }
+    if (!std::filesystem::exists(status)) {
+        error = "No such file or directory";
+        return false;
+    }
     if (!std::filesystem::is_regular_file(status)) {
         error = "not a file";
         return false;

@@ -309,6 +309,9 @@ TEST_F(DocumentFiles, UnreadableFilesSayWhy) {
     EXPECT_NE(error.find("No such file"), std::string::npos) << error;
     EXPECT_FALSE(document.readFromFile(dir.string(), error));
     EXPECT_EQ(error, "not a file");
+    const std::string plain = write("plain", "{}");
+    EXPECT_FALSE(document.readFromFile(plain + "/under-a-file.quorvel", error));
+    EXPECT_FALSE(error.empty());
     const std::string huge = write("huge.quorvel", std::string(kPlistMaxSize + 1, ' '));
     EXPECT_FALSE(document.readFromFile(huge, error));
     EXPECT_NE(error.find("too large"), std::string::npos);

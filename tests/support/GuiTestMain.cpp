@@ -1,7 +1,8 @@
 // The main of test programs that need real widgets: a QApplication exists
-// for every test, as it does in the program.
+// for every test, prepared as the program prepares it.
+#include "app/Application.h"
+
 #include <QApplication>
-#include <QSurfaceFormat>
 
 #include <gtest/gtest.h>
 
@@ -40,13 +41,7 @@ int main(int argc, char* argv[]) {
     if (GTEST_FLAG_GET(list_tests))
         return RUN_ALL_TESTS();
 
-    // The scene is drawn with OpenGL 1.x: the view needs a compatibility
-    // profile with a depth buffer, as the program asks for at start.
-    QSurfaceFormat format;
-    format.setProfile(QSurfaceFormat::CompatibilityProfile);
-    format.setDepthBufferSize(24);
-    QSurfaceFormat::setDefaultFormat(format);
-
+    prepareApplication();
     QApplication application(argc, argv);
     const int result = RUN_ALL_TESTS();
     keepOpenGLDriversLoaded();
