@@ -14,16 +14,10 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <array>
-#include <chrono>
 #include <cmath>
-#include <functional>
-#include <iostream>
 #include <memory>
 #include <mutex>
-#include <string>
-#include <string_view>
 #include <vector>
 
 namespace {
@@ -198,61 +192,6 @@ TEST_F(StrainViewTest, ClickPicksTheSurfaceUnderThePointer) {
     click({20, 20}); // background: nothing
     click({380, 150}); // on the red axis: the axes cannot be hit
     EXPECT_EQ(delegate.picks.size(), 1u);
-}
-
-double median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
-// Exposes the frame for timing.
-class TimedStrainView : public StrainView {
-public:
-    using StrainView::paintGL;
-};
-
-// Prints the median time of a frame of the full scene at 800 x 600 device
-// pixels and of a click's pick; never fails on the figures.
-TEST(StrainViewTiming, FrameAndPick) {
-    SceneDelegate delegate;
-    delegate.model.setMarkAxes(1);
-    delegate.model.setShowPoint1(1);
-    delegate.model.setPoint1(0, 1.0f);
-    TimedStrainView view;
-    view.setDelegate(&delegate);
-    view.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
-    // The ratio is known once the view is on the screen.
-    const qreal ratio = view.devicePixelRatioF();
-    view.resize(static_cast<int>(800 / ratio), static_cast<int>(600 / ratio));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return view.camera() && view.camera()->height() == 600; }));
-    ASSERT_EQ(view.camera()->width(), 800);
-
-    using Clock = std::chrono::steady_clock;
-    const auto milliseconds = [](Clock::duration d) {
-        return std::chrono::duration<double, std::milli>(d).count();
-    };
-    std::vector<double> frames, picks;
-    for (int i = 0; i < 200; ++i) {
-        const auto start = Clock::now();
-        view.paintGL();
-        frames.push_back(milliseconds(Clock::now() - start));
-    }
-    const QPoint centre = view.rect().center();
-    for (int i = 0; i < 200; ++i) {
-        const auto start = Clock::now();
-        QTest::mouseClick(&view, Qt::LeftButton, {}, centre);
-        picks.push_back(milliseconds(Clock::now() - start));
-    }
-    EXPECT_EQ(delegate.picks.size(), 200u);
-    std::cout << "median frame " << median(frames) << " ms, median pick " << median(picks)
-              << " ms (device pixel ratio " << ratio << ")\n";
-    RecordProperty("frame_ms", std::to_string(median(frames)));
-    RecordProperty("pick_ms", std::to_string(median(picks)));
-    if (delegate.quadric) {
-        std::lock_guard guard(*view.openGL());
-        gluDeleteQuadric(delegate.quadric);
-    }
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // Prints the median time of one pick of a 40 x 40 sphere (begin, draw,
 // endTest with coordinates) and of one camera rebuild, on an 800 x 600
 // offscreen context.
+#include "Median.h"
 #include "platform/EglOffscreenContext.h"
 #include "toolkit/GVCamera.h"
 #include "toolkit/GVTester.h"
@@ -8,28 +9,10 @@
 #include <GL/glu.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
+#include <memory>
+#include <mutex>
 #include <string>
-#include <vector>
-
-namespace {
-
-template <typename Step> double medianMicroseconds(int runs, Step step) {
-    std::vector<double> times;
-    times.reserve(static_cast<std::size_t>(runs));
-    for (int i = 0; i < runs; ++i) {
-        const auto start = std::chrono::steady_clock::now();
-        step(i);
-        const std::chrono::duration<double, std::micro> took =
-            std::chrono::steady_clock::now() - start;
-        times.push_back(took.count());
-    }
-    std::nth_element(times.begin(), times.begin() + runs / 2, times.end());
-    return times[static_cast<std::size_t>(runs / 2)];
-}
-
-} // namespace
 
 int main(int argc, char** argv) {
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 1000;
