@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QColorDialog>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QLocale>
@@ -511,4 +512,37 @@ TEST(MyWindowController, RefreshesNeverRunActions) {
     EXPECT_FALSE(w.undo().canUndo());
     EXPECT_EQ(w.c().translucencySlider()->floatValue(), 0.8f);
     EXPECT_EQ(w.c().constraintRadioCluster()->checkedId(), 2);
+}
+
+TEST(MyWindowController, OneSharedColourPanelServesTheWindowThatOpenedItLast) {
+    Window first, second;
+    first.click(first.c().colorButton());
+    QColorDialog* panel = nullptr;
+    ASSERT_TRUE(QTest::qWaitFor([&] {
+        panel = nullptr;
+        for (QWidget* widget : QApplication::topLevelWidgets())
+            if (auto* dialog = qobject_cast<QColorDialog*>(widget); dialog && dialog->isVisible())
+                panel = dialog;
+        return panel != nullptr;
+    }));
+    EXPECT_FALSE(panel->isModal());
+    EXPECT_FALSE(panel->testOption(QColorDialog::ShowAlphaChannel));
+    // Colours pass through the panel in 8 bits a channel.
+    constexpr double kStep = 1.0 / 255;
+    EXPECT_NEAR(panel->currentColor().redF(), 0.8, kStep) << "it shows the document's colour";
+
+    panel->setCurrentColor(QColor::fromRgbF(1.0f, 0.5f, 0.0f)); // as the user picks it
+    first.endEvent();
+    EXPECT_NEAR(first.model().color(0), 1.0, kStep);
+    EXPECT_NEAR(first.model().color(1), 0.5, kStep);
+    EXPECT_NEAR(first.model().color(2), 0.0, kStep);
+    EXPECT_EQ(first.undo().undoMenuItemTitle(), "Undo Set Color");
+    EXPECT_EQ(second.model().color(0), 0.8f);
+
+    second.click(second.c().colorButton());
+    panel->setCurrentColor(QColor::fromRgbF(0.0f, 0.0f, 1.0f));
+    second.endEvent();
+    EXPECT_NEAR(second.model().color(2), 1.0, kStep) << "the panel now serves the second window";
+    EXPECT_NEAR(first.model().color(2), 0.0, kStep);
+    panel->close();
 }

@@ -7,6 +7,8 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
+#include <limits>
 #include <regex>
 #include <string>
 
@@ -322,6 +324,7 @@ TEST_F(DocumentFiles, UnreadableFilesSayWhy) {
 // decimal comma would break printf("%f") and strtod.
 TEST(MyDocument, ADecimalCommaLocaleChangesNeitherWritingNorReading) {
     const std::string before = std::setlocale(LC_ALL, nullptr);
+    setenv("LOCPATH", QUORVEL_TEST_LOCPATH, 1); // where the build made the locale
     ASSERT_NE(std::setlocale(LC_ALL, "de_DE.UTF-8"), nullptr)
         << "the test locale de_DE.UTF-8 is missing; tests make it with localedef";
     char probe[16];
@@ -342,4 +345,54 @@ TEST(MyDocument, ADecimalCommaLocaleChangesNeitherWritingNorReading) {
     ASSERT_TRUE(read) << error;
     EXPECT_EQ(copy.strainData().translation(0), -0.5f);
     EXPECT_EQ(copy.strainData().strainEntry(4), 1.25f);
+}
+
+// The nasty inputs that the property-list reader is checked on, opened as
+// documents: a dictionary is read, anything else refused with the document
+// untouched, and nothing crashes.
+TEST(MyDocument, NastyFilesAreReadOrRefusedCleanly) {
+    int read = 0, refused = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(QUORVEL_PLIST_CORPUS)) {
+        SCOPED_TRACE(entry.path().filename().string());
+        std::ifstream in(entry.path(), std::ios::binary);
+        const std::string text{std::istreambuf_iterator<char>(in), {}};
+        const PlistReadResult parsed = readPropertyList(text);
+        const bool isDictionary = parsed.value && parsed.value->dictionary();
+
+        MyDocument document;
+        document.strainData().setTranslucency(0.3f);
+        document.undoManager().closeEventGroup();
+        const std::string before = document.convertForStorage();
+        std::string error;
+        const bool loaded = document.loadDataRepresentation(text, MyDocument::kTypeName, error);
+        EXPECT_EQ(loaded, isDictionary) << error;
+        if (loaded) {
+            ++read;
+            MyDocument copy;
+            EXPECT_TRUE(copy.loadDataRepresentation(document.convertForStorage(),
+                                                    MyDocument::kTypeName, error));
+        } else {
+            ++refused;
+            EXPECT_FALSE(error.empty());
+            EXPECT_EQ(document.convertForStorage(), before);
+            EXPECT_TRUE(document.isDocumentEdited());
+        }
+    }
+    EXPECT_GT(read, 0);
+    EXPECT_GT(refused, 0);
+}
+
+TEST(MyDocument, NumbersBeyondTheirTypeAreClampedOrInfinite) {
+    MyDocument document;
+    std::string error;
+    ASSERT_TRUE(document.loadDataRepresentation(
+        "{ \"strain entry 1,1\" = 1e39; distance = -1e39; \"show axes\" = 99999999999;"
+        " constraint = -99999999999; \"light z\" = nan; }",
+        MyDocument::kTypeName, error));
+    const StrainData& m = document.strainData();
+    EXPECT_EQ(m.strainEntry(0), std::numeric_limits<float>::infinity());
+    EXPECT_EQ(m.distance(), -std::numeric_limits<float>::infinity());
+    EXPECT_EQ(m.showAxes(), 2147483647);
+    EXPECT_EQ(m.constraint(), -2147483647 - 1);
+    EXPECT_EQ(m.light(2), 0.0f) << "nan is not a number";
 }
