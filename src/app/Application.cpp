@@ -4,7 +4,11 @@
 #include "platform/Localization.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QSurfaceFormat>
+#include <QTranslator>
 
 #include <iostream>
 
@@ -21,6 +25,26 @@ void prepareApplication() {
 }
 
 void installLocalizer() {
+    // Translations in the user's language, where there are any: Qt's own for
+    // its standard dialogs, and ours (quorvel_<language>.qm) from the
+    // translations folder beside the program or in its share folder. Adding
+    // one needs no change to the code.
+    const QLocale locale;
+    auto* qtTranslator = new QTranslator(qApp);
+    if (qtTranslator->load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
+                           QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(qtTranslator);
+    const QDir programFolder(QCoreApplication::applicationDirPath());
+    for (const QString& folder : {programFolder.filePath(QStringLiteral("translations")),
+                                  programFolder.filePath(QStringLiteral("../share/quorvel/translations"))}) {
+        auto* translator = new QTranslator(qApp);
+        if (translator->load(locale, QStringLiteral("quorvel"), QStringLiteral("_"), folder)) {
+            QCoreApplication::installTranslator(translator);
+            break;
+        }
+        delete translator;
+    }
+
     setLocalizer([](const char* english) {
         return QCoreApplication::translate("Quorvel", english).toStdString();
     });

@@ -9,7 +9,8 @@
 // OpenGL needs a compatibility profile; the scene needs a depth buffer).
 void prepareApplication();
 
-// Routes the program's texts through Qt's translations.
+// Loads the translations for the user's language, where there are any, and
+// routes the program's texts through them.
 void installLocalizer();
 
 // quorvel [FILE...]: opens each file in its own window, or a new document,
