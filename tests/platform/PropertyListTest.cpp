@@ -47,6 +47,11 @@ TEST(PropertyList, ReadsTheGrammar) {
     EXPECT_EQ(read("( \"a b\", c )"), array({str("a b"), str("c")}));
     EXPECT_EQ(read("''"), str(""));
     EXPECT_EQ(read("{ k = 1; k = 2; }"), dict({{"k", str("2")}}));
+    // Comments and line ends are white space.
+    const PlistValue plain = read("{\n    a = b;\n    \"c d\" = \"e/f\";\n}\n");
+    EXPECT_EQ(read("// head\r\n{ /* x\r\n y */ \"c d\"//c\r\n=/**/'e/f'; a\r=\rb ; } // tail"),
+              plain);
+    EXPECT_EQ(read("( a//b, /c, \"/*\" )"), array({str("a//b"), str("/c"), str("/*")}));
 }
 
 TEST(PropertyList, ReadsEscapes) {
@@ -54,18 +59,9 @@ TEST(PropertyList, ReadsEscapes) {
     EXPECT_EQ(read(R"('it\'s "so"')"), str("it's \"so\""));
     EXPECT_EQ(read(R"("\101\0x\78\377")"), str(std::string("A\0x\a8\xFF", 6)));
     EXPECT_EQ(read(R"("\400\777")"), str(" 0?7")); // an octal escape stops before it exceeds a byte
-    EXPECT_EQ(read(R"("\U0041\U00e9\U20AC\U41x\Uq")"), str(std::string("AA\xC3\xA9\xE2\x82\xAC"
-                                                                       "Ax\0q",
-                                                                       11)
-                                                               .substr(1)));
+    EXPECT_EQ(read(R"("\U0041\U00e9\U20AC\U41x\Uq")"),
+              str(std::string("A\xC3\xA9\xE2\x82\xAC" "Ax\0q", 10)));
     EXPECT_EQ(read("\"\\q\\\n\""), str("q\n"));
-}
-
-TEST(PropertyList, CommentsAndLineEndsAreWhiteSpace) {
-    const PlistValue plain = read("{\n    a = b;\n    \"c d\" = \"e/f\";\n}\n");
-    EXPECT_EQ(read("// head\r\n{ /* x\r\n y */ \"c d\"//c\r\n=/**/'e/f'; a\r=\rb ; } // tail"),
-              plain);
-    EXPECT_EQ(read("( a//b, /c, \"/*\" )"), array({str("a//b"), str("/c"), str("/*")}));
 }
 
 TEST(PropertyList, RefusesWithThePlaceAndWhatWasExpected) {
@@ -93,18 +89,14 @@ TEST(PropertyList, RefusesWithThePlaceAndWhatWasExpected) {
     expectRefused("\x01", 1, 1, "expected a value");
     // Line numbers count CR LF, LF and a lone CR alike.
     expectRefused("{\r\na = b;\r\rc d;\r\n}", 4, 3, "expected '='");
-}
-
-TEST(PropertyList, RefusesNonAsciiAnywhere) {
+    // Non-ASCII bytes anywhere.
     expectRefused("{\n  a = \"caf\xC3\xA9\";\n}", 2, 11, "not 7-bit ASCII");
     expectRefused("// \x80\n{}", 1, 4, "not 7-bit ASCII");
     expectRefused("{} \xFF", 1, 4, "not 7-bit ASCII");
 }
 
 TEST(PropertyList, BoundsNestingAndSize) {
-    const auto nested = [](int levels) {
-        return std::string(levels, '(') + std::string(levels, ')');
-    };
+    const auto nested = [](int n) { return std::string(n, '(') + std::string(n, ')'); };
     EXPECT_TRUE(readPropertyList(nested(kPlistMaxDepth)).value);
     expectRefused(nested(kPlistMaxDepth + 1), 1, kPlistMaxDepth + 1, "nesting deeper than 512");
     expectRefused(std::string(kPlistMaxDepth, '(') + "{a=b;}", 1, kPlistMaxDepth + 1,
@@ -116,7 +108,7 @@ TEST(PropertyList, BoundsNestingAndSize) {
     expectRefused(big, static_cast<int>(kPlistMaxSize) - 5, 1, "larger than 1 MiB");
 }
 
-TEST(PropertyList, WritesTheStandardForm) {
+TEST(PropertyList, WritesTheStandardFormAndReadsItBack) {
     EXPECT_EQ(writePropertyList(
                   dict({{"strain entry 1,1", str("1.000000")}, {"Class", str("MyDocument")}})),
               "{\n    Class = MyDocument;\n    \"strain entry 1,1\" = \"1.000000\";\n}\n");
@@ -133,9 +125,8 @@ TEST(PropertyList, WritesTheStandardForm) {
     };
     for (const auto& [value, written] : strings)
         EXPECT_EQ(writePropertyList(str(value)), std::string(written) + "\n") << value;
-}
 
-TEST(PropertyList, ReadsBackWhatItWrites) {
+    // What it writes reads back.
     std::string everyByte;
     for (int byte = 0; byte < 256; ++byte)
         everyByte += static_cast<char>(byte);

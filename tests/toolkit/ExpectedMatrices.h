@@ -12,8 +12,6 @@
 
 using Mat = std::array<double, 16>;
 
-inline Mat identityMatrix() { return {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1}; }
-
 inline Mat operator*(const Mat& a, const Mat& b) {
     Mat out{};
     for (int c = 0; c < 4; ++c)
@@ -24,54 +22,31 @@ inline Mat operator*(const Mat& a, const Mat& b) {
 }
 
 inline Mat translationMatrix(double x, double y, double z) {
-    Mat m = identityMatrix();
-    m[12] = x;
-    m[13] = y;
-    m[14] = z;
-    return m;
+    return {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, x, y, z, 1};
 }
+
+inline double radians(double degrees) { return degrees * std::numbers::pi / 180; }
 
 // A right-handed rotation about the x or z axis, as glRotatef builds it.
 inline Mat rotationX(double degrees) {
-    const double a = degrees * std::numbers::pi / 180.0;
-    Mat m = identityMatrix();
-    m[5] = std::cos(a);
-    m[6] = std::sin(a);
-    m[9] = -std::sin(a);
-    m[10] = std::cos(a);
-    return m;
+    const double c = std::cos(radians(degrees)), s = std::sin(radians(degrees));
+    return {1, 0, 0, 0, 0, c, s, 0, 0, -s, c, 0, 0, 0, 0, 1};
 }
 
 inline Mat rotationZ(double degrees) {
-    const double a = degrees * std::numbers::pi / 180.0;
-    Mat m = identityMatrix();
-    m[0] = std::cos(a);
-    m[1] = std::sin(a);
-    m[4] = -std::sin(a);
-    m[5] = std::cos(a);
-    return m;
+    const double c = std::cos(radians(degrees)), s = std::sin(radians(degrees));
+    return {c, s, 0, 0, -s, c, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
 }
 
 inline Mat perspectiveMatrix(double fovy, double aspect, double zNear, double zFar) {
-    const double f = 1.0 / std::tan(fovy * std::numbers::pi / 360.0);
-    Mat m{};
-    m[0] = f / aspect;
-    m[5] = f;
-    m[10] = (zFar + zNear) / (zNear - zFar);
-    m[11] = -1.0;
-    m[14] = 2.0 * zFar * zNear / (zNear - zFar);
-    return m;
+    const double f = 1.0 / std::tan(radians(fovy / 2));
+    return {f / aspect, 0, 0, 0, 0, f, 0, 0, 0, 0, (zFar + zNear) / (zNear - zFar), -1,
+            0, 0, 2.0 * zFar * zNear / (zNear - zFar), 0};
 }
 
 inline Mat orthoMatrix(double l, double r, double b, double t, double n, double f) {
-    Mat m = identityMatrix();
-    m[0] = 2.0 / (r - l);
-    m[5] = 2.0 / (t - b);
-    m[10] = -2.0 / (f - n);
-    m[12] = -(r + l) / (r - l);
-    m[13] = -(t + b) / (t - b);
-    m[14] = -(f + n) / (f - n);
-    return m;
+    return {2 / (r - l), 0, 0, 0, 0, 2 / (t - b), 0, 0, 0, 0, -2 / (f - n), 0,
+            -(r + l) / (r - l), -(t + b) / (t - b), -(f + n) / (f - n), 1};
 }
 
 // Entries equal up to single-precision rounding, relative to the larger size.

@@ -5,18 +5,18 @@
 #include <EGL/egl.h>
 
 #include <atomic>
+#include <chrono>
 #include <cmath>
 #include <numbers>
-#include <chrono>
 #include <thread>
 
 namespace {
 
 using namespace std::chrono_literals;
+using Clock = std::chrono::steady_clock;
 
 // Counts makeCurrent calls and remembers the thread of the latest one.
-class CountingHandle : public OpenGLContextHandle {
-public:
+struct CountingHandle : OpenGLContextHandle {
     void makeCurrent() override {
         lastThread = std::this_thread::get_id();
         ++calls;
@@ -38,40 +38,36 @@ TEST(GVOpenGLContext, EveryAcquisitionMakesTheContextCurrentNestedOnesIncluded) 
     c.lock.lock();
     c.lock.lock();
     EXPECT_TRUE(c.lock.tryLock());
-    EXPECT_TRUE(c.lock.lockBeforeDate(std::chrono::steady_clock::now() + 1s));
+    EXPECT_TRUE(c.lock.lockBeforeDate(Clock::now() + 1s));
     EXPECT_EQ(c.handle->calls, 4);
     for (int i = 0; i < 4; ++i)
         c.lock.unlock();
     EXPECT_EQ(c.handle->calls, 4) << "unlocking makes nothing current";
 
     // Released as often as taken: another thread gets it at once.
-    std::thread other([&] {
+    std::thread([&] {
         EXPECT_TRUE(c.lock.tryLock());
         c.lock.unlock();
-    });
-    other.join();
+    }).join();
     EXPECT_EQ(c.handle->calls, 5);
 }
 
 TEST(GVOpenGLContext, AttemptsFromAnotherThreadFailWhileHeldAndChangeNothing) {
     CountingLock c;
     c.lock.lock();
-    const auto owner = std::this_thread::get_id();
-
-    std::thread other([&] {
+    std::thread([&] {
         EXPECT_FALSE(c.lock.tryLock());
-        const auto limit = std::chrono::steady_clock::now() + 50ms;
+        const auto limit = Clock::now() + 50ms;
         EXPECT_FALSE(c.lock.lockBeforeDate(limit));
-        EXPECT_GE(std::chrono::steady_clock::now(), limit) << "gave up before the deadline";
-        EXPECT_FALSE(c.lock.lockBeforeDate(std::chrono::steady_clock::now() - 1s));
-    });
-    other.join();
+        EXPECT_GE(Clock::now(), limit) << "gave up before the deadline";
+        EXPECT_FALSE(c.lock.lockBeforeDate(Clock::now() - 1s));
+    }).join();
     EXPECT_EQ(c.handle->calls, 1);
-    EXPECT_EQ(c.handle->lastThread.load(), owner);
+    EXPECT_EQ(c.handle->lastThread.load(), std::this_thread::get_id());
 
     // Once released, a waiting thread gets it and its context.
     std::thread waiter([&] {
-        EXPECT_TRUE(c.lock.lockBeforeDate(std::chrono::steady_clock::now() + 10s));
+        EXPECT_TRUE(c.lock.lockBeforeDate(Clock::now() + 10s));
         EXPECT_EQ(c.handle->lastThread.load(), std::this_thread::get_id());
         c.lock.unlock();
     });
@@ -108,22 +104,19 @@ TEST_F(GVOpenGLContextOnEgl, FailedAttemptsLeaveTheCallersCurrentContext) {
     std::string error;
     auto own = EglOffscreenContext::create(8, 8, error);
     ASSERT_NE(own, nullptr) << error;
-
     openGL->lock();
     const EGLDisplay display = eglGetCurrentDisplay();
     ASSERT_TRUE(eglMakeCurrent(display, EGL_NO_SURFACE, EGL_NO_SURFACE, EGL_NO_CONTEXT));
-
-    std::thread other([&] {
+    std::thread([&] {
         own->makeCurrent();
         const EGLContext before = eglGetCurrentContext();
         ASSERT_NE(before, EGL_NO_CONTEXT);
         EXPECT_FALSE(openGL->tryLock());
         EXPECT_EQ(eglGetCurrentContext(), before);
-        EXPECT_FALSE(openGL->lockBeforeDate(std::chrono::steady_clock::now() + 20ms));
+        EXPECT_FALSE(openGL->lockBeforeDate(Clock::now() + 20ms));
         EXPECT_EQ(eglGetCurrentContext(), before);
         eglMakeCurrent(display, EGL_NO_SURFACE, EGL_NO_SURFACE, EGL_NO_CONTEXT);
-    });
-    other.join();
+    }).join();
     openGL->unlock();
 }
 
@@ -150,12 +143,11 @@ TEST_F(GVOpenGLContextOnEgl, LockAndContextLiveWhileTheCameraHoldsThem) {
 TEST_F(GVOpenGLContextOnEgl, ReadPixelsReturnsTheTopRowFirst) {
     std::lock_guard guard(*openGL);
     glEnable(GL_SCISSOR_TEST);
-    glScissor(0, 0, width_, height_ / 2); // the lower half
-    glClearColor(0.0f, 0.0f, 1.0f, 1.0f);
-    glClear(GL_COLOR_BUFFER_BIT);
-    glScissor(0, height_ / 2, width_, height_ - height_ / 2);
-    glClearColor(1.0f, 0.0f, 0.0f, 1.0f);
-    glClear(GL_COLOR_BUFFER_BIT);
+    for (const auto& [y, red] : {std::pair{0, 0.0f}, {height_ / 2, 1.0f}}) { // lower half blue
+        glScissor(0, y, width_, height_ / 2);
+        glClearColor(red, 0.0f, 1.0f - red, 1.0f);
+        glClear(GL_COLOR_BUFFER_BIT);
+    }
     glDisable(GL_SCISSOR_TEST);
     glPixelStorei(GL_PACK_ALIGNMENT, 8);
 

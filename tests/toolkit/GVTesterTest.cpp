@@ -6,14 +6,16 @@
 
 #include <GL/glu.h>
 
+#include <algorithm>
 #include <climits>
-#include <functional>
 #include <initializer_list>
 #include <thread>
-#include <utility>
+#include <tuple>
 #include <vector>
 
 namespace {
+
+using Names = std::vector<GLuint>;
 
 // Hits at chosen depths: a parallel projection from the eye at the origin
 // looking down -z, near plane 0 and far plane 100, so a point at -z = d has
@@ -38,24 +40,33 @@ protected:
         ASSERT_EQ(tester.setNameDepth(1, 4), 1);
     }
 
-    static void point(GLuint name, double depth) {
-        glLoadName(name);
+    // A point at the centre with these names on the name stack.
+    static void point(std::initializer_list<GLuint> names, double depth) {
+        glLoadName(*names.begin());
+        std::for_each(names.begin() + 1, names.end(), glPushName);
         glBegin(GL_POINTS);
         glVertex3d(0, 0, -depth);
         glEnd();
+        std::for_each(names.begin() + 1, names.end(), [](GLuint) { glPopName(); });
     }
 
     // Picks at the centre with one named point per depth, names 1, 2, ...
-    GLint pickPoints(std::initializer_list<double> depths, GLint computeCoordinates = 0) {
+    GLint pickPoints(const std::vector<double>& depths, GLint computeCoordinates = 0) {
         tester.beginPickingWithRadius(2.0f, 200.0, 150.0);
         GLuint name = 1;
         for (double depth : depths)
-            point(name++, depth);
+            point({name++}, depth);
         return tester.endTest(computeCoordinates);
     }
 
-    std::vector<GLuint> resultNames() {
-        std::vector<GLuint> names;
+    // The result count after picking points at these depths, with coordinates.
+    GLint countPicked(const std::vector<double>& depths) {
+        EXPECT_EQ(pickPoints(depths, 1), 1);
+        return tester.resultCount();
+    }
+
+    Names resultNames() {
+        Names names;
         for (GLint i = 0; i < tester.resultCount(); ++i) {
             EXPECT_EQ(tester.numberOfNamesForResult(i), 1u);
             names.push_back(tester.namesForResult(i)[0]);
@@ -63,77 +74,59 @@ protected:
         return names;
     }
 
-    static GLuint scaledDepth(double depth) {
-        return static_cast<GLuint>(depth / 100.0 * 4294967295.0);
+    static void expectDepth(GLuint depth, double expected) {
+        EXPECT_NEAR(depth, expected / 100.0 * 4294967295.0, 2e-6 * 4294967295.0);
     }
 
     GVTester tester;
 };
 
-using Names = std::vector<GLuint>;
-
 } // namespace
 
-TEST_F(GVTesterTest, NothingDrawnGivesNoResults) {
-    EXPECT_EQ(pickPoints({20}), 1);
-    ASSERT_EQ(tester.resultCount(), 1);
-
-    EXPECT_EQ(pickPoints({}, 1), 1);
-    EXPECT_EQ(tester.resultCount(), 0);
-
+TEST_F(GVTesterTest, NothingDrawnOrAnOverflowingHitBufferGivesNoResults) {
+    EXPECT_EQ(countPicked({20}), 1);
+    EXPECT_EQ(countPicked({}), 0);
     // Geometry outside the pick region makes no hit either.
     tester.beginPickingWithRadius(2.0f, 20.0, 20.0);
-    point(1, 20);
+    point({1}, 20);
     EXPECT_EQ(tester.endTest(1), 1);
     EXPECT_EQ(tester.resultCount(), 0);
-}
 
-TEST_F(GVTesterTest, ResultsAreNearestFirstWithTiesInDrawingOrder) {
-    ASSERT_EQ(pickPoints({70, 30, 90, 30, 10}), 1);
-    EXPECT_EQ(resultNames(), (Names{5, 2, 4, 1}));
-    for (GLint i = 1; i < tester.resultCount(); ++i)
-        EXPECT_LE(tester.depthForResult(i - 1), tester.depthForResult(i));
-    EXPECT_NEAR(tester.depthForResult(0), scaledDepth(10), 2e-6 * 4294967295.0);
-
-    ASSERT_EQ(tester.setNameDepth(1, 2), 1);
-    pickPoints({50, 10, 50});
-    EXPECT_EQ(resultNames(), (Names{2, 1}));
-
-    ASSERT_EQ(tester.setNameDepth(1, 3), 1);
-    pickPoints({30, 20, 20, 10});
-    EXPECT_EQ(resultNames(), (Names{4, 2, 3}));
-    EXPECT_EQ(tester.depthForResult(1), tester.depthForResult(2));
-}
-
-TEST_F(GVTesterTest, MaximumOfOneKeepsTheNearestFirstWritten) {
-    ASSERT_EQ(tester.setNameDepth(1, 1), 1);
-    pickPoints({40, 20, 20, 60});
-    EXPECT_EQ(resultNames(), (Names{2}));
-    pickPoints({5, 20});
-    EXPECT_EQ(resultNames(), (Names{1}));
-}
-
-TEST_F(GVTesterTest, OverflowingTheHitBufferGivesNoResults) {
     // Each record of one name takes 4 words.
     ASSERT_EQ(tester.setHitBufferSize(7), 1);
-    EXPECT_EQ(pickPoints({10}), 1);
-    EXPECT_EQ(tester.resultCount(), 1);
-    EXPECT_EQ(pickPoints({10, 20}, 1), 1);
-    EXPECT_EQ(tester.resultCount(), 0);
-
+    EXPECT_EQ(countPicked({10}), 1);
+    EXPECT_EQ(countPicked({10, 20}), 0);
     ASSERT_EQ(tester.setHitBufferSize(0), 1);
-    EXPECT_EQ(pickPoints({10}, 1), 1);
-    EXPECT_EQ(tester.resultCount(), 0);
+    EXPECT_EQ(countPicked({10}), 0);
+}
+
+TEST_F(GVTesterTest, ResultsAreTheNearestFirstWithTiesInDrawingOrder) {
+    // The maximum result count, the depths of points 1, 2, ... and the names kept.
+    const std::tuple<GLint, std::vector<double>, Names> cases[] = {
+        {4, {70, 30, 90, 30, 10}, {5, 2, 4, 1}}, {2, {50, 10, 50}, {2, 1}},
+        {3, {30, 20, 20, 10}, {4, 2, 3}},        {1, {40, 20, 20, 60}, {2}},
+        {1, {5, 20}, {1}}};
+    for (const auto& [maximum, depths, nearest] : cases) {
+        SCOPED_TRACE(::testing::Message() << "maximum " << maximum);
+        ASSERT_EQ(tester.setNameDepth(1, maximum), 1);
+        ASSERT_EQ(pickPoints(depths), 1);
+        ASSERT_EQ(resultNames(), nearest);
+        const auto drawnAt = [&](GLint i) { return depths[nearest[i] - 1]; };
+        for (GLint i = 0; i < tester.resultCount(); ++i) {
+            expectDepth(tester.depthForResult(i), drawnAt(i));
+            // Points drawn at the same depth get the same depth.
+            EXPECT_TRUE(i == 0 || drawnAt(i) != drawnAt(i - 1) ||
+                        tester.depthForResult(i) == tester.depthForResult(i - 1));
+        }
+    }
 }
 
 TEST_F(GVTesterTest, SizeSettersKeepResultsOnlyWhenNothingChanges) {
     pickPoints({30, 10});
     ASSERT_EQ(resultNames(), (Names{2, 1}));
-
     EXPECT_EQ(tester.setNameDepth(1, 4), 1);
     EXPECT_EQ(tester.setHitBufferSize(128), 1);
     EXPECT_EQ(resultNames(), (Names{2, 1})) << "same sizes keep the last results";
-
     EXPECT_EQ(tester.setNameDepth(2, 4), 1);
     EXPECT_EQ(tester.nameDepth(), 2);
     EXPECT_EQ(tester.resultCount(), 0);
@@ -149,44 +142,25 @@ TEST_F(GVTesterTest, SizeSettersKeepResultsOnlyWhenNothingChanges) {
     EXPECT_EQ(tester.hitBufferSize(), 0);
 
     // Without buffers a test still ends cleanly and keeps nothing.
-    EXPECT_EQ(pickPoints({10}, 1), 1);
-    EXPECT_EQ(tester.resultCount(), 0);
+    EXPECT_EQ(countPicked({10}), 0);
     ASSERT_EQ(tester.setHitBufferSize(64), 1);
-    EXPECT_EQ(pickPoints({10}, 1), 1);
-    EXPECT_EQ(tester.resultCount(), 0) << "a maximum of 0 keeps no result";
+    EXPECT_EQ(countPicked({10}), 0) << "a maximum of 0 keeps no result";
 }
 
 TEST_F(GVTesterTest, ResultsKeepAtMostNameDepthNames) {
-    const auto draw = [] {
-        glLoadName(5); // deep, three names
-        glPushName(6);
-        glPushName(7);
-        glBegin(GL_POINTS);
-        glVertex3d(0, 0, -50);
-        glEnd();
-        glPopName();
-        glPopName();
-        point(9, 10); // nearer, one name: the deep result moves down
-    };
-
-    ASSERT_EQ(tester.setNameDepth(1, 2), 1);
-    tester.beginPickingWithRadius(2.0f, 200.0, 150.0);
-    draw();
-    ASSERT_EQ(tester.endTest(0), 1);
-    ASSERT_EQ(tester.resultCount(), 2);
-    EXPECT_EQ(tester.namesForResult(0)[0], 9u);
-    EXPECT_EQ(tester.numberOfNamesForResult(1), 1u) << "word 0 counts the names kept";
-    EXPECT_EQ(tester.namesForResult(1)[0], 5u);
-    EXPECT_NEAR(tester.depthForResult(1), scaledDepth(50), 2e-6 * 4294967295.0);
-
-    ASSERT_EQ(tester.setNameDepth(2, 2), 1);
-    tester.beginPickingWithRadius(2.0f, 200.0, 150.0);
-    draw();
-    ASSERT_EQ(tester.endTest(0), 1);
-    ASSERT_EQ(tester.resultCount(), 2);
-    EXPECT_EQ(tester.numberOfNamesForResult(1), 2u);
-    EXPECT_EQ(tester.namesForResult(1)[0], 5u);
-    EXPECT_EQ(tester.namesForResult(1)[1], 6u);
+    for (GLuint depth : {1u, 2u}) {
+        ASSERT_EQ(tester.setNameDepth(GLint(depth), 2), 1);
+        tester.beginPickingWithRadius(2.0f, 200.0, 150.0);
+        point({5, 6, 7}, 50); // deep, three names
+        point({9}, 10);       // nearer, one name: the deep result moves down
+        ASSERT_EQ(tester.endTest(0), 1);
+        ASSERT_EQ(tester.resultCount(), 2);
+        EXPECT_EQ(tester.namesForResult(0)[0], 9u);
+        expectDepth(tester.depthForResult(1), 50);
+        ASSERT_EQ(tester.numberOfNamesForResult(1), depth) << "word 0 counts the names kept";
+        for (GLuint k = 0; k < depth; ++k)
+            EXPECT_EQ(tester.namesForResult(1)[k], 5 + k);
+    }
 }
 
 TEST_F(GVTesterTest, TestsHoldTheLockAndRestoreTheMatrices) {
@@ -194,54 +168,48 @@ TEST_F(GVTesterTest, TestsHoldTheLockAndRestoreTheMatrices) {
     const Mat modelviewBefore = matrix(GL_MODELVIEW_MATRIX);
     const auto otherThreadGetsLock = [&] {
         bool got = false;
-        std::thread other([&] {
-            got = openGL->tryLock();
-            if (got)
+        std::thread([&] {
+            if ((got = openGL->tryLock()))
                 openGL->unlock();
-        });
-        other.join();
+        }).join();
         return got;
     };
-
-    tester.beginPickingWithRadius(2.0f, 200.0, 150.0);
-    EXPECT_FALSE(otherThreadGetsLock());
-    point(1, 10);
-    tester.endTest(1);
-    EXPECT_TRUE(otherThreadGetsLock());
-    EXPECT_EQ(matrix(GL_PROJECTION_MATRIX), projectionBefore);
-    EXPECT_EQ(matrix(GL_MODELVIEW_MATRIX), modelviewBefore);
-    EXPECT_EQ(integer(GL_PROJECTION_STACK_DEPTH), 1);
-    EXPECT_EQ(integer(GL_MODELVIEW_STACK_DEPTH), 1);
-    EXPECT_EQ(integer(GL_RENDER_MODE), GL_RENDER);
-
-    const GLdouble start[3] = {0, 0, 0};
-    const GLdouble end[3] = {1, 2, 3};
-    tester.beginCollisionWithRadius(0.5f, start, end);
-    EXPECT_FALSE(otherThreadGetsLock());
-    tester.endTest(1);
-    EXPECT_TRUE(otherThreadGetsLock());
-    EXPECT_EQ(matrix(GL_PROJECTION_MATRIX), projectionBefore);
-    EXPECT_EQ(matrix(GL_MODELVIEW_MATRIX), modelviewBefore);
-    EXPECT_EQ(integer(GL_PROJECTION_STACK_DEPTH), 1);
-    EXPECT_EQ(integer(GL_MODELVIEW_STACK_DEPTH), 1);
+    const GLdouble start[3] = {0, 0, 0}, end[3] = {1, 2, 3};
+    for (bool picking : {true, false}) {
+        SCOPED_TRACE(picking ? "picking" : "collision");
+        if (picking)
+            tester.beginPickingWithRadius(2.0f, 200.0, 150.0);
+        else
+            tester.beginCollisionWithRadius(0.5f, start, end);
+        EXPECT_FALSE(otherThreadGetsLock());
+        point({1}, 10);
+        tester.endTest(1);
+        EXPECT_TRUE(otherThreadGetsLock());
+        EXPECT_EQ(matrix(GL_PROJECTION_MATRIX), projectionBefore);
+        EXPECT_EQ(matrix(GL_MODELVIEW_MATRIX), modelviewBefore);
+        EXPECT_EQ(integer(GL_PROJECTION_STACK_DEPTH), 1);
+        EXPECT_EQ(integer(GL_MODELVIEW_STACK_DEPTH), 1);
+        EXPECT_EQ(integer(GL_RENDER_MODE), GL_RENDER);
+    }
 }
 
 TEST_F(GVTesterTest, CollisionPointsLieOnTheSegmentAtTheHitsMeanDepth) {
     const GLdouble start[3] = {1, 1, 1};
     const GLdouble end[3] = {3, -1, 5};
+    // The point at t along the segment, offset across it along (1, 1, 0) / sqrt 2,
+    // which is square to the segment's direction (2, -2, 4).
     const auto along = [&](double t, double offset = 0.0) {
-        // (1, 1, 0) / sqrt 2 is square to the segment's direction (2, -2, 4).
         const double side = offset / std::sqrt(2.0);
         return std::array<double, 3>{start[0] + (end[0] - start[0]) * t + side,
                                      start[1] + (end[1] - start[1]) * t + side,
                                      start[2] + (end[2] - start[2]) * t};
     };
-    const auto vertex = [](const std::array<double, 3>& p) { glVertex3d(p[0], p[1], p[2]); };
-    const auto line = [&](GLuint name, double from, double to) {
+    using Points = std::initializer_list<std::array<double, 3>>;
+    const auto draw = [&](GLenum mode, GLuint name, Points vertices) {
         glLoadName(name);
-        glBegin(GL_LINES);
-        vertex(along(from));
-        vertex(along(to));
+        glBegin(mode);
+        for (const auto& p : vertices)
+            glVertex3d(p[0], p[1], p[2]);
         glEnd();
     };
     const auto expectAt = [&](GLint index, const std::array<double, 3>& q) {
@@ -254,7 +222,7 @@ TEST_F(GVTesterTest, CollisionPointsLieOnTheSegmentAtTheHitsMeanDepth) {
     // the start, so the point is near the midpoint. (Mesa reports a depth of
     // exactly 1, on the far plane, as 0, so the line stops short of it.)
     tester.beginCollisionWithRadius(0.25f, start, end);
-    line(1, -1.0, 0.9999);
+    draw(GL_LINES, 1, {along(-1.0), along(0.9999)});
     ASSERT_EQ(tester.endTest(1), 1);
     ASSERT_EQ(tester.resultCount(), 1);
     EXPECT_EQ(tester.depthForResult(0), 0u);
@@ -262,19 +230,12 @@ TEST_F(GVTesterTest, CollisionPointsLieOnTheSegmentAtTheHitsMeanDepth) {
 
     ASSERT_EQ(tester.setNameDepth(1, 8), 1);
     tester.beginCollisionWithRadius(0.25f, start, end);
-    line(1, 0.9999, 0.99999); // at the end
-    glLoadName(2);        // inside the box, off the segment
-    glBegin(GL_POINTS);
-    vertex(along(0.6, 0.2));
-    glEnd();
-    glLoadName(3); // outside the box
-    glBegin(GL_POINTS);
-    vertex(along(0.5, 1.0));
-    glEnd();
-    line(4, 0.1, 0.3);       // within the segment
-    line(5, -1.0, 0.0001);   // at the start
+    draw(GL_LINES, 1, {along(0.9999), along(0.99999)}); // at the end
+    draw(GL_POINTS, 2, {along(0.6, 0.2)});               // inside the box, off the segment
+    draw(GL_POINTS, 3, {along(0.5, 1.0)});               // outside the box
+    draw(GL_LINES, 4, {along(0.1), along(0.3)});         // within the segment
+    draw(GL_LINES, 5, {along(-1.0), along(0.0001)});     // at the start
     ASSERT_EQ(tester.endTest(1), 1);
-
     ASSERT_EQ(resultNames(), (Names{5, 4, 2, 1}));
     expectAt(0, along(0.00005));
     expectAt(1, along(0.2));
@@ -283,7 +244,7 @@ TEST_F(GVTesterTest, CollisionPointsLieOnTheSegmentAtTheHitsMeanDepth) {
 
     // Without coordinates requested the points are left alone.
     tester.beginCollisionWithRadius(0.25f, start, end);
-    line(1, 0.4, 0.6);
+    draw(GL_LINES, 1, {along(0.4), along(0.6)});
     ASSERT_EQ(tester.endTest(0), 1);
     ASSERT_EQ(tester.resultCount(), 1);
     expectAt(0, along(0.00005));
@@ -317,45 +278,17 @@ protected:
             gluDeleteQuadric(quadric);
     }
 
-    GLint pickSphere(double x, double y) {
+    // Spheres about the origin named 1, 2, ...; the caller ends the test.
+    void beginPickOnSpheres(double x, double y, std::initializer_list<double> radii = {1.0}) {
         tester.beginPickingWithRadius(0.5f, x, y);
-        glLoadName(1);
-        gluSphere(quadric, 1.0, 40, 40);
-        return tester.endTest(1);
-    }
-
-    // Window coordinates of p under the camera's matrices.
-    std::array<double, 2> project(const GLdouble* p) {
-        const Mat modelview = matrix(GL_MODELVIEW_MATRIX);
-        const Mat projection = matrix(GL_PROJECTION_MATRIX);
-        GLint viewport[4];
-        {
-            std::lock_guard guard(*openGL);
-            glGetIntegerv(GL_VIEWPORT, viewport);
+        GLuint name = 1;
+        for (double radius : radii) {
+            glLoadName(name++);
+            gluSphere(quadric, radius, 40, 40);
         }
-        GLdouble wx = 0, wy = 0, wz = 0;
-        EXPECT_EQ(gluProject(p[0], p[1], p[2], modelview.data(), projection.data(), viewport,
-                             &wx, &wy, &wz),
-                  GL_TRUE);
-        return {wx, wy};
     }
 
-    void expectPointUnderPickOnFrontOfSphere(double x, double y) {
-        ASSERT_EQ(pickSphere(x, y), 1);
-        ASSERT_EQ(tester.resultCount(), 1);
-        const GLdouble* p = tester.coordinatesForResult(0);
-        // A 40 x 40 sphere's facets lie within 1 - cos(4.5 degrees) of the surface.
-        EXPECT_NEAR(std::sqrt(p[0] * p[0] + p[1] * p[1] + p[2] * p[2]), 1.0, 0.004);
-        const auto window = project(p);
-        EXPECT_NEAR(window[0], x, 1e-3);
-        EXPECT_NEAR(window[1], y, 1e-3);
-        // The eye is at 10 (-sin e sin a, sin e cos a, cos e); the side of the
-        // sphere facing it has p . eye > |p|^2.
-        const double e = -60.0 * std::numbers::pi / 180, a = 30.0 * std::numbers::pi / 180;
-        const double eye[3] = {-10 * std::sin(e) * std::sin(a), 10 * std::sin(e) * std::cos(a),
-                               10 * std::cos(e)};
-        EXPECT_GT(p[0] * eye[0] + p[1] * eye[1] + p[2] * eye[2], 1.0);
-    }
+    static double length(const GLdouble* p) { return std::hypot(p[0], p[1], p[2]); }
 
     GVCamera camera;
     GLUquadric* quadric = nullptr;
@@ -363,40 +296,52 @@ protected:
 
 } // namespace
 
-TEST_F(GVTesterPickTest, PickedPointLiesOnTheSurfaceUnderThePickInPerspective) {
-    expectPointUnderPickOnFrontOfSphere(240.5, 124.75);
-    expectPointUnderPickOnFrontOfSphere(170.25, 180.5);
-}
-
-TEST_F(GVTesterPickTest, PickedPointLiesOnTheSurfaceUnderThePickInOrthographic) {
-    camera.setProjection(0);
-    expectPointUnderPickOnFrontOfSphere(240.5, 124.75);
-    expectPointUnderPickOnFrontOfSphere(170.25, 180.5);
+TEST_F(GVTesterPickTest, PickedPointLiesOnTheSurfaceUnderThePickInBothProjections) {
+    // The eye is at 10 (-sin e sin a, sin e cos a, cos e); the side of the
+    // sphere facing it has p . eye > |p|^2.
+    const double e = radians(-60), a = radians(30);
+    const double eye[3] = {-10 * std::sin(e) * std::sin(a), 10 * std::sin(e) * std::cos(a),
+                           10 * std::cos(e)};
+    for (GLint projection : {1, 0}) {
+        camera.setProjection(projection);
+        for (const auto& [x, y] : {std::pair{240.5, 124.75}, {170.25, 180.5}}) {
+            SCOPED_TRACE(testing::Message() << "projection " << projection << " at " << x << ", "
+                                            << y);
+            beginPickOnSpheres(x, y);
+            ASSERT_EQ(tester.endTest(1), 1);
+            ASSERT_EQ(tester.resultCount(), 1);
+            const GLdouble* p = tester.coordinatesForResult(0);
+            // A 40 x 40 sphere's facets lie within 1 - cos(4.5 degrees) of the surface.
+            EXPECT_NEAR(length(p), 1.0, 0.004);
+            const auto viewport = integers(GL_VIEWPORT);
+            GLdouble wx = 0, wy = 0, wz = 0;
+            ASSERT_EQ(gluProject(p[0], p[1], p[2], matrix(GL_MODELVIEW_MATRIX).data(),
+                                 matrix(GL_PROJECTION_MATRIX).data(), viewport.data(), &wx, &wy,
+                                 &wz),
+                      GL_TRUE);
+            EXPECT_NEAR(wx, x, 1e-3);
+            EXPECT_NEAR(wy, y, 1e-3);
+            EXPECT_GT(p[0] * eye[0] + p[1] * eye[1] + p[2] * eye[2], 1.0);
+        }
+    }
 }
 
 TEST_F(GVTesterPickTest, NearerGeometryDrawnLaterWins) {
-    tester.beginPickingWithRadius(0.5f, 200.0, 150.0);
-    glLoadName(1);
-    gluSphere(quadric, 1.0, 40, 40);
-    glLoadName(2);
-    gluSphere(quadric, 1.5, 40, 40); // around the first: its near side is nearer
+    beginPickOnSpheres(200.0, 150.0, {1.0, 1.5}); // the second's near side is nearer
     ASSERT_EQ(tester.endTest(1), 1);
     ASSERT_EQ(tester.resultCount(), 1);
     EXPECT_EQ(tester.namesForResult(0)[0], 2u);
-    const GLdouble* p = tester.coordinatesForResult(0);
-    EXPECT_NEAR(std::sqrt(p[0] * p[0] + p[1] * p[1] + p[2] * p[2]), 1.5, 0.006);
+    EXPECT_NEAR(length(tester.coordinatesForResult(0)), 1.5, 0.006);
 }
 
 TEST_F(GVTesterPickTest, UnprojectionFailureKeepsTheOldPoint) {
-    ASSERT_EQ(pickSphere(210.0, 160.0), 1);
-    const std::array<GLdouble, 3> before = {tester.coordinatesForResult(0)[0],
-                                            tester.coordinatesForResult(0)[1],
-                                            tester.coordinatesForResult(0)[2]};
+    beginPickOnSpheres(210.0, 160.0);
+    ASSERT_EQ(tester.endTest(1), 1);
+    const GLdouble* p = tester.coordinatesForResult(0);
+    const std::array<GLdouble, 3> before = {p[0], p[1], p[2]};
 
     // The caller leaves a singular model-view behind at the end of the test.
-    tester.beginPickingWithRadius(0.5f, 200.0, 150.0);
-    glLoadName(1);
-    gluSphere(quadric, 1.0, 40, 40);
+    beginPickOnSpheres(200.0, 150.0);
     glPushMatrix();
     const GLdouble zero[16] = {};
     glLoadMatrixd(zero);
@@ -407,6 +352,5 @@ TEST_F(GVTesterPickTest, UnprojectionFailureKeepsTheOldPoint) {
         glPopMatrix();
     }
     EXPECT_EQ(tester.resultCount(), 1);
-    const GLdouble* p = tester.coordinatesForResult(0);
     EXPECT_EQ((std::array<GLdouble, 3>{p[0], p[1], p[2]}), before);
 }

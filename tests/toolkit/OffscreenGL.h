@@ -17,15 +17,12 @@
 
 class OffscreenGL : public ::testing::Test {
 protected:
-    explicit OffscreenGL(int width = 400, int height = 300) : width_(width), height_(height) {}
-
     void SetUp() override {
         std::string error;
         egl = EglOffscreenContext::create(width_, height_, error);
         ASSERT_NE(egl, nullptr) << error;
         openGL = std::make_shared<GVOpenGLContext>();
         openGL->setOpenGLContext(egl);
-
         std::lock_guard guard(*openGL);
         const auto* version = reinterpret_cast<const char*>(glGetString(GL_VERSION));
         ASSERT_NE(version, nullptr) << "no OpenGL context is current";
@@ -41,15 +38,15 @@ protected:
         return m;
     }
 
-    GLint integer(GLenum which) {
-        GLint value = 0;
+    std::array<GLint, 4> integers(GLenum which) {
+        std::array<GLint, 4> values{};
         std::lock_guard guard(*openGL);
-        glGetIntegerv(which, &value);
-        return value;
+        glGetIntegerv(which, values.data());
+        return values;
     }
+    GLint integer(GLenum which) { return integers(which)[0]; }
 
-    int width_;
-    int height_;
+    const int width_ = 400, height_ = 300;
     std::shared_ptr<EglOffscreenContext> egl;
     std::shared_ptr<GVOpenGLContext> openGL;
 };

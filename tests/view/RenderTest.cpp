@@ -98,10 +98,8 @@ void expectOutline(const QImage& image, double cx, double cy, double a, double b
         const double x = cx + a * u + b * v, y = cy + c * u + d * v;
         // The outward normal there: the inverse transpose of the map applied
         // to the circle's normal (u, v).
-        double nx = d * u - c * v, ny = a * v - b * u;
-        const double length = std::hypot(nx, ny);
-        nx /= length;
-        ny /= length;
+        const double length = std::hypot(d * u - c * v, a * v - b * u);
+        const double nx = (d * u - c * v) / length, ny = (a * v - b * u) / length;
         EXPECT_TRUE(lit(image, x - margin * nx, y - margin * ny))
             << "not drawn just inside the outline at " << step * 360 / 32 << " degrees";
         EXPECT_FALSE(lit(image, x + margin * nx, y + margin * ny))
@@ -124,17 +122,14 @@ TEST_F(RenderTest, UnitSphereInThePlanViewOnBlack) {
     }
 }
 
-TEST_F(RenderTest, StrainDeformsTheSphereAndItsTranslation) {
+TEST_F(RenderTest, StrainAndTranslationDeformAndMoveTheOutlineInPlanAndSideViews) {
     // x doubled: the translation by 0.5 along x moves the centre to x = 1.
-    const Keys keys = with(sphereKeys(), {{"strain entry 1,1", "2"}, {"translation x", "0.5"}});
-    expectOutline(render(keys), 400 + kScale, 300, 2 * kScale, kScale);
-
+    expectOutline(render(with(sphereKeys(), {{"strain entry 1,1", "2"}, {"translation x", "0.5"}})),
+                  400 + kScale, 300, 2 * kScale, kScale);
     // A shear x += y slants the outline.
-    const QImage sheared = render(with(sphereKeys(), {{"strain entry 1,2", "1"}}));
-    expectOutline(sheared, 400, 300, kScale, kScale, 0, kScale);
-}
+    expectOutline(render(with(sphereKeys(), {{"strain entry 1,2", "1"}})), 400, 300, kScale,
+                  kScale, 0, kScale);
 
-TEST_F(RenderTest, SideViewsShowHeightAndDepth) {
     // x doubled, lifted by 1 along z.
     const Keys keys = with(sphereKeys(), {{"strain entry 1,1", "2"}, {"translation z", "1"}});
     // From above the lift is along the line of sight.
@@ -147,16 +142,14 @@ TEST_F(RenderTest, SideViewsShowHeightAndDepth) {
                   300 + kScale, kScale, kScale);
 }
 
-TEST_F(RenderTest, DistanceZoomsAndTheSizeFramesTheView) {
+TEST_F(RenderTest, DistanceZoomsTheSizeFramesTheViewAndPerspectiveShowsANearSphereLarger) {
     expectOutline(render(with(sphereKeys(), {{"distance", "20"}})), 400, 300, kScale / 2,
                   kScale / 2);
     // The view's height sets the scale; its width only widens the view.
     const QImage small = render(sphereKeys(), {.width = 300, .height = 200});
     ASSERT_EQ(small.size(), QSize(300, 200));
     expectOutline(small, 150, 100, kScale / 3, kScale / 3);
-}
 
-TEST_F(RenderTest, PerspectiveShowsANearSphereLarger) {
     // At distance 4 the orthographic view frames the target's plane; the
     // perspective sees the sphere's outline where its tangent cone from
     // the eye meets the view: tan(asin(1 / 4)) = 1 / sqrt(15).

@@ -17,6 +17,7 @@
 #include <array>
 #include <cmath>
 #include <memory>
+#include <tuple>
 #include <mutex>
 #include <vector>
 
@@ -48,7 +49,15 @@ public:
 
 class StrainViewTest : public ::testing::Test {
 protected:
-    void SetUp() override { show(400, 300); }
+    void SetUp() override {
+        view = std::make_unique<StrainView>();
+        view->setDelegate(&delegate);
+        view->resize(400, 300);
+        view->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(view.get()));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return view->camera() != nullptr; }));
+        ASSERT_EQ(delegate.view, view.get());
+    }
 
     void TearDown() override {
         if (view && delegate.quadric) {
@@ -57,27 +66,23 @@ protected:
         }
     }
 
-    void show(int width, int height) {
-        view = std::make_unique<StrainView>();
-        view->setDelegate(&delegate);
-        view->resize(width, height);
-        view->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(view.get()));
-        ASSERT_TRUE(QTest::qWaitFor([&] { return view->camera() != nullptr; }));
-        ASSERT_EQ(delegate.view, view.get());
-    }
-
     GVCamera& camera() { return *view->camera(); }
 
     void press(QPoint at) { QTest::mousePress(view.get(), Qt::LeftButton, {}, at); }
-    void drag(QPoint to) { QTest::mouseMove(view.get(), to); }
+    void click(QPoint at) { QTest::mouseClick(view.get(), Qt::LeftButton, {}, at); }
     // Releases at a point with the pointer elsewhere: at the release point
     // for a pointer at rest, beyond it for one still moving.
-    void release(QPoint at, QPoint pointer) {
-        QCursor::setPos(view->mapToGlobal(pointer));
+    void release(QPoint at, QPoint movedOn = {}) {
+        QCursor::setPos(view->mapToGlobal(at + movedOn));
         QTest::mouseRelease(view.get(), Qt::LeftButton, {}, at);
     }
-    void click(QPoint at) { QTest::mouseClick(view.get(), Qt::LeftButton, {}, at); }
+    // Presses at the first point, drags through the others and releases.
+    void gesture(std::initializer_list<QPoint> path, QPoint movedOn = {}) {
+        press(*path.begin());
+        for (auto to = path.begin() + 1; to != path.end(); ++to)
+            QTest::mouseMove(view.get(), *to);
+        release(*std::prev(path.end()), movedOn);
+    }
 
     SceneDelegate delegate;
     std::unique_ptr<StrainView> view;
@@ -99,48 +104,48 @@ TEST_F(StrainViewTest, CameraAndViewportAreInDevicePixels) {
     EXPECT_EQ(viewport, (std::array<GLint, 4>{0, 0, GLint(300 * ratio), GLint(200 * ratio)}));
 }
 
-TEST_F(StrainViewTest, DragTurnsHalfADegreePerPixel) {
+TEST_F(StrainViewTest, DragsTurnHalfADegreePerPixelWithinTheElevationLimits) {
     camera().setElevation(-90);
-    press({200, 150});
-    drag({200, 140}); // 10 pixels up
-    release({200, 140}, {200, 140});
+    gesture({{200, 150}, {200, 140}}); // 10 pixels up
     EXPECT_FLOAT_EQ(camera().elevation(), -95);
     EXPECT_FLOAT_EQ(camera().azimuth(), 0);
     EXPECT_FALSE(view->isSpinning());
     EXPECT_TRUE(delegate.picks.empty()) << "a drag is no click";
-
     // Every move counts, each by its own step; right lowers the azimuth.
-    press({200, 150});
-    drag({210, 150});
-    drag({230, 154});
-    release({230, 154}, {230, 154});
+    gesture({{200, 150}, {210, 150}, {230, 154}});
     EXPECT_FLOAT_EQ(camera().azimuth(), 345);
     EXPECT_FLOAT_EQ(camera().elevation(), -93);
-}
 
-TEST_F(StrainViewTest, DragsStopAtTheElevationLimits) {
     camera().setElevation(-90);
+    camera().setAzimuth(0);
     press({200, 150});
-    drag({200, -300});
-    EXPECT_FLOAT_EQ(camera().elevation(), -180);
-    drag({200, 1000}); // far down: clamped at the top limit, not wrapped
-    EXPECT_FLOAT_EQ(camera().elevation(), 0);
-    drag({-600, 1000}); // 800 pixels left: a turn and 40 degrees, no limit
-    EXPECT_FLOAT_EQ(camera().azimuth(), 40);
-    drag({10, 150}); // back up into the view: down to the limit again
-    EXPECT_FLOAT_EQ(camera().elevation(), -180);
-    EXPECT_FLOAT_EQ(camera().azimuth(), 95);
-    release({10, 150}, {10, 150});
+    // Up, far down (clamped at the top limit, not wrapped), 800 pixels left
+    // (a turn and 40 degrees, no limit), back up into the view.
+    const std::tuple<QPoint, float, float> moves[] = {
+        {{200, -300}, -180, 0}, {{200, 1000}, 0, 0}, {{-600, 1000}, 0, 40}, {{10, 150}, -180, 95}};
+    for (const auto& [to, elevation, azimuth] : moves) {
+        QTest::mouseMove(view.get(), to);
+        EXPECT_FLOAT_EQ(camera().elevation(), elevation) << to.x() << ", " << to.y();
+        EXPECT_FLOAT_EQ(camera().azimuth(), azimuth) << to.x() << ", " << to.y();
+    }
+    release({10, 150});
     EXPECT_FALSE(view->isSpinning());
 }
 
-TEST_F(StrainViewTest, FlickSpinsUntilTheNextPress) {
+TEST_F(StrainViewTest, FlickSpinsUntilTheLimitTheNextPressOrTheClose) {
+    // Still moving down on release, without turning: the elevation rises
+    // to its limit and the spin stops there.
     camera().setElevation(-90);
-    press({200, 150});
-    drag({200, 140});
+    gesture({{200, 150}, {200, 160}}, {0, 10});
+    ASSERT_TRUE(view->isSpinning());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !view->isSpinning(); }));
+    EXPECT_FLOAT_EQ(camera().elevation(), 0);
+    EXPECT_FLOAT_EQ(camera().azimuth(), 0);
+
     // The pointer has moved on by 10 up and 10 right since the release:
     // each tick turns by 5 degrees down in elevation and in azimuth.
-    release({200, 140}, {210, 130});
+    camera().setElevation(-90);
+    gesture({{200, 150}, {200, 140}}, {10, -10});
     ASSERT_TRUE(view->isSpinning());
     ASSERT_TRUE(QTest::qWaitFor([&] { return camera().elevation() == -180; }));
     const float azimuth = camera().azimuth();
@@ -148,30 +153,14 @@ TEST_F(StrainViewTest, FlickSpinsUntilTheNextPress) {
     // With an azimuth change the spin goes on at the limit.
     ASSERT_TRUE(QTest::qWaitFor([&] { return camera().azimuth() != azimuth; }));
     EXPECT_TRUE(view->isSpinning());
-
     press({100, 100});
     EXPECT_FALSE(view->isSpinning());
     const float stopped = camera().azimuth();
     QTest::qWait(150);
     EXPECT_EQ(camera().azimuth(), stopped);
-    release({100, 100}, {100, 100});
-}
+    release({100, 100});
 
-TEST_F(StrainViewTest, SpinThatOnlyTiltsStopsAtTheLimit) {
-    camera().setElevation(-90);
-    press({200, 150});
-    drag({200, 160});
-    release({200, 160}, {200, 170}); // still moving down: the elevation rises
-    ASSERT_TRUE(view->isSpinning());
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !view->isSpinning(); }));
-    EXPECT_FLOAT_EQ(camera().elevation(), 0);
-    EXPECT_FLOAT_EQ(camera().azimuth(), 0);
-}
-
-TEST_F(StrainViewTest, ClosingTheWindowStopsTheSpin) {
-    press({200, 150});
-    drag({210, 150});
-    release({210, 150}, {220, 150});
+    gesture({{200, 150}, {210, 150}}, {10, 0});
     ASSERT_TRUE(view->isSpinning());
     view->close();
     EXPECT_FALSE(view->isSpinning());
