@@ -1,4 +1,3 @@
-#include "ExpectedMatrices.h"
 #include "OffscreenGL.h"
 
 #include "toolkit/GVCamera.h"

@@ -1,4 +1,3 @@
-#include "ExpectedMatrices.h"
 #include "OffscreenGL.h"
 
 #include "toolkit/GVCamera.h"
@@ -259,7 +258,6 @@ protected:
         GVTesterTest::SetUp();
         if (HasFatalFailure())
             return;
-        quadric = gluNewQuadric();
         {
             // As in the view: back faces are culled, so a pick meets only
             // the side facing the eye.
@@ -273,25 +271,21 @@ protected:
         ASSERT_EQ(tester.setNameDepth(1, 1), 1);
     }
 
-    void TearDown() override {
-        if (quadric != nullptr)
-            gluDeleteQuadric(quadric);
-    }
-
     // Spheres about the origin named 1, 2, ...; the caller ends the test.
     void beginPickOnSpheres(double x, double y, std::initializer_list<double> radii = {1.0}) {
         tester.beginPickingWithRadius(0.5f, x, y);
         GLuint name = 1;
         for (double radius : radii) {
             glLoadName(name++);
-            gluSphere(quadric, radius, 40, 40);
+            gluSphere(quadric.get(), radius, 40, 40);
         }
     }
 
     static double length(const GLdouble* p) { return std::hypot(p[0], p[1], p[2]); }
 
     GVCamera camera;
-    GLUquadric* quadric = nullptr;
+    std::unique_ptr<GLUquadric, void (*)(GLUquadric*)> quadric{gluNewQuadric(),
+                                                               gluDeleteQuadric};
 };
 
 } // namespace

@@ -74,6 +74,17 @@ protected:
         return QImage(QString::fromStdString(image)).convertToFormat(QImage::Format_RGB32);
     }
 
+    // The exit status of `quorvel --render arguments`; standard error in err.
+    int run(const std::string& arguments, std::string& err) {
+        const std::string errPath = folder.filePath("err").toStdString();
+        const std::string command =
+            std::string(QUORVEL_PROGRAM) + " --render " + arguments + " 2> " + errPath;
+        const int status = std::system(command.c_str());
+        std::ifstream errFile(errPath);
+        err.assign(std::istreambuf_iterator<char>(errFile), {});
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+
     QTemporaryDir folder;
 };
 
@@ -208,21 +219,7 @@ TEST_F(RenderTest, AxesShowThroughATranslucentSurface) {
 }
 
 // The command as users and scripts call it.
-class RenderCommandTest : public RenderTest {
-protected:
-    // The exit status; standard error in err.
-    int run(const std::string& arguments, std::string& err) {
-        const std::string errPath = folder.filePath("err").toStdString();
-        const std::string command =
-            std::string(QUORVEL_PROGRAM) + " --render " + arguments + " 2> " + errPath;
-        const int status = std::system(command.c_str());
-        std::ifstream errFile(errPath);
-        err.assign(std::istreambuf_iterator<char>(errFile), {});
-        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    }
-};
-
-TEST_F(RenderCommandTest, WritesThePictureOrSaysWhyNot) {
+TEST_F(RenderTest, TheCommandWritesThePictureOrSaysWhyNot) {
     const std::string document = write(sphereKeys());
     const std::string image = folder.filePath("out.png").toStdString();
     std::string err;
