@@ -54,13 +54,7 @@ protected:
         return {1.0 / p[0], 1.0 / p[5]};
     }
 
-    // The world point v maps to, and the eye in world coordinates
-    // (from V = [R | t]: eye = -R^T t).
-    std::array<double, 3> viewed(double x, double y, double z) {
-        const Mat v = top();
-        return {v[0] * x + v[4] * y + v[8] * z + v[12], v[1] * x + v[5] * y + v[9] * z + v[13],
-                v[2] * x + v[6] * y + v[10] * z + v[14]};
-    }
+    // The eye in world coordinates, from V = [R | t]: eye = -R^T t.
     std::array<double, 3> eye() {
         const Mat v = top();
         return {-(v[0] * v[12] + v[1] * v[13] + v[2] * v[14]),
@@ -159,11 +153,12 @@ TEST_F(GVCameraTest, TheEyeSitsWhereTheAnglesPutIt) {
     // looking along -x with z up.
     camera.setElevation(-90.0f);
     camera.setAzimuth(90.0f);
-    const auto eyeSpace = viewed(10, 0, 0);
-    for (int i = 0; i < 3; ++i)
-        EXPECT_NEAR(eyeSpace[i], 0.0, 1e-5) << i;
-    EXPECT_NEAR(viewed(0, 0, 1)[1], 1.0, 1e-5) << "world +z points up";
-    EXPECT_NEAR(viewed(0, 1, 0)[0], 1.0, 1e-5) << "world +y points right";
+    const auto [x, y, z] = eye();
+    EXPECT_NEAR(x, 10.0, 1e-5);
+    EXPECT_NEAR(std::hypot(y, z), 0.0, 1e-5);
+    const Mat v = top();
+    EXPECT_NEAR(v[9], 1.0, 1e-5) << "world +z points up";
+    EXPECT_NEAR(v[4], 1.0, 1e-5) << "world +y points right";
 }
 
 TEST_F(GVCameraTest, AnglesWrapIntoTheirRanges) {

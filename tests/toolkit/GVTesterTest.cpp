@@ -290,7 +290,7 @@ protected:
 
 } // namespace
 
-TEST_F(GVTesterPickTest, PickedPointLiesOnTheSurfaceUnderThePickInBothProjections) {
+TEST_F(GVTesterPickTest, PickedPointLiesOnTheNearestSurfaceUnderThePickInBothProjections) {
     // The eye is at 10 (-sin e sin a, sin e cos a, cos e); the side of the
     // sphere facing it has p . eye > |p|^2.
     const double e = radians(-60), a = radians(30);
@@ -318,9 +318,7 @@ TEST_F(GVTesterPickTest, PickedPointLiesOnTheSurfaceUnderThePickInBothProjection
             EXPECT_GT(p[0] * eye[0] + p[1] * eye[1] + p[2] * eye[2], 1.0);
         }
     }
-}
-
-TEST_F(GVTesterPickTest, NearerGeometryDrawnLaterWins) {
+    // Nearer geometry drawn later wins.
     beginPickOnSpheres(200.0, 150.0, {1.0, 1.5}); // the second's near side is nearer
     ASSERT_EQ(tester.endTest(1), 1);
     ASSERT_EQ(tester.resultCount(), 1);
