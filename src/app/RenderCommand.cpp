@@ -21,9 +21,6 @@
 
 namespace {
 
-constexpr const char* kUsage = "usage: quorvel --render FILE OUT.png [--size WIDTHxHEIGHT] "
-                               "[--elevation DEGREES] [--azimuth DEGREES]\n";
-
 // Numbers on the command line are read alike in every locale.
 template <class Number> bool readWhole(std::string_view text, Number& value) {
     const char* end = text.data() + text.size();
@@ -134,7 +131,7 @@ int renderCommand(int argc, const char* const argv[], std::ostream& err) {
         }
     }
     if (!valid || files.size() != 2) {
-        err << kUsage;
+        err << "usage: quorvel --render " << kRenderArguments << '\n';
         return 2;
     }
     return renderDocument(files[0], files[1], settings, err);

@@ -7,6 +7,7 @@
 
 #include <iosfwd>
 #include <string>
+#include <string_view>
 
 class StrainData;
 
@@ -30,5 +31,9 @@ int renderDocument(const std::string& path, const std::string& imagePath,
 
 // The whole command from the arguments that follow --render:
 //   FILE OUT.png [--size WIDTHxHEIGHT] [--elevation DEGREES] [--azimuth DEGREES]
+// What follows --render on the command line, for the usage lines.
+inline constexpr std::string_view kRenderArguments =
+    "FILE OUT.png [--size WIDTHxHEIGHT] [--elevation DEGREES] [--azimuth DEGREES]";
+
 // Bad arguments give a usage line on err and status 2.
 int renderCommand(int argc, const char* const argv[], std::ostream& err);
