@@ -2,7 +2,7 @@
 // endTest with coordinates) and of one camera rebuild, on an 800 x 600
 // offscreen context.
 #include "Median.h"
-#include "platform/EglOffscreenContext.h"
+#include "render/EglOffscreenContext.h"
 #include "toolkit/GVCamera.h"
 #include "toolkit/GVTester.h"
 

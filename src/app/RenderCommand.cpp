@@ -1,13 +1,10 @@
 #include "app/RenderCommand.h"
 
-#include "controller/SceneDrawing.h"
 #include "document/MyDocument.h"
-#include "platform/EglOffscreenContext.h"
+#include "render/EglOffscreenContext.h"
+#include "render/SceneRenderer.h"
 #include "toolkit/GVCamera.h"
 #include "toolkit/GVOpenGLContext.h"
-#include "view/SceneState.h"
-
-#include <GL/glu.h>
 
 #include <charconv>
 #include <cmath>
@@ -57,23 +54,18 @@ QImage renderImage(const StrainData& model, const RenderSettings& settings, std:
     GVCamera camera;
     camera.attachWithOpenGLContext(openGL, GVRect{0, 0, static_cast<float>(settings.width),
                                                   static_cast<float>(settings.height)});
-    applyProjection(camera, model);
-    applyDistance(camera, model);
+    SceneRenderer::applyProjection(camera, model);
+    SceneRenderer::applyDistance(camera, model);
     camera.setElevation(settings.elevation);
     camera.setAzimuth(settings.azimuth);
 
     std::vector<std::uint8_t> pixels;
     {
         std::lock_guard guard(*openGL);
-        setFixedSceneState();
-        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-        positionLight(model);
-        GLUquadric* quadric = nullptr;
-        drawScene(model, quadric);
+        SceneRenderer::setFixedState();
+        SceneRenderer().drawFrame(model);
         glFinish();
         pixels = egl->readPixels();
-        if (quadric)
-            gluDeleteQuadric(quadric);
     }
 
     // The window is opaque: what blending left in the alpha channel is not

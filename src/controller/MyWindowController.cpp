@@ -1,6 +1,6 @@
 #include "controller/MyWindowController.h"
 
-#include "controller/SceneDrawing.h"
+#include "render/SceneRenderer.h"
 #include "document/MyDocument.h"
 #include "model/StrainData.h"
 #include "model/StrainNotifications.h"
@@ -8,7 +8,6 @@
 #include "platform/NotificationCenter.h"
 #include "platform/NumberText.h"
 #include "toolkit/GVCamera.h"
-#include "toolkit/GVOpenGLContext.h"
 #include "toolkit/GVUtilities.h"
 #include "ui_MyDocument.h"
 
@@ -141,6 +140,7 @@ MyWindowController::MyWindowController(MyDocument& document, QWidget* window)
     // Page Up and Page Down double and halve the distance.
     ui_->zoomSlider->setPageStep(static_cast<int>(ui_->zoomSlider->maximum() / (2 * kZoomRange)));
     ui_->strainView->setDelegate(this);
+    ui_->strainView->setModel(&strainData());
 
     connectActions();
     registerNotificationObservers();
@@ -148,14 +148,6 @@ MyWindowController::MyWindowController(MyDocument& document, QWidget* window)
 }
 
 MyWindowController::~MyWindowController() {
-    if (quadric_) {
-        GVOpenGLContext* lock = strainView_ ? strainView_->openGL() : nullptr;
-        if (lock)
-            lock->lock();
-        gluDeleteQuadric(quadric_);
-        if (lock)
-            lock->unlock();
-    }
     NotificationCenter::defaultCenter().removeObserver(this);
     if (colorPanelTarget() == this)
         colorPanelTarget() = nullptr;
@@ -631,14 +623,14 @@ void MyWindowController::resetView2DAction() {
 void MyWindowController::updateProjectionPopUpButton(const Notification*) {
     updatePopUpButton(ui_->projectionPopUp, strainData().projection());
     if (strainView_ && strainView_->camera())
-        applyProjection(*strainView_->camera(), strainData());
+        SceneRenderer::applyProjection(*strainView_->camera(), strainData());
     redraw();
 }
 
 void MyWindowController::updateZoomSlider(const Notification*) {
     updateSlider(ui_->zoomSlider, 0.0f);
     if (strainView_ && strainView_->camera())
-        applyDistance(*strainView_->camera(), strainData());
+        SceneRenderer::applyDistance(*strainView_->camera(), strainData());
     redraw();
 }
 
@@ -723,22 +715,16 @@ void MyWindowController::updateButton(QAbstractButton* button, const QString& se
     button->setText(setting);
 }
 
-// Drawing and picking, for the view.
+// The view and its picks.
 
 void MyWindowController::setStrainView(StrainView* view) {
     strainView_ = view;
     // The camera starts from the document's saved projection and distance.
     if (view && view->camera()) {
-        applyProjection(*view->camera(), strainData());
-        applyDistance(*view->camera(), strainData());
+        SceneRenderer::applyProjection(*view->camera(), strainData());
+        SceneRenderer::applyDistance(*view->camera(), strainData());
     }
 }
-
-void MyWindowController::positionLight() { ::positionLight(strainData()); }
-
-void MyWindowController::drawScene() { ::drawScene(strainData(), quadric_); }
-
-void MyWindowController::drawEllipsoid() { ::drawEllipsoid(strainData(), quadric_); }
 
 void MyWindowController::registerPick(const GLdouble pick[3]) {
     StrainData& m = strainData();

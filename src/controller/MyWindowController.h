@@ -1,15 +1,13 @@
 // The document window's controller: loads the view and the inspector into the
 // window, follows every change notification of the document's model, shows
 // each value in its control, turns the user's edits into model changes with
-// named undo steps, and draws the scene for the view.
+// named undo steps, and hands the model to the view, which draws it.
 #pragma once
 
 #include "view/StrainView.h"
 
 #include <QObject>
 #include <QPointer>
-
-#include <GL/glu.h>
 
 #include <memory>
 #include <string_view>
@@ -50,9 +48,6 @@ public:
 
     // The view's delegate.
     void setStrainView(StrainView* view) override;
-    void positionLight() override;
-    void drawScene() override;
-    void drawEllipsoid() override;
     void registerPick(const GLdouble pick[3]) override;
 
     // The controls.
@@ -199,5 +194,4 @@ private:
     MyDocument& document_;
     std::unique_ptr<Ui::MyDocument> ui_;
     QPointer<StrainView> strainView_; // set once the view has drawn
-    GLUquadric* quadric_ = nullptr;
 };

@@ -4,7 +4,7 @@
 // lock leaves the context current.
 #pragma once
 
-#include "platform/OpenGLContextHandle.h"
+#include "render/OpenGLContextHandle.h"
 
 #include <chrono>
 #include <memory>

@@ -1,10 +1,9 @@
 #include "view/StrainView.h"
 
-#include "platform/QtWidgetContextHandle.h"
+#include "render/QtWidgetContextHandle.h"
 #include "toolkit/GVCamera.h"
 #include "toolkit/GVOpenGLContext.h"
 #include "toolkit/GVTester.h"
-#include "view/SceneState.h"
 
 #include <QCursor>
 #include <QMouseEvent>
@@ -69,7 +68,7 @@ void StrainView::initializeOpenGL() {
 
     {
         std::lock_guard guard(*openGL_);
-        setFixedSceneState();
+        SceneRenderer::setFixedState();
     }
 
     if (delegate_)
@@ -91,11 +90,10 @@ void StrainView::paintGL() {
         initializeOpenGL();
 
     std::lock_guard guard(*openGL_);
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    if (delegate_) {
-        delegate_->positionLight();
-        delegate_->drawScene();
-    }
+    if (model_)
+        renderer_.drawFrame(*model_);
+    else
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glFinish();
 }
 
@@ -183,12 +181,12 @@ void StrainView::spinView(const QTimer* sender) {
 }
 
 void StrainView::handleClick() {
-    if (!tester_ || !delegate_)
+    if (!tester_ || !model_ || !delegate_)
         return;
     // The tester works in OpenGL window coordinates: device pixels.
     const qreal ratio = devicePixelRatioF();
     tester_->beginPickingWithRadius(kPickRegion, location_.x() * ratio, location_.y() * ratio);
-    delegate_->drawEllipsoid();
+    renderer_.drawEllipsoid(*model_);
     if (tester_->endTest(1) && tester_->resultCount() > 0)
         delegate_->registerPick(tester_->coordinatesForResult(0));
 }

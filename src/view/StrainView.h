@@ -1,9 +1,10 @@
 // The document window's OpenGL view. It owns the window's OpenGL lock, camera
 // and hit tester, sets the fixed OpenGL state once, and on every frame clears,
-// places the light and has its delegate (the window's controller) draw the
-// scene. A drag turns the camera, a drag released while the pointer still
+// and has the renderer draw the model it was handed. A drag turns the camera, a drag released while the pointer still
 // moves keeps the scene spinning, and a click picks a spot on the ellipsoid.
 #pragma once
+
+#include "render/SceneRenderer.h"
 
 #include <QOpenGLWidget>
 #include <QPointF>
@@ -16,6 +17,7 @@ class GVCamera;
 class GVOpenGLContext;
 class GVTester;
 class QTimer;
+class StrainData;
 class StrainView;
 
 // What the view needs of the window's controller.
@@ -23,11 +25,6 @@ class StrainViewDelegate {
 public:
     // The view introduces itself once its OpenGL objects exist.
     virtual void setStrainView(StrainView* view) = 0;
-    virtual void positionLight() = 0;
-    // The whole scene, for a frame.
-    virtual void drawScene() = 0;
-    // Only what a click can hit: the material points and the ellipsoid.
-    virtual void drawEllipsoid() = 0;
     // The scene position of the surface under a click.
     virtual void registerPick(const GLdouble pick[3]) = 0;
 
@@ -42,6 +39,8 @@ public:
     ~StrainView() override;
 
     void setDelegate(StrainViewDelegate* delegate) { delegate_ = delegate; }
+    // The model that frames show and clicks pick on; it outlives the view.
+    void setModel(const StrainData* model) { model_ = model; }
 
     // Null until the first frame has set the view up.
     GVOpenGLContext* openGL() const { return openGL_.get(); }
@@ -77,6 +76,8 @@ private:
     QPointF viewLocation(QPointF widgetPosition) const;
 
     StrainViewDelegate* delegate_ = nullptr;
+    const StrainData* model_ = nullptr;
+    SceneRenderer renderer_;
     std::shared_ptr<GVOpenGLContext> openGL_;
     std::unique_ptr<GVCamera> camera_;
     std::unique_ptr<GVTester> tester_;

@@ -8,7 +8,7 @@
 // what the toolkit leaves in a context. Column-major, as OpenGL stores them.
 #pragma once
 
-#include "platform/EglOffscreenContext.h"
+#include "render/EglOffscreenContext.h"
 #include "toolkit/GVOpenGLContext.h"
 
 #include <GL/gl.h>

@@ -4,7 +4,7 @@
 // device pixel ratios 1 and 2, to catch logical and device pixels mixed up.
 #include "view/StrainView.h"
 
-#include "controller/SceneDrawing.h"
+#include "render/SceneRenderer.h"
 #include "model/StrainData.h"
 #include "toolkit/GVCamera.h"
 #include "toolkit/GVOpenGLContext.h"
@@ -25,25 +25,21 @@ namespace {
 
 constexpr double kPi = 3.14159265358979;
 
-// Draws the default scene (unit sphere, axes, orthographic from distance 10)
-// with the program's drawing code and records the picks.
+// Sets the camera up for the default scene (unit sphere, axes, orthographic
+// from distance 10) and records the picks.
 class SceneDelegate final : public StrainViewDelegate {
 public:
     void setStrainView(StrainView* newView) override {
         view = newView;
-        applyProjection(*view->camera(), model);
-        applyDistance(*view->camera(), model);
+        SceneRenderer::applyProjection(*view->camera(), model);
+        SceneRenderer::applyDistance(*view->camera(), model);
     }
-    void positionLight() override { ::positionLight(model); }
-    void drawScene() override { ::drawScene(model, quadric); }
-    void drawEllipsoid() override { ::drawEllipsoid(model, quadric); }
     void registerPick(const GLdouble pick[3]) override {
         picks.push_back({pick[0], pick[1], pick[2]});
     }
 
     StrainData model;
     StrainView* view = nullptr;
-    GLUquadric* quadric = nullptr;
     std::vector<std::array<double, 3>> picks;
 };
 
@@ -52,18 +48,12 @@ protected:
     void SetUp() override {
         view = std::make_unique<StrainView>();
         view->setDelegate(&delegate);
+        view->setModel(&delegate.model);
         view->resize(400, 300);
         view->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(view.get()));
         ASSERT_TRUE(QTest::qWaitFor([&] { return view->camera() != nullptr; }));
         ASSERT_EQ(delegate.view, view.get());
-    }
-
-    void TearDown() override {
-        if (view && delegate.quadric) {
-            std::lock_guard guard(*view->openGL());
-            gluDeleteQuadric(delegate.quadric);
-        }
     }
 
     GVCamera& camera() { return *view->camera(); }

@@ -3,7 +3,7 @@
 // frames and picks go.
 #pragma once
 
-#include "platform/OpenGLContextHandle.h"
+#include "render/OpenGLContextHandle.h"
 
 #include <QPointer>
 

@@ -1,4 +1,4 @@
-#include "platform/QtWidgetContextHandle.h"
+#include "render/QtWidgetContextHandle.h"
 
 #include <QOpenGLWidget>
 

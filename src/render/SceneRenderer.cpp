@@ -1,4 +1,4 @@
-#include "controller/SceneDrawing.h"
+#include "render/SceneRenderer.h"
 
 #include "model/StrainData.h"
 #include "toolkit/GVCamera.h"
@@ -12,18 +12,42 @@ constexpr GLfloat kMarkSize = 3.0f;
 constexpr GLfloat kMaterialPointSize = 7.0f;
 } // namespace
 
-void positionLight(const StrainData& model) { glLightfv(GL_LIGHT0, GL_POSITION, model.light()); }
+void SceneRenderer::setFixedState() {
+    static constexpr GLfloat ambient[] = {0.6f, 0.6f, 0.6f, 1.0f};
+    static constexpr GLfloat diffuse[] = {1.0f, 1.0f, 1.0f, 1.0f};
 
-void drawScene(const StrainData& model, GLUquadric*& quadric) {
+    glEnable(GL_LIGHTING);
+    glEnable(GL_LIGHT0);
+    // The current colour sets the front material's ambient and diffuse colours.
+    glColorMaterial(GL_FRONT, GL_AMBIENT_AND_DIFFUSE);
+    glEnable(GL_COLOR_MATERIAL);
+    glLightModelfv(GL_LIGHT_MODEL_AMBIENT, ambient);
+    glLightfv(GL_LIGHT0, GL_DIFFUSE, diffuse);
+    glShadeModel(GL_SMOOTH);
+    glEnable(GL_DEPTH_TEST);
+    glCullFace(GL_BACK);
+    glEnable(GL_CULL_FACE);
+    // Blending stays off until the ellipsoid turns it on.
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    // The strain scales the sphere's normals.
+    glEnable(GL_NORMALIZE);
+    glPointSize(3.0f);
+}
+
+void SceneRenderer::drawFrame(const StrainData& model) {
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    // Light 0 in the scene frame (the camera's model-view is current), so the
+    // light turns with the scene.
+    glLightfv(GL_LIGHT0, GL_POSITION, model.light());
     // Lines and points are lit too; without a normal of their own they would
     // take whatever the last frame's sphere left, and the first frame would
     // look unlike every later one.
     glNormal3f(0.0f, 0.0f, 1.0f);
     drawAxes(model);
-    drawEllipsoid(model, quadric);
+    drawEllipsoid(model);
 }
 
-void drawAxes(const StrainData& model) {
+void SceneRenderer::drawAxes(const StrainData& model) {
     if (!model.showAxes())
         return;
     glBegin(GL_LINES);
@@ -54,14 +78,14 @@ void drawAxes(const StrainData& model) {
     glEnd();
 }
 
-void drawEllipsoid(const StrainData& model, GLUquadric*& quadric) {
-    if (!quadric) {
-        quadric = gluNewQuadric();
-        if (!quadric)
+void SceneRenderer::drawEllipsoid(const StrainData& model) {
+    if (!quadric_) {
+        quadric_.reset(gluNewQuadric());
+        if (!quadric_)
             return;
-        gluQuadricDrawStyle(quadric, GLU_FILL);
-        gluQuadricOrientation(quadric, GLU_OUTSIDE);
-        gluQuadricNormals(quadric, GLU_SMOOTH);
+        gluQuadricDrawStyle(quadric_.get(), GLU_FILL);
+        gluQuadricOrientation(quadric_.get(), GLU_OUTSIDE);
+        gluQuadricNormals(quadric_.get(), GLU_SMOOTH);
     }
 
     glMatrixMode(GL_MODELVIEW);
@@ -84,18 +108,18 @@ void drawEllipsoid(const StrainData& model, GLUquadric*& quadric) {
     glMultMatrixf(model.savedStrainMatrix());
     glColor4f(model.color(0), model.color(1), model.color(2), model.translucency());
     glEnable(GL_BLEND);
-    gluSphere(quadric, kSphereRadius, kSphereQuality, kSphereQuality);
+    gluSphere(quadric_.get(), kSphereRadius, kSphereQuality, kSphereQuality);
     glDisable(GL_BLEND);
 
     glMatrixMode(GL_MODELVIEW);
     glPopMatrix();
 }
 
-void applyProjection(GVCamera& camera, const StrainData& model) {
+void SceneRenderer::applyProjection(GVCamera& camera, const StrainData& model) {
     camera.setProjection(model.projection());
 }
 
-void applyDistance(GVCamera& camera, const StrainData& model) {
+void SceneRenderer::applyDistance(GVCamera& camera, const StrainData& model) {
     const float d = model.distance();
     camera.setDistance(d);
     const float nearest = static_cast<float>(static_cast<double>(d) / 2.0);

@@ -1,4 +1,4 @@
-#include "platform/EglOffscreenContext.h"
+#include "render/EglOffscreenContext.h"
 
 #include <EGL/eglext.h>
 #include <GL/gl.h>

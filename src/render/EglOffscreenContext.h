@@ -3,7 +3,7 @@
 // headless rendering need no display server.
 #pragma once
 
-#include "platform/OpenGLContextHandle.h"
+#include "render/OpenGLContextHandle.h"
 
 #include <EGL/egl.h>
 
