@@ -17,6 +17,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QScreen>
 #include <QStandardPaths>
@@ -187,12 +188,45 @@ bool DocumentWindow::saveAs() {
     return !path.isEmpty() && writeTo(path);
 }
 
-// Writes to a temporary file beside path and puts it in place only once it is
-// complete, so a failed save leaves any earlier file as it was.
+namespace {
+
+// A save that was killed leaves its temporary file beside the document: the
+// document's name, a dot and six letters or digits. Those that are empty or
+// hold a whole document are ours to remove; anything else is left alone, as
+// it may be the user's.
+void removeStrayTemporaries(const QString& path) {
+    const QFileInfo document(path);
+    const QRegularExpression temporaryName(
+        QStringLiteral("^%1\\.[A-Za-z0-9]{6}$").arg(QRegularExpression::escape(document.fileName())));
+    const QFileInfoList candidates = document.dir().entryInfoList(
+        {document.fileName() + QStringLiteral(".??????")}, QDir::Files | QDir::Hidden);
+    for (const QFileInfo& stray : candidates) {
+        if (stray.isSymLink() || !temporaryName.match(stray.fileName()).hasMatch() ||
+            stray.size() > qint64(kPlistMaxSize))
+            continue;
+        QFile file(stray.filePath());
+        if (!file.open(QIODevice::ReadOnly))
+            continue;
+        const QByteArray bytes = file.readAll();
+        MyDocument scratch;
+        std::string error;
+        if (bytes.isEmpty() || scratch.loadDataRepresentation(bytes.toStdString(),
+                                                              MyDocument::kTypeName, error))
+            file.remove();
+    }
+}
+
+} // namespace
+
+// Writes to a temporary file beside path and puts it in place only once every
+// byte is on disk, so a failed save leaves any earlier file as it was.
 bool DocumentWindow::writeTo(const QString& path) {
     const std::string bytes = document_->dataRepresentationOfType(MyDocument::kTypeName).value();
     QSaveFile file(path);
-    const bool written = file.open(QIODevice::WriteOnly) &&
+    // Unbuffered, so that a failed write (a full disk) fails here: buffered,
+    // it would surface only inside commit(), which renames the cut-short file
+    // over the old one all the same.
+    const bool written = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
                          file.write(bytes.data(), qint64(bytes.size())) == qint64(bytes.size()) &&
                          file.commit();
     if (!written) {
@@ -203,6 +237,7 @@ bool DocumentWindow::writeTo(const QString& path) {
                      file.errorString());
         return false;
     }
+    removeStrayTemporaries(path);
     const QString absolute = QFileInfo(path).absoluteFilePath();
     document_->didSave(QFile::encodeName(absolute).toStdString());
     documents_.noteRecentFile(absolute);
@@ -242,16 +277,15 @@ void DocumentWindow::exportImage() {
 
     const QImage image = windowController_->strainView()->grabFramebuffer();
     QSaveFile file(path);
+    QImageWriter writer(&file, "png");
     QString reason;
-    if (!file.open(QIODevice::WriteOnly)) {
+    // Unbuffered, as for a document: a failed write is seen before commit().
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         reason = file.errorString();
-    } else {
-        QImageWriter writer(&file, "png");
-        if (!writer.write(image))
-            reason = writer.errorString();
-        else if (!file.commit())
-            reason = file.errorString();
-    }
+    else if (!writer.write(image) || !file.commit())
+        // The file's own reason ("No space left on device") where it has
+        // one; the image writer knows only that writing stopped.
+        reason = file.error() != QFileDevice::NoError ? file.errorString() : writer.errorString();
     if (!reason.isEmpty())
         showCritical(this, tr("The image “%1” could not be saved.").arg(QFileInfo(path).fileName()),
                      reason);

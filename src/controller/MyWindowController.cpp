@@ -17,6 +17,8 @@
 #include <QMessageBox>
 #include <QSignalBlocker>
 
+#include <cmath>
+
 namespace {
 
 // The nine strain fields, a to i, read row by row: the strain element each
@@ -540,14 +542,7 @@ void MyWindowController::updateTranslucencySlider(const Notification*) {
 
 // The animation group.
 
-int MyWindowController::animatedIndex() const {
-    const int field = strainData().animationField();
-    if (field > 9)
-        return field - kFirstTranslationCode;
-    if (strainData().actingOnRight() == 0)
-        return field / 3 + 4 * (field % 3);
-    return field + field / 3;
-}
+int MyWindowController::animatedIndex() const { return strainData().animatedIndex(); }
 
 void MyWindowController::updateAnimationPopUpButton(const Notification* notification) {
     updatePopUpButton(ui_->animationPopUp, strainData().animationField());
@@ -741,6 +736,11 @@ void MyWindowController::registerPick(const GLdouble pick[3]) {
         unstrained[r] = static_cast<float>(inverse[r] * pick[0] + inverse[3 + r] * pick[1] +
                                            inverse[6 + r] * pick[2]);
         unstrained[r] = unstrained[r] - m.translation(r);
+        // A nearly singular strain overflows the inverse: no point to place.
+        if (!std::isfinite(unstrained[r])) {
+            QApplication::beep();
+            return;
+        }
     }
     switch (m.pointToSet()) {
     case 1:

@@ -5,8 +5,9 @@
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 MyDocument::MyDocument() : strainData_(&undoManager_) {}
 
@@ -46,20 +47,36 @@ bool MyDocument::readFromFile(const std::string& path, std::string& error) {
         error = "not a file";
         return false;
     }
-    if (std::filesystem::file_size(path, code) > kPlistMaxSize) {
-        error = "the file is too large to be a Quorvel document";
-        return false;
-    }
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
+    // Read with plain system calls: a stream would throw from deep inside on
+    // a read error (EIO from a failing disk), and the error would be lost.
+    // The size is checked while reading, since files such as those under
+    // /proc report none.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
         error = std::strerror(errno);
         return false;
     }
-    const std::string data{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    if (in.bad()) {
-        error = "the file could not be read";
-        return false;
+    std::string data;
+    char buffer[65536];
+    for (;;) {
+        const ssize_t count = ::read(fd, buffer, sizeof buffer);
+        if (count < 0 && errno == EINTR)
+            continue;
+        if (count < 0) {
+            error = std::strerror(errno);
+            ::close(fd);
+            return false;
+        }
+        if (count == 0)
+            break;
+        data.append(buffer, std::size_t(count));
+        if (data.size() > kPlistMaxSize) {
+            ::close(fd);
+            error = "the file is too large to be a Quorvel document";
+            return false;
+        }
     }
+    ::close(fd);
     if (!loadDataRepresentation(data, kTypeName, error))
         return false;
     fileName_ = path;

@@ -4,6 +4,7 @@
 #include "platform/NotificationCenter.h"
 #include "platform/UndoManager.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -32,6 +33,14 @@ constexpr std::string_view kSetPointNotifications[3] = {QuorvelSetPoint1ChangedN
                                                         QuorvelSetPoint3ChangedNotification};
 
 bool isComponentIndex(int index) { return index >= 0 && index < 3; }
+bool isEntryIndex(int index) { return index >= 0 && index < 16; }
+
+template <std::size_t N> bool allFinite(const std::array<float, N>& values) {
+    for (float value : values)
+        if (!std::isfinite(value))
+            return false;
+    return true;
+}
 
 } // namespace
 
@@ -98,8 +107,10 @@ void StrainData::post(std::string_view name) const {
 }
 
 void StrainData::setStrain(int index, float value) {
+    if (!isEntryIndex(index))
+        return;
     const float old = strain_[index];
-    registerUndo([this, index, old] { setStrain(index, old); });
+    Matrix4 strain = strain_;
 
     if (preserveVolume_ && old != 0.0f && value != 0.0f) {
         const int row = index % 4;
@@ -110,72 +121,88 @@ void StrainData::setStrain(int index, float value) {
         else if (constraint_ == (row + 2) % 3)
             compensating = (row + 1) % 3;
         if (compensating >= 0) {
-            strain_[compensating] *= k1;
-            strain_[compensating + 4] *= k1;
-            strain_[compensating + 8] *= k1;
+            strain[compensating] *= k1;
+            strain[compensating + 4] *= k1;
+            strain[compensating + 8] *= k1;
         }
         // The compensating row never holds the edited entry, so this is still
         // new / old: together with the store below it scales the whole row.
-        const float k2 = value / strain_[index];
-        strain_[(index + 4) % 12] *= k2;
-        strain_[(index + 8) % 12] *= k2;
+        const float k2 = value / strain[index];
+        strain[(index + 4) % 12] *= k2;
+        strain[(index + 8) % 12] *= k2;
     }
+    strain[index] = value;
 
-    strain_[index] = value;
+    if (allFinite(strain)) {
+        registerUndo([this, index, old] { setStrain(index, old); });
+        strain_ = strain;
+    }
     post(QuorvelStrainChangedNotification);
 }
 
-void StrainData::setSavedStrain(int index, float value) { savedStrain_[index] = value; }
+void StrainData::setSavedStrain(int index, float value) {
+    if (isEntryIndex(index) && std::isfinite(value))
+        savedStrain_[index] = value;
+}
+
+template <std::size_t N, class Setter>
+void StrainData::setValue(std::array<float, N>& values, int index, float value,
+                          std::string_view notification, Setter setter) {
+    if (index < 0 || index >= int(N))
+        return;
+    if (std::isfinite(value)) {
+        registerUndo([this, index, setter, old = values[index]] { (this->*setter)(index, old); });
+        values[index] = value;
+    }
+    post(notification);
+}
 
 void StrainData::setStrainMin(int index, float value) {
-    registerUndo([this, index, old = strainMinima_[index]] { setStrainMin(index, old); });
-    strainMinima_[index] = value;
-    post(QuorvelMinChangedNotification);
+    setValue(strainMinima_, index, value, QuorvelMinChangedNotification, &StrainData::setStrainMin);
 }
 
 void StrainData::setStrainMax(int index, float value) {
-    registerUndo([this, index, old = strainMaxima_[index]] { setStrainMax(index, old); });
-    strainMaxima_[index] = value;
-    post(QuorvelMaxChangedNotification);
+    setValue(strainMaxima_, index, value, QuorvelMaxChangedNotification, &StrainData::setStrainMax);
 }
 
 void StrainData::setTranslation(int index, float value) {
-    if (!isComponentIndex(index))
-        return;
-    registerUndo([this, index, old = translation_[index]] { setTranslation(index, old); });
-    translation_[index] = value;
-    post(kTranslationNotifications[index]);
+    if (isComponentIndex(index))
+        setValue(translation_, index, value, kTranslationNotifications[index],
+                 &StrainData::setTranslation);
 }
 
 void StrainData::setTranslationMin(int index, float value) {
-    registerUndo(
-        [this, index, old = translationMinima_[index]] { setTranslationMin(index, old); });
-    translationMinima_[index] = value;
-    post(QuorvelMinChangedNotification);
+    setValue(translationMinima_, index, value, QuorvelMinChangedNotification,
+             &StrainData::setTranslationMin);
 }
 
 void StrainData::setTranslationMax(int index, float value) {
-    registerUndo(
-        [this, index, old = translationMaxima_[index]] { setTranslationMax(index, old); });
-    translationMaxima_[index] = value;
-    post(QuorvelMaxChangedNotification);
+    setValue(translationMaxima_, index, value, QuorvelMaxChangedNotification,
+             &StrainData::setTranslationMax);
 }
 
 void StrainData::accumulateStrain() {
     // strain = strain * translate(translation)
+    Matrix4 strain = strain_;
     for (int r = 0; r < 4; ++r)
-        strain_[12 + r] = strain_[12 + r] + (translation_[0] * strain_[r] +
-                                             translation_[1] * strain_[4 + r] +
-                                             translation_[2] * strain_[8 + r]);
+        strain[12 + r] = strain[12 + r] + (translation_[0] * strain[r] +
+                                           translation_[1] * strain[4 + r] +
+                                           translation_[2] * strain[8 + r]);
 
-    for (Vector3& point : points_) {
+    std::array<Vector3, 3> points = points_;
+    for (Vector3& point : points) {
         Vector3 mapped;
-        if (MultiplyMatrixVectorAffine(strain_, point, mapped))
+        if (MultiplyMatrixVectorAffine(strain, point, mapped))
             point = mapped;
     }
 
-    const Matrix4 oldSaved = savedStrain_;
-    MultiplyMatrices(strain_, oldSaved, savedStrain_);
+    Matrix4 saved;
+    MultiplyMatrices(strain, savedStrain_, saved);
+    if (!allFinite(strain) || !allFinite(saved) ||
+        !std::all_of(points.begin(), points.end(), allFinite<3>))
+        return;
+    points_ = points;
+    savedStrain_ = saved;
 
     translation_ = {0.0f, 0.0f, 0.0f};
     strain_.fill(0.0f);
@@ -192,14 +219,19 @@ void StrainData::accumulateStrain() {
 }
 
 void StrainData::setRed(float red, float green, float blue) {
-    registerUndo([this, old = color_] { setRed(old[0], old[1], old[2]); });
-    color_ = {red, green, blue};
+    const std::array<float, 3> color = {red, green, blue};
+    if (allFinite(color)) {
+        registerUndo([this, old = color_] { setRed(old[0], old[1], old[2]); });
+        color_ = color;
+    }
     post(QuorvelColorChangedNotification);
 }
 
 void StrainData::setTranslucency(float value) {
-    registerUndo([this, old = translucency_] { setTranslucency(old); });
-    translucency_ = value;
+    if (std::isfinite(value)) {
+        registerUndo([this, old = translucency_] { setTranslucency(old); });
+        translucency_ = value;
+    }
     post(QuorvelTranslucencyChangedNotification);
 }
 
@@ -221,21 +253,21 @@ void StrainData::setAnimationField(int value) {
 }
 
 void StrainData::setLight(int index, float value) {
-    if (!isComponentIndex(index))
-        return;
-    registerUndo([this, index, old = light_[index]] { setLight(index, old); });
-    light_[index] = value;
-    post(kLightNotifications[index]);
+    // The fourth component (w) is never set: the light stays directional.
+    if (isComponentIndex(index))
+        setValue(light_, index, value, kLightNotifications[index], &StrainData::setLight);
 }
 
 void StrainData::setDistance(float value) {
-    distance_ = value;
+    if (std::isfinite(value))
+        distance_ = value;
     post(QuorvelDistanceChangedNotification);
 }
 
 void StrainData::setZoom(float exponent) {
-    registerUndo([this, old = distance_] { setDistance(old); });
     const float factor = static_cast<float>(std::pow(2.0, static_cast<double>(exponent)));
+    if (std::isfinite(factor * distance_))
+        registerUndo([this, old = distance_] { setDistance(old); });
     setDistance(factor * distance_);
 }
 
@@ -286,10 +318,22 @@ void StrainData::setPoint3(int index, float value) { setPoint(2, index, value); 
 void StrainData::setPoint(int point, int index, float value) {
     if (!isComponentIndex(index))
         return;
-    registerUndo(
-        [this, point, index, old = points_[point][index]] { setPoint(point, index, old); });
-    points_[point][index] = value;
+    if (std::isfinite(value)) {
+        registerUndo(
+            [this, point, index, old = points_[point][index]] { setPoint(point, index, old); });
+        points_[point][index] = value;
+    }
     post(kPointNotifications[point][index]);
+}
+
+int StrainData::animatedIndex() const {
+    if (animationField_ < 0 || animationField_ > 12)
+        return -1; // no index: the getters read 0 and the setters do nothing
+    if (animationField_ > 9)
+        return animationField_ - 10;
+    if (actingOnRight_ == 0)
+        return animationField_ / 3 + 4 * (animationField_ % 3);
+    return animationField_ + animationField_ / 3;
 }
 
 void StrainData::setPointToSet(int value) {

@@ -4,8 +4,13 @@
 //
 // Every setter follows one frame: register the inverse call with the undo
 // manager (when there is one), change the field, then post the change
-// notification with this model as sender. The model validates and clamps
-// nothing; index ranges are preconditions kept by the callers.
+// notification with this model as sender. The model clamps nothing, but it
+// never holds a number that is not finite and never reaches outside its
+// arrays: a setter given an index outside its range does nothing, and one
+// whose value (or arithmetic) is not finite leaves the model as it was,
+// registers no undo and only posts its notification, so that the controls
+// show the value that stayed. A getter given an index outside its range
+// reads 0.
 #pragma once
 
 #include "toolkit/GVUtilities.h"
@@ -34,13 +39,13 @@ public:
     // Getters.
     const float* strainMatrix() const { return strain_.data(); }
     const float* savedStrainMatrix() const { return savedStrain_.data(); }
-    float strainEntry(int i) const { return strain_[i]; }
-    float strainMin(int i) const { return strainMinima_[i]; }
-    float strainMax(int i) const { return strainMaxima_[i]; }
-    float translation(int i) const { return translation_[i]; }
-    float translationMin(int i) const { return translationMinima_[i]; }
-    float translationMax(int i) const { return translationMaxima_[i]; }
-    float color(int i) const { return color_[i]; }
+    float strainEntry(int i) const { return at(strain_, i); }
+    float strainMin(int i) const { return at(strainMinima_, i); }
+    float strainMax(int i) const { return at(strainMaxima_, i); }
+    float translation(int i) const { return at(translation_, i); }
+    float translationMin(int i) const { return at(translationMinima_, i); }
+    float translationMax(int i) const { return at(translationMaxima_, i); }
+    float color(int i) const { return at(color_, i); }
     float translucency() const { return translucency_; }
     float distance() const { return distance_; }
     float zoom() const { return zoom_; }
@@ -55,11 +60,15 @@ public:
     int showPoint2() const { return showPoint_[1]; }
     int showPoint3() const { return showPoint_[2]; }
     int pointToSet() const { return pointToSet_; }
-    float light(int i) const { return light_[i]; }
+    // What the animation slider drives: for a field above 9 the translation
+    // component field - 10, otherwise the strain entry that the pop-up's
+    // item names on the present acting side; -1 for a field outside 0..12.
+    int animatedIndex() const;
+    float light(int i) const { return at(light_, i); }
     const float* light() const { return light_.data(); }
-    float point1(int i) const { return points_[0][i]; }
-    float point2(int i) const { return points_[1][i]; }
-    float point3(int i) const { return points_[2][i]; }
+    float point1(int i) const { return at(points_[0], i); }
+    float point2(int i) const { return at(points_[1], i); }
+    float point3(int i) const { return at(points_[2], i); }
     const float* point1() const { return points_[0].data(); }
     const float* point2() const { return points_[1].data(); }
     const float* point3() const { return points_[2].data(); }
@@ -78,7 +87,8 @@ public:
     void setTranslationMax(int index, float value);
     // "Restart Strain": folds strain and translation into the saved strain and
     // carries the material points along, so the picture stays the same while
-    // editing starts again from the identity. Not undoable.
+    // editing starts again from the identity. Not undoable. Does nothing
+    // when the product would not be finite.
     void accumulateStrain();
     void setRed(float red, float green, float blue);
     void setTranslucency(float value);
@@ -105,16 +115,26 @@ public:
     // again deselects it. Not undoable.
     void setPointToSet(int value);
 
-    // Adds the document file's 72 model entries, formatted in the C locale.
+    // Adds the document file's 75 model entries, formatted in the C locale.
     void convertToDictionary(StringDictionary& dictionary) const;
     // Applies a document file's entries through the setters with undo
     // registration off. A missing key reads as 0; unknown keys are ignored.
+    // A number that is not finite reads as 0, and an integer code outside its
+    // range as the code of a new document.
     // The strain is restored exactly as stored whatever "preserve volume"
     // holds, and no material point is left waiting for a pick.
     void restoreFromDictionary(const StringDictionary& dictionary);
 
 private:
+    template <std::size_t N> static float at(const std::array<float, N>& values, int i) {
+        return i >= 0 && i < int(N) ? values[std::size_t(i)] : 0.0f;
+    }
     template <class Inverse> void registerUndo(Inverse inverse);
+    // Stores a finite value at an index inside values, with its undo by
+    // setter; any other index does nothing.
+    template <std::size_t N, class Setter>
+    void setValue(std::array<float, N>& values, int index, float value,
+                  std::string_view notification, Setter setter);
     void post(std::string_view name) const;
     void setShowPoint(int point, int flag);
     void setPoint(int point, int index, float value);

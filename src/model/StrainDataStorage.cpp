@@ -5,6 +5,7 @@
 #include "platform/NumberText.h"
 #include "platform/UndoManager.h"
 
+#include <cmath>
 #include <functional>
 #include <vector>
 
@@ -16,15 +17,32 @@ struct ModelKey {
     std::function<void(StrainData&, std::string_view)> read;
 };
 
+// A number beyond a float ("1e39") reads as 0, as "inf" and "nan" do.
+float finiteValue(std::string_view text) {
+    const float value = floatValue(text);
+    return std::isfinite(value) ? value : 0.0f;
+}
+
 ModelKey floatKey(std::string name, std::function<float(const StrainData&)> get,
                   std::function<void(StrainData&, float)> set) {
     return {std::move(name), [get](const StrainData& m) { return formatFloat(get(m)); },
-            [set](StrainData& m, std::string_view text) { set(m, floatValue(text)); }};
+            [set](StrainData& m, std::string_view text) { set(m, finiteValue(text)); }};
 }
 
-ModelKey intKey(std::string name, int (StrainData::*get)() const, void (StrainData::*set)(int)) {
+bool isFlag(int value) { return value == 0 || value == 1; }
+bool isConstraint(int value) { return value >= 0 && value <= 2; }
+// The animation pop-up's codes: the nine strain entries, then x, y and z
+// from 10 (9 is no quantity).
+bool isAnimationField(int value) { return (value >= 0 && value <= 8) || (value >= 10 && value <= 12); }
+
+// A code outside its range reads as fallback, the code of a new document.
+ModelKey intKey(std::string name, int (StrainData::*get)() const, void (StrainData::*set)(int),
+                bool (*valid)(int), int fallback) {
     return {std::move(name), [get](const StrainData& m) { return formatInt((m.*get)()); },
-            [set](StrainData& m, std::string_view text) { (m.*set)(intValue(text)); }};
+            [set, valid, fallback](StrainData& m, std::string_view text) {
+                const int value = intValue(text);
+                (m.*set)(valid(value) ? value : fallback);
+            }};
 }
 
 // A 3x3 block key: "strain entry 2,1 min" is row 2, column 1, Matrix4 index 1.
@@ -42,9 +60,9 @@ const std::vector<ModelKey>& modelKeys() {
             "translucency", [](const StrainData& m) { return m.translucency(); },
             [](StrainData& m, float v) { m.setTranslucency(v); }));
         k.push_back(intKey("matrix acts on right", &StrainData::actingOnRight,
-                           &StrainData::setActingOnRight));
-        k.push_back(
-            intKey("animation field", &StrainData::animationField, &StrainData::setAnimationField));
+                           &StrainData::setActingOnRight, isFlag, 0));
+        k.push_back(intKey("animation field", &StrainData::animationField,
+                           &StrainData::setAnimationField, isAnimationField, 1));
 
         using Get = float (StrainData::*)(int) const;
         using Set = void (StrainData::*)(int, float);
@@ -74,7 +92,10 @@ const std::vector<ModelKey>& modelKeys() {
         block("strain entry ", "", &StrainData::strainEntry, &StrainData::setStrain);
         block("strain entry ", " min", &StrainData::strainMin, &StrainData::setStrainMin);
         block("strain entry ", " max", &StrainData::strainMax, &StrainData::setStrainMax);
-        for (int column = 1; column <= 3; ++column)
+        // The saved strain's fourth column holds the translations that
+        // Restart Strain folded in; files from before it was stored lack
+        // those keys, which then read as 0, no translation.
+        for (int column = 1; column <= 4; ++column)
             for (int row = 1; row <= 3; ++row) {
                 const int index = 4 * (column - 1) + (row - 1);
                 k.push_back(floatKey(
@@ -87,15 +108,21 @@ const std::vector<ModelKey>& modelKeys() {
             "distance", [](const StrainData& m) { return m.distance(); },
             [](StrainData& m, float v) { m.setDistance(v); }));
         k.push_back(intKey("perspective projection", &StrainData::projection,
-                           &StrainData::setProjection));
-        k.push_back(intKey("show axes", &StrainData::showAxes, &StrainData::setShowAxes));
-        k.push_back(intKey("mark axes", &StrainData::markAxes, &StrainData::setMarkAxes));
+                           &StrainData::setProjection, isFlag, 0));
         k.push_back(
-            intKey("preserve volume", &StrainData::preserveVolume, &StrainData::setPreserveVolume));
-        k.push_back(intKey("constraint", &StrainData::constraint, &StrainData::setConstraint));
-        k.push_back(intKey("show point 1", &StrainData::showPoint1, &StrainData::setShowPoint1));
-        k.push_back(intKey("show point 2", &StrainData::showPoint2, &StrainData::setShowPoint2));
-        k.push_back(intKey("show point 3", &StrainData::showPoint3, &StrainData::setShowPoint3));
+            intKey("show axes", &StrainData::showAxes, &StrainData::setShowAxes, isFlag, 1));
+        k.push_back(
+            intKey("mark axes", &StrainData::markAxes, &StrainData::setMarkAxes, isFlag, 0));
+        k.push_back(intKey("preserve volume", &StrainData::preserveVolume,
+                           &StrainData::setPreserveVolume, isFlag, 0));
+        k.push_back(intKey("constraint", &StrainData::constraint, &StrainData::setConstraint,
+                           isConstraint, 2));
+        k.push_back(intKey("show point 1", &StrainData::showPoint1, &StrainData::setShowPoint1,
+                           isFlag, 0));
+        k.push_back(intKey("show point 2", &StrainData::showPoint2, &StrainData::setShowPoint2,
+                           isFlag, 0));
+        k.push_back(intKey("show point 3", &StrainData::showPoint3, &StrainData::setShowPoint3,
+                           isFlag, 0));
         components("point 1 ", "", static_cast<Get>(&StrainData::point1), &StrainData::setPoint1);
         components("point 2 ", "", static_cast<Get>(&StrainData::point2), &StrainData::setPoint2);
         components("point 3 ", "", static_cast<Get>(&StrainData::point3), &StrainData::setPoint3);
@@ -127,7 +154,7 @@ void StrainData::restoreFromDictionary(const StringDictionary& dictionary) {
     if (undoManager_)
         undoManager_->disableUndoRegistration();
 
-    setRed(floatValue(text("red")), floatValue(text("green")), floatValue(text("blue")));
+    setRed(finiteValue(text("red")), finiteValue(text("green")), finiteValue(text("blue")));
     for (const ModelKey& key : modelKeys())
         key.read(*this, text(key.name));
     setPointToSet(0); // no material point is left waiting for a pick

@@ -18,6 +18,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPointer>
+#include <QProcess>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -271,12 +272,17 @@ TEST_F(DocumentWindowTest, SaveUndoBackToTheSavedStateAndFailedSavesThatKeepEver
     EXPECT_FLOAT_EQ(entryA(window), 2.0f);
     EXPECT_EQ(state(window), "clean, (Save), (Revert To Saved…), (Undo), Redo Set A Value");
 
-    // A second save writes to the same file without asking.
+    // A second save writes to the same file without asking, and removes the
+    // temporary file that a killed save left, but nothing else of the user's.
+    writeFile(path + ".Ab12Cd", contents(path));
+    writeFile(path + ".notes", "my notes");
     typeA(window, "7");
     press(window, QKeySequence::Save);
     EXPECT_EQ(savePanels_.size(), 1u);
     const QByteArray before = contents(path);
     EXPECT_TRUE(before.contains("\"strain entry 1,1\" = \"7.000000\";"));
+    EXPECT_EQ(QDir(folder_.filePath("sub")).entryList(QDir::Files),
+              QStringList({"doc.quorvel", "doc.quorvel.notes"}));
 
     // A folder that is a plain file cannot take a file, not even for root.
     typeA(window, "4");
@@ -304,6 +310,51 @@ TEST_F(DocumentWindowTest, SaveUndoBackToTheSavedStateAndFailedSavesThatKeepEver
     EXPECT_EQ(openWindows(), 1);
     EXPECT_TRUE(window->isWindowModified());
     EXPECT_EQ(contents(folder_.filePath("moved/doc.quorvel")), before);
+}
+
+// A full disk: Save and Export Image say why, the old file stays byte for
+// byte, no temporary file is left, and the edits can be saved elsewhere.
+TEST_F(DocumentWindowTest, AFullDiskKeepsTheOldFileAndTheEditsForASaveElsewhere) {
+    const QString disk = folder_.filePath("disk");
+    ASSERT_TRUE(QDir().mkpath(disk));
+    if (QProcess::execute("mount", {"-t", "tmpfs", "-o", "size=64k", "tmpfs", disk}) != 0)
+        GTEST_SKIP() << "a small full file system needs mount -t tmpfs, which needs root";
+    const std::unique_ptr<const QString, void (*)(const QString*)> unmount(
+        &disk, [](const QString* dir) { QProcess::execute("umount", {*dir}); });
+    const QString path = disk + "/doc.quorvel";
+    ASSERT_TRUE(QFile::copy(sample(), path));
+    {
+        QFile filler(disk + "/filler");
+        ASSERT_TRUE(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+        while (filler.write(QByteArray(1024, 'x')) > 0) {
+        }
+    }
+    const QByteArray before = contents(path);
+    DocumentWindow* window = open(path);
+    typeA(window, "3");
+    {
+        MessageAnswerer answerer({"OK"});
+        press(window, QKeySequence::Save);
+        EXPECT_EQ(answerer.texts(),
+                  QStringList{"The document “doc.quorvel” could not be saved as “doc.quorvel”."});
+        EXPECT_EQ(answerer.informativeTexts(), QStringList{"No space left on device"});
+    }
+    EXPECT_EQ(contents(path), before);
+    EXPECT_EQ(state(window), kEdited);
+    {
+        savePath_ = disk + "/picture.png";
+        MessageAnswerer answerer({"OK"});
+        choose(window, fileMenuItem(window, "Export Image…"));
+        EXPECT_EQ(answerer.texts(), QStringList{"The image “picture.png” could not be saved."});
+        EXPECT_EQ(answerer.informativeTexts(), QStringList{"No space left on device"});
+    }
+    EXPECT_EQ(QDir(disk).entryList(QDir::Files), QStringList({"doc.quorvel", "filler"}));
+
+    savePath_ = folder_.filePath("elsewhere.quorvel");
+    press(window, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    EXPECT_TRUE(contents(savePath_).contains("\"strain entry 1,1\" = \"3.000000\";"));
+    EXPECT_EQ(window->windowTitle(), "elsewhere.quorvel[*]");
+    EXPECT_EQ(state(window), kClean);
 }
 
 TEST_F(DocumentWindowTest, CloseAsksAboutChangesAndFollowsEachAnswer) {
@@ -379,12 +430,15 @@ TEST_F(DocumentWindowTest, OpenShowsEachFileOnceAndRefusesUnreadableOnes) {
     const QString bad = folder_.filePath("bad.quorvel");
     writeFile(bad, "( not, a, dictionary )");
 
-    filesToOpen_ = {good, bad};
-    MessageAnswerer answerer({"OK"});
+    // /proc/self/mem fails its first read with EIO, as a failing disk does.
+    filesToOpen_ = {good, bad, "/proc/self/mem"};
+    MessageAnswerer answerer({"OK", "OK"});
     press(window, QKeySequence::Open);
-    EXPECT_EQ(answerer.texts(), QStringList{"The document “bad.quorvel” could not be opened."});
+    EXPECT_EQ(answerer.texts(), QStringList({"The document “bad.quorvel” could not be opened.",
+                                             "The document “mem” could not be opened."}));
     EXPECT_EQ(answerer.informativeTexts(),
-              QStringList{"The file holds no document: its text is not a dictionary"});
+              QStringList({"The file holds no document: its text is not a dictionary",
+                           "Input/output error"}));
     ASSERT_EQ(openWindows(), 2);
     DocumentWindow* opened = documents_->windows().back();
     EXPECT_EQ(opened->windowFilePath(), good);

@@ -180,6 +180,43 @@ TEST(MyWindowController, TextThatIsNoNumberAppliesZeroAndUndoRestores) {
     EXPECT_EQ(w.model().strainEntry(0), 2.5f) << "trailing text is ignored";
 }
 
+// Whatever is typed, the model holds finite numbers only: a number beyond a
+// float, or an edit whose arithmetic overflows, changes nothing, makes no
+// undo step, and the field shows again the value that stayed.
+TEST(MyWindowController, ANumberBeyondAFloatOrAnOverflowChangesNothing) {
+    Window w;
+    w.type(w.c().aField(), "1e30");
+    w.click(w.c().preserveVolumeCheckbox()); // row 1 now shrinks as row 0 grows
+    const struct {
+        QLineEdit* field;
+        const char* typed;
+    } cases[] = {{w.c().xField(), "1e39"},        {w.c().lightYField(), "-1e39"},
+                 {w.c().sliderMaxField(), "1e39"}, {w.c().point3ZField(), "1e39"},
+                 {w.c().aField(), "1e-30"},       {w.c().aField(), "1e39"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed);
+        const QString before = c.field->text();
+        w.type(c.field, c.typed);
+        EXPECT_EQ(c.field->text(), before);
+        EXPECT_EQ(w.undo().undoMenuItemTitle(), "Undo Preserve Volume");
+    }
+    EXPECT_EQ(w.model().strainEntry(0), 1e30f);
+
+    // Typing what a field shows and leaving it applies exactly that number.
+    const QString shownA = w.c().aField()->text();
+    w.host.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w.host));
+    w.c().aField()->setFocus();
+    QTest::keyClick(w.c().aField(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(w.c().aField(), shownA);
+    w.c().bField()->setFocus();
+    w.endEvent();
+    EXPECT_EQ(w.c().aField()->text(), shownA);
+    EXPECT_EQ(w.undo().undoMenuItemTitle(), "Undo Set A Value");
+    EXPECT_EQ(w.model().strainEntry(0), 1e30f);
+    EXPECT_EQ(w.model().strainEntry(5), 1.0f);
+}
+
 TEST(MyWindowController, AMaximumShowsSixDecimalsInTheUsersLocale) {
     {
         Window w;

@@ -40,6 +40,7 @@ void fillEveryField(StrainData& m) {
         m.setPoint1(i, 0.1f * (i + 1));
         m.setPoint2(i, -0.2f * (i + 1));
         m.setPoint3(i, 0.3f * (i + 1));
+        m.setSavedStrain(12 + i, 1.5f - i); // a translation folded in by a restart
     }
     m.setDistance(12.5f);
     m.setProjection(1);
@@ -95,19 +96,20 @@ TEST(MyDocument, WrittenDocumentReadsBackEveryStoredField) {
     EXPECT_EQ(copy.convertForStorage(), text) << "a second save writes the same bytes";
 }
 
-TEST(MyDocument, WriterTextHoldsClassVersionAndSeventyTwoModelEntries) {
+TEST(MyDocument, WriterTextHoldsClassVersionAndSeventyFiveModelEntries) {
     MyDocument document;
     const std::string text = document.convertForStorage();
     const auto parsed = readPropertyList(text);
     ASSERT_TRUE(parsed.value);
     const auto* dictionary = parsed.value->dictionary();
     ASSERT_TRUE(dictionary);
-    EXPECT_EQ(dictionary->size(), 74u);
+    EXPECT_EQ(dictionary->size(), 77u);
     EXPECT_EQ(*dictionary->at("Class").string(), "MyDocument");
     EXPECT_EQ(*dictionary->at("Version").string(), "1");
     EXPECT_EQ(*dictionary->at("strain entry 2,3 max").string(), "1.000000");
     EXPECT_EQ(*dictionary->at("light z").string(), "9.000000");
     EXPECT_EQ(*dictionary->at("constraint").string(), "2");
+    EXPECT_EQ(*dictionary->at("saved strain entry 3,4").string(), "0.000000");
     EXPECT_NE(text.find("    \"strain entry 1,1\" = \"1.000000\";\n"), std::string::npos) << text;
 
     document.strainData().setTranslation(0, -0.5f);
@@ -173,6 +175,7 @@ TEST(MyDocument, PreserveVolumeFileRestoresTheStrainExactly) {
 TEST(MyDocument, MissingKeysReadAsZeroAndOthersAreIgnored) {
     MyDocument document;
     document.strainData().setPointToSet(2);
+    document.strainData().setSavedStrain(13, 4.0f);
     std::string error;
     const std::string text = "{ Class = SomethingElse; Version = 2; \"strain entry 1,1\" = 3; "
                              "unknown = (1, 2); \"distance\" = \"7.5 metres\"; }";
@@ -187,6 +190,7 @@ TEST(MyDocument, MissingKeysReadAsZeroAndOthersAreIgnored) {
     EXPECT_EQ(m.strainMax(0), 0.0f);
     EXPECT_EQ(m.distance(), 7.5f) << "text after the number is ignored";
     EXPECT_EQ(m.pointToSet(), 0) << "no point is left waiting";
+    EXPECT_EQ(m.savedStrainMatrix()[13], 0.0f) << "an older file's restarts hold no translation";
     // What the file does not store keeps its value.
     EXPECT_EQ(m.strainEntry(15), 1.0f);
     EXPECT_EQ(m.light(3), 0.0f);
@@ -317,6 +321,9 @@ TEST_F(DocumentFiles, UnreadableFilesSayWhy) {
     const std::string huge = write("huge.quorvel", std::string(kPlistMaxSize + 1, ' '));
     EXPECT_FALSE(document.readFromFile(huge, error));
     EXPECT_NE(error.find("too large"), std::string::npos);
+    // Its first read fails with EIO, as on a failing disk.
+    EXPECT_FALSE(document.readFromFile("/proc/self/mem", error));
+    EXPECT_EQ(error, "Input/output error");
     EXPECT_TRUE(document.fileName().empty());
 }
 
@@ -382,17 +389,43 @@ TEST(MyDocument, NastyFilesAreReadOrRefusedCleanly) {
     EXPECT_GT(refused, 0);
 }
 
-TEST(MyDocument, NumbersBeyondTheirTypeAreClampedOrInfinite) {
-    MyDocument document;
-    std::string error;
-    ASSERT_TRUE(document.loadDataRepresentation(
-        "{ \"strain entry 1,1\" = 1e39; distance = -1e39; \"show axes\" = 99999999999;"
-        " constraint = -99999999999; \"light z\" = nan; }",
-        MyDocument::kTypeName, error));
-    const StrainData& m = document.strainData();
-    EXPECT_EQ(m.strainEntry(0), std::numeric_limits<float>::infinity());
-    EXPECT_EQ(m.distance(), -std::numeric_limits<float>::infinity());
-    EXPECT_EQ(m.showAxes(), 2147483647);
-    EXPECT_EQ(m.constraint(), -2147483647 - 1);
-    EXPECT_EQ(m.light(2), 0.0f) << "nan is not a number";
+// A crafted file: every integer code outside its range reads as a new
+// document's code, a number beyond a float as 0, and the file's other values
+// still apply.
+TEST(MyDocument, CodesOutOfRangeReadAsANewDocumentsAndNumbersBeyondAFloatAsZero) {
+    struct Case {
+        const char* entry;
+        int (StrainData::*get)() const;
+        int expected;
+    };
+    const Case cases[] = {
+        {"\"animation field\" = 2147483647;", &StrainData::animationField, 1},
+        {"\"animation field\" = -2147483648;", &StrainData::animationField, 1},
+        {"\"animation field\" = 9;", &StrainData::animationField, 1},
+        {"\"animation field\" = 13;", &StrainData::animationField, 1},
+        {"\"animation field\" = 12;", &StrainData::animationField, 12},
+        {"\"matrix acts on right\" = 2;", &StrainData::actingOnRight, 0},
+        {"\"perspective projection\" = -1;", &StrainData::projection, 0},
+        {"\"show axes\" = 99999999999;", &StrainData::showAxes, 1},
+        {"\"mark axes\" = 7;", &StrainData::markAxes, 0},
+        {"\"preserve volume\" = 3;", &StrainData::preserveVolume, 0},
+        {"constraint = -99999999999;", &StrainData::constraint, 2},
+        {"constraint = 3;", &StrainData::constraint, 2},
+        {"\"show point 2\" = -1;", &StrainData::showPoint2, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.entry);
+        MyDocument document;
+        std::string error;
+        ASSERT_TRUE(document.loadDataRepresentation(
+            std::string("{ ") + c.entry + " \"strain entry 1,1\" = 1e39; distance = -1e39;"
+                                          " \"light z\" = nan; \"translation y\" = 2.5; }",
+            MyDocument::kTypeName, error));
+        const StrainData& m = document.strainData();
+        EXPECT_EQ((m.*c.get)(), c.expected);
+        EXPECT_EQ(m.strainEntry(0), 0.0f);
+        EXPECT_EQ(m.distance(), 0.0f);
+        EXPECT_EQ(m.light(2), 0.0f);
+        EXPECT_EQ(m.translation(1), 2.5f);
+    }
 }

@@ -240,17 +240,81 @@ TEST_F(StrainDataTest, EverySetterRegistersItsInverseAndPostsItsNotification) {
     EXPECT_TRUE(undo.canUndo());
     EXPECT_EQ(posted.size(), 1u);
 
-    // Indices outside 0..2 change, register and post nothing.
+    // Indices outside their ranges (0..15, 0..2) change, register and post
+    // nothing, and read as 0.
     undo.removeAllActions();
+    StrainData::StringDictionary before, after;
+    m.convertToDictionary(before);
     event([&] {
         m.setLight(3, 5);
         m.setTranslation(3, 1);
         m.setPoint1(-1, 1);
         m.setPoint3(3, 1);
+        m.setStrain(-48, 1);
+        m.setStrain(16, 1);
+        m.setStrainMin(-30000, 1);
+        m.setStrainMax(16, 1);
+        m.setTranslationMin(3, 1);
+        m.setTranslationMax(-1, 1);
+        m.setSavedStrain(16, 1);
+        m.setAnimationField(-7); // the slider then drives no index
+        m.setStrain(m.animatedIndex(), 1);
     });
-    EXPECT_TRUE(posted.empty());
+    EXPECT_EQ(posted, Names{"AnimationField Changed Notification"});
+    m.setAnimationField(11);
+    m.convertToDictionary(after);
+    EXPECT_EQ(after, before);
     EXPECT_EQ(m.light(3), 0.0f) << "the light stays directional";
-    EXPECT_FALSE(undo.canUndo());
+    for (float read : {m.strainEntry(-48), m.strainMin(16), m.strainMax(-1), m.translation(3),
+                       m.translationMin(-7), m.translationMax(13), m.color(3), m.point2(-1)})
+        EXPECT_EQ(read, 0.0f);
+}
+
+// No number that is not finite enters the model, typed or computed: the
+// value stays, nothing can be undone, and the notification tells the
+// controls to show the value that stayed.
+TEST_F(StrainDataTest, NonFiniteValuesAndResultsLeaveTheModelAsItWas) {
+    const float inf = INFINITY;
+    StrainData& m = model;
+    m.setPreserveVolume(1);
+    m.setStrain(0, 1e30f); // finite, and row 1 becomes 1e-30
+    m.setStrainMax(4, 2.0f);
+    undo.closeEventGroup();
+    undo.removeAllActions();
+    struct Edit {
+        const char* notification;
+        std::function<void()> apply;
+    };
+    const Edit edits[] = {
+        {"Strain Changed Notification", [&] { m.setStrain(1, NAN); }},
+        {"Strain Changed Notification", [&] { m.setStrain(0, 1e-30f); }}, // k = 1e60
+        {"Max Changed Notification", [&] { m.setStrainMax(4, inf); }},
+        {"X Changed Notification", [&] { m.setTranslation(0, -inf); }},
+        {"Color Changed Notification", [&] { m.setRed(0.5f, NAN, 0.5f); }},
+        {"Translucency Changed Notification", [&] { m.setTranslucency(inf); }},
+        {"Light Y Changed Notification", [&] { m.setLight(1, NAN); }},
+        {"Point3 X Changed Notification", [&] { m.setPoint3(0, inf); }},
+        {"Distance Changed Notification", [&] { m.setZoom(200.0f); }},
+    };
+    StrainData::StringDictionary before;
+    m.convertToDictionary(before);
+    for (const Edit& edit : edits) {
+        SCOPED_TRACE(edit.notification);
+        event(edit.apply);
+        EXPECT_EQ(posted, Names{edit.notification});
+        StrainData::StringDictionary after;
+        m.convertToDictionary(after);
+        EXPECT_EQ(after, before);
+        EXPECT_FALSE(undo.canUndo());
+    }
+    // A restart whose product overflows is not made.
+    m.setTranslation(0, 1e30f);
+    m.setSavedStrain(0, 1e30f);
+    posted.clear();
+    m.accumulateStrain();
+    EXPECT_TRUE(posted.empty());
+    EXPECT_EQ(m.translation(0), 1e30f);
+    EXPECT_EQ(m.savedStrainMatrix()[0], 1e30f);
 }
 
 TEST_F(StrainDataTest, AccumulateStrainExample) {
