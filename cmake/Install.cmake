@@ -40,6 +40,6 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 # The libraries' packages as dpkg-shlibdeps finds them from the program.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The window draws through Mesa where there is no other OpenGL driver.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libgl1-mesa-dri")
+# The window and --render draw through Mesa where there is no other OpenGL driver.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libgl1-mesa-dri, libegl-mesa0")
 include(CPack)

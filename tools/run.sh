@@ -4,5 +4,5 @@ set -eu
 cd "$(dirname "$0")/.."
 sh tools/install-deps.sh
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build build -j"$(nproc)"
+cmake --build build -j"$(nproc)" --target quorvel
 exec ./build/quorvel "$@"
