@@ -130,7 +130,8 @@ int runCommandLine(int argc, char* argv[], std::ostream& out, std::ostream& err)
         arguments << QString::fromLocal8Bit(argv[i]);
 
     QCommandLineParser parser;
-    // "-help" and "-version" read as the long options, not as letters.
+    // A word after one dash is one option: "-help" is --help and Qt's own
+    // "-platform" is named as unknown, rather than read letter by letter.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     const QStringList renderOptions = {QStringLiteral("size"), QStringLiteral("elevation"),
                                        QStringLiteral("azimuth"), QStringLiteral("background")};
@@ -147,14 +148,16 @@ int runCommandLine(int argc, char* argv[], std::ostream& out, std::ostream& err)
     };
     if (!parser.parse(arguments))
         return usageError(parser.errorText().toStdString());
-    if (parser.isSet(QStringLiteral("help"))) {
-        out << kUsage << kOptions;
-        return out.flush() ? 0 : 1;
-    }
-    if (parser.isSet(QStringLiteral("version"))) {
-        out << "quorvel " QUORVEL_VERSION "\n";
-        return out.flush() ? 0 : 1;
-    }
+    const auto answer = [&](std::string_view text) {
+        if (out << text << std::flush)
+            return 0;
+        err << "quorvel: the answer could not be written out\n";
+        return 1;
+    };
+    if (parser.isSet(QStringLiteral("help")))
+        return answer(std::string(kUsage) + std::string(kOptions));
+    if (parser.isSet(QStringLiteral("version")))
+        return answer("quorvel " QUORVEL_VERSION "\n");
 
     const QStringList files = parser.positionalArguments();
     const bool print = parser.isSet(QStringLiteral("print"));
@@ -175,14 +178,14 @@ int runCommandLine(int argc, char* argv[], std::ostream& out, std::ostream& err)
     if (render) {
         if (files.size() != 2)
             return usageError("--render wants FILE and OUT");
+        const std::string image = files[1].toLocal8Bit().toStdString();
         std::string problem;
         const std::optional<RenderSettings> settings = readRenderSettings(parser, problem);
         if (settings)
-            problem = refusedImage(files[1].toStdString(), *settings);
+            problem = refusedImage(image, *settings);
         if (!problem.empty())
             return usageError(problem);
-        return renderDocument(files[0].toLocal8Bit().toStdString(),
-                              files[1].toLocal8Bit().toStdString(), *settings, err);
+        return renderDocument(files[0].toLocal8Bit().toStdString(), image, *settings, err);
     }
     return runApplication(argv[0], files);
 }

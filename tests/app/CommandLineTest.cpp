@@ -42,10 +42,12 @@ protected:
         return {std::istreambuf_iterator<char>(stream), {}};
     }
 
-    // `quorvel arguments` with the display variables taken away.
-    Result run(const std::string& arguments) const {
+    // `quorvel arguments` with the display variables taken away, standard
+    // output going to output.
+    Result run(const std::string& arguments, const std::string& output = {}) const {
         const std::string command = "env -u DISPLAY -u WAYLAND_DISPLAY " QUORVEL_PROGRAM " " +
-                                    arguments + " > " + path("out") + " 2> " + path("err");
+                                    arguments + " > " + (output.empty() ? path("out") : output) +
+                                    " 2> " + path("err");
         const int status = std::system(command.c_str());
         return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, read(path("out")), read(path("err"))};
     }
@@ -66,6 +68,7 @@ TEST_F(CommandLineTest, HelpAndVersionNeedNoDisplay) {
         const Result result = run(version);
         EXPECT_EQ(result.status, 0) << version << result.err;
         EXPECT_EQ(result.out, "quorvel " QUORVEL_VERSION "\n") << version;
+        EXPECT_EQ(run(version, "/dev/full").status, 1) << version << " to a full disk";
     }
 }
 
