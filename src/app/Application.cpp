@@ -10,8 +10,6 @@
 #include <QSurfaceFormat>
 #include <QTranslator>
 
-#include <iostream>
-
 void prepareApplication() {
     QCoreApplication::setApplicationName(QStringLiteral("Quorvel"));
     QCoreApplication::setOrganizationName(QStringLiteral("Quorvel"));
@@ -50,19 +48,14 @@ void installLocalizer() {
     });
 }
 
-int runApplication(int argc, char* argv[], std::string_view usage) {
+int runApplication(char* program, const QStringList& files) {
     prepareApplication();
+    // The command line has been read already: Qt sees the program alone, so
+    // that it takes no file name for one of its own options.
+    int argc = 1;
+    char* argv[] = {program, nullptr};
     QApplication application(argc, argv);
     installLocalizer();
-
-    // Qt has taken out the options it knows.
-    const QStringList files = QCoreApplication::arguments().mid(1);
-    for (const QString& file : files) {
-        if (file.startsWith(QLatin1Char('-'))) {
-            std::cerr << "quorvel: unknown option " << file.toStdString() << '\n' << usage;
-            return 2;
-        }
-    }
 
     DocumentController documents;
     if (!documents.openAtStart(files))

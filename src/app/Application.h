@@ -2,7 +2,7 @@
 // and its event loop.
 #pragma once
 
-#include <string_view>
+#include <QStringList>
 
 // Done before the application object exists: the names that settings and the
 // desktop use, and the OpenGL format the view draws with (fixed-function
@@ -14,7 +14,6 @@ void prepareApplication();
 void installLocalizer();
 
 // quorvel [FILE...]: opens each file in its own window, or a new document,
-// and runs until the last window closes. usage is shown for an unknown
-// option. Returns the exit status: non-zero when files were named and none
-// could be opened.
-int runApplication(int argc, char* argv[], std::string_view usage);
+// and runs until the last window closes. program is argv[0]. Returns the
+// exit status: non-zero when files were named and none could be opened.
+int runApplication(char* program, const QStringList& files);

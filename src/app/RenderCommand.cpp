@@ -6,41 +6,17 @@
 #include "toolkit/GVCamera.h"
 #include "toolkit/GVOpenGLContext.h"
 
-#include <charconv>
-#include <cmath>
+#include <QBuffer>
+#include <QFileInfo>
+#include <QImageWriter>
+#include <QSaveFile>
+
+#include <algorithm>
 #include <cstring>
 #include <memory>
 #include <mutex>
-#include <optional>
 #include <ostream>
-#include <string_view>
 #include <vector>
-
-namespace {
-
-// Numbers on the command line are read alike in every locale.
-template <class Number> bool readWhole(std::string_view text, Number& value) {
-    const char* end = text.data() + text.size();
-    const auto [next, problem] = std::from_chars(text.data(), end, value);
-    return problem == std::errc() && next == end;
-}
-
-std::optional<float> readAngle(std::string_view text) {
-    double degrees = 0;
-    if (!readWhole(text, degrees) || !std::isfinite(degrees))
-        return std::nullopt;
-    return static_cast<float>(degrees);
-}
-
-bool readSize(std::string_view text, int& width, int& height) {
-    const auto x = text.find('x');
-    if (x == std::string_view::npos)
-        return false;
-    return readWhole(text.substr(0, x), width) && readWhole(text.substr(x + 1), height) &&
-           width > 0 && height > 0;
-}
-
-} // namespace
 
 QImage renderImage(const StrainData& model, const RenderSettings& settings, std::string& error) {
     std::shared_ptr<EglOffscreenContext> egl =
@@ -63,6 +39,8 @@ QImage renderImage(const StrainData& model, const RenderSettings& settings, std:
     {
         std::lock_guard guard(*openGL);
         SceneRenderer::setFixedState();
+        const float grey = settings.background == Background::White ? 1.0f : 0.0f;
+        glClearColor(grey, grey, grey, 1.0f);
         SceneRenderer().drawFrame(model);
         glFinish();
         pixels = egl->readPixels();
@@ -81,50 +59,116 @@ QImage renderImage(const StrainData& model, const RenderSettings& settings, std:
     return image;
 }
 
+namespace {
+
+// The formats OUT's suffix may name: the lossless and common ones that Qt
+// writes in colour, where its plugin for them is installed.
+QByteArray formatOf(const std::string& imagePath) {
+    const QByteArray suffix =
+        QFileInfo(QString::fromLocal8Bit(imagePath)).suffix().toLower().toLatin1();
+    static const QList<QByteArray> wanted = {"png", "jpg", "jpeg", "bmp", "ppm", "tif", "tiff"};
+    return wanted.contains(suffix) && QImageWriter::supportedImageFormats().contains(suffix)
+               ? suffix
+               : QByteArray();
+}
+
+bool keepsTransparency(const QByteArray& format) {
+    return format == "png" || format == "tif" || format == "tiff";
+}
+
+// Over black a pixel shows its premultiplied colour, over white that plus
+// the uncovered part in every channel: the difference gives the coverage.
+QImage matte(const QImage& overBlack, const QImage& overWhite) {
+    QImage image(overBlack.size(), QImage::Format_RGBA8888_Premultiplied);
+    for (int row = 0; row < image.height(); ++row) {
+        const std::uint8_t* black = overBlack.constScanLine(row);
+        const std::uint8_t* white = overWhite.constScanLine(row);
+        std::uint8_t* line = image.scanLine(row);
+        for (int i = 0; i < image.width() * 4; i += 4) {
+            int uncovered = 0;
+            for (int c = 0; c < 3; ++c)
+                uncovered += white[i + c] - black[i + c];
+            const int alpha = std::clamp(255 - uncovered / 3, 0, 255);
+            for (int c = 0; c < 3; ++c)
+                line[i + c] = static_cast<std::uint8_t>(std::min<int>(black[i + c], alpha));
+            line[i + 3] = static_cast<std::uint8_t>(alpha);
+        }
+    }
+    return image;
+}
+
+// Writes the encoded picture so that a failure leaves no half-written file in
+// place of an earlier one. Devices and pipes cannot be replaced, only written.
+bool writeFile(const QString& path, const QByteArray& bytes, QString& error) {
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile()) {
+        QFile file(path);
+        const bool written =
+            file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush();
+        error = file.errorString();
+        return written;
+    }
+    QSaveFile file(path);
+    file.setDirectWriteFallback(true);
+    const bool written =
+        file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+    error = file.errorString();
+    return written;
+}
+
+} // namespace
+
+std::string refusedImage(const std::string& imagePath, const RenderSettings& settings) {
+    const QByteArray format = formatOf(imagePath);
+    if (format.isEmpty()) {
+        QStringList formats;
+        for (const QByteArray& writable : QImageWriter::supportedImageFormats()) {
+            if (!formatOf("x." + writable.toStdString()).isEmpty())
+                formats << QLatin1Char('.') + QString::fromLatin1(writable);
+        }
+        return imagePath + ": cannot write this kind of image; OUT must end in " +
+               formats.join(QLatin1Char(' ')).toStdString();
+    }
+    if (settings.background == Background::Transparent && !keepsTransparency(format))
+        return imagePath + ": ." + format.toStdString() +
+               " images have no transparency; use .png or .tif for --background transparent";
+    return {};
+}
+
 int renderDocument(const std::string& path, const std::string& imagePath,
                    const RenderSettings& settings, std::ostream& err) {
+    const std::string refused = refusedImage(imagePath, settings);
+    if (!refused.empty()) {
+        err << "quorvel: " << refused << '\n';
+        return 2;
+    }
     MyDocument document;
     std::string error;
     if (!document.readFromFile(path, error)) {
         err << "quorvel: " << path << ": " << error << '\n';
         return 1;
     }
-    const QImage image = renderImage(document.strainData(), settings, error);
+    QImage image = renderImage(document.strainData(), settings, error);
+    if (!image.isNull() && settings.background == Background::Transparent) {
+        RenderSettings overWhite = settings;
+        overWhite.background = Background::White;
+        const QImage white = renderImage(document.strainData(), overWhite, error);
+        image = white.isNull() ? white : matte(image, white);
+    }
     if (image.isNull()) {
         err << "quorvel: " << path << ": cannot be drawn offscreen: " << error << '\n';
         return 1;
     }
-    if (!image.save(QString::fromStdString(imagePath), "PNG")) {
-        err << "quorvel: " << imagePath << ": the image could not be written\n";
-        return 1;
-    }
-    return 0;
-}
 
-int renderCommand(int argc, const char* const argv[], std::ostream& err) {
-    RenderSettings settings;
-    std::vector<std::string> files;
-    bool valid = true;
-    for (int i = 0; i < argc && valid; ++i) {
-        const std::string_view argument = argv[i];
-        const bool hasValue = i + 1 < argc;
-        if (argument == "--size") {
-            valid = hasValue && readSize(argv[++i], settings.width, settings.height);
-        } else if (argument == "--elevation" || argument == "--azimuth") {
-            const std::optional<float> angle =
-                hasValue ? readAngle(argv[++i]) : std::optional<float>();
-            valid = angle.has_value();
-            if (valid)
-                (argument == "--elevation" ? settings.elevation : settings.azimuth) = *angle;
-        } else if (argument.starts_with("--")) {
-            valid = false;
-        } else {
-            files.emplace_back(argument);
-        }
-    }
-    if (!valid || files.size() != 2) {
-        err << "usage: quorvel --render " << kRenderArguments << '\n';
-        return 2;
-    }
-    return renderDocument(files[0], files[1], settings, err);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    QImageWriter writer(&buffer, formatOf(imagePath));
+    QString problem;
+    if (!writer.write(image))
+        problem = writer.errorString();
+    else if (writeFile(QString::fromLocal8Bit(imagePath), bytes, problem))
+        return 0;
+    err << "quorvel: " << imagePath << ": the image could not be written: " << problem.toStdString()
+        << '\n';
+    return 1;
 }

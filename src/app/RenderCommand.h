@@ -1,15 +1,19 @@
 // quorvel --render: draws a document as its window shows it when opened, in
 // an offscreen OpenGL context, with the window's drawing code, and writes the
-// picture as a PNG. Needs no display server.
+// picture in the format that the file's suffix names. Needs no display server.
 #pragma once
 
 #include <QImage>
 
 #include <iosfwd>
 #include <string>
-#include <string_view>
 
 class StrainData;
+
+// The largest side of a picture: 16384 x 16384 pixels take 1 GiB already.
+inline constexpr int kMaxImageSide = 16384;
+
+enum class Background { Black, White, Transparent };
 
 struct RenderSettings {
     int width = 800;
@@ -17,23 +21,23 @@ struct RenderSettings {
     // The camera's angles in degrees; both 0 is the plan view.
     float elevation = 0.0f;
     float azimuth = 0.0f;
+    // The window draws on black.
+    Background background = Background::Black;
 };
 
 // The scene of model at the settings' size, seen from the settings' angles
-// with the model's projection and distance. Returns a null image, with the
-// reason in error, when no offscreen context can be had.
+// with the model's projection and distance, opaque, on white for a white
+// background and on black otherwise. Returns a null image, with the reason
+// in error, when no offscreen context can be had.
 QImage renderImage(const StrainData& model, const RenderSettings& settings, std::string& error);
 
+// Why imagePath cannot take the picture: its suffix names no format that
+// can be written, or one without transparency for a transparent
+// background. Empty when it can.
+std::string refusedImage(const std::string& imagePath, const RenderSettings& settings);
+
 // Reads path as Open does and writes its picture to imagePath. A failure
-// gives one line "quorvel: FILE: problem" on err. Returns the exit status.
+// gives one line "quorvel: FILE: problem" on err. Returns the exit status:
+// 2 for an image path that refusedImage refuses, 1 for any other failure.
 int renderDocument(const std::string& path, const std::string& imagePath,
                    const RenderSettings& settings, std::ostream& err);
-
-// The whole command from the arguments that follow --render:
-//   FILE OUT.png [--size WIDTHxHEIGHT] [--elevation DEGREES] [--azimuth DEGREES]
-// What follows --render on the command line, for the usage lines.
-inline constexpr std::string_view kRenderArguments =
-    "FILE OUT.png [--size WIDTHxHEIGHT] [--elevation DEGREES] [--azimuth DEGREES]";
-
-// Bad arguments give a usage line on err and status 2.
-int renderCommand(int argc, const char* const argv[], std::ostream& err);

@@ -11,13 +11,10 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
 #include <fstream>
-#include <iterator>
 #include <map>
 #include <sstream>
 #include <string>
-#include <sys/wait.h>
 
 namespace {
 
@@ -72,17 +69,6 @@ protected:
         const int status = renderDocument(write(keys), image, settings, err);
         EXPECT_EQ(status, 0) << err.str();
         return QImage(QString::fromStdString(image)).convertToFormat(QImage::Format_RGB32);
-    }
-
-    // The exit status of `quorvel --render arguments`; standard error in err.
-    int run(const std::string& arguments, std::string& err) {
-        const std::string errPath = folder.filePath("err").toStdString();
-        const std::string command =
-            std::string(QUORVEL_PROGRAM) + " --render " + arguments + " 2> " + errPath;
-        const int status = std::system(command.c_str());
-        std::ifstream errFile(errPath);
-        err.assign(std::istreambuf_iterator<char>(errFile), {});
-        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     }
 
     QTemporaryDir folder;
@@ -216,37 +202,6 @@ TEST_F(RenderTest, AxesShowThroughATranslucentSurface) {
     const QImage hidden = render(with(translucent, {{"show axes", "0"}}));
     EXPECT_NEAR(redAcross(hidden), 0, 3);
     EXPECT_EQ(pixel(hidden, 400 + 2 * kScale, 300).brightest(), 0);
-}
-
-// The command as users and scripts call it.
-TEST_F(RenderTest, TheCommandWritesThePictureOrSaysWhyNot) {
-    const std::string document = write(sphereKeys());
-    const std::string image = folder.filePath("out.png").toStdString();
-    std::string err;
-    ASSERT_EQ(run(document + " " + image + " --size 200x100 --elevation -90 --azimuth 30", err), 0)
-        << err;
-    const QImage picture(QString::fromStdString(image));
-    EXPECT_EQ(picture.size(), QSize(200, 100));
-    expectOutline(picture, 100, 50, kScale / 6, kScale / 6);
-
-    const std::string missing = folder.filePath("missing.quorvel").toStdString();
-    EXPECT_EQ(run(missing + " " + image, err), 1);
-    EXPECT_EQ(err.rfind("quorvel: " + missing + ": ", 0), 0u) << err;
-    EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
-
-    const std::string unwritable = folder.filePath("no/such/folder.png").toStdString();
-    EXPECT_EQ(run(document + " " + unwritable, err), 1);
-    EXPECT_EQ(err.rfind("quorvel: " + unwritable + ": ", 0), 0u) << err;
-
-    for (const std::string& bad : {document, document + " " + image + " extra",
-                                  document + " " + image + " --size 200",
-                                  document + " " + image + " --size 0x100",
-                                  document + " " + image + " --elevation",
-                                  document + " " + image + " --azimuth 1e999",
-                                  document + " " + image + " --zoom 2"}) {
-        EXPECT_EQ(run(bad, err), 2) << bad;
-        EXPECT_EQ(err.rfind("usage: quorvel --render FILE OUT.png", 0), 0u) << bad << ": " << err;
-    }
 }
 
 } // namespace

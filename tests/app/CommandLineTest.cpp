@@ -1,0 +1,175 @@
+// The program as users and scripts call it from a shell with no display:
+// exit statuses, messages, and the pictures that --render writes.
+#include <QImage>
+#include <QImageReader>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <sys/wait.h>
+
+namespace {
+
+struct Result {
+    int status;
+    std::string out, err;
+};
+
+class CommandLineTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(folder.isValid());
+        // An opaque mid-grey unit sphere about the origin, lit from the
+        // front, without axes.
+        std::ofstream(document) << "{ \"strain entry 1,1\" = 1; \"strain entry 2,2\" = 1; "
+                                   "\"strain entry 3,3\" = 1; \"saved strain entry 1,1\" = 1; "
+                                   "\"saved strain entry 2,2\" = 1; "
+                                   "\"saved strain entry 3,3\" = 1; red = 0.5; green = 0.5; "
+                                   "blue = 0.5; translucency = 1; \"light z\" = 9; "
+                                   "distance = 10; \"show axes\" = 0; }\n";
+    }
+
+    std::string path(const char* name) const { return folder.filePath(name).toStdString(); }
+
+    std::string read(const std::string& file) const {
+        std::ifstream stream(file);
+        return {std::istreambuf_iterator<char>(stream), {}};
+    }
+
+    // `quorvel arguments` with the display variables taken away, standard
+    // output going to output.
+    Result run(const std::string& arguments, const std::string& output = {}) const {
+        const std::string command = "env -u DISPLAY -u WAYLAND_DISPLAY " QUORVEL_PROGRAM " " +
+                                    arguments + " > " + (output.empty() ? path("out") : output) +
+                                    " 2> " + path("err");
+        const int status = std::system(command.c_str());
+        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, read(path("out")), read(path("err"))};
+    }
+
+    QTemporaryDir folder;
+    const std::string document = path("sphere.quorvel");
+};
+
+TEST_F(CommandLineTest, HelpAndVersionNeedNoDisplay) {
+    for (const char* help : {"--help", "-h"}) {
+        const Result result = run(help);
+        EXPECT_EQ(result.status, 0) << help << result.err;
+        for (const char* mode : {"quorvel [FILE...]", "--print FILE", "--render FILE OUT", "--size",
+                                 "--elevation", "--azimuth", "--background", "--version"})
+            EXPECT_NE(result.out.find(mode), std::string::npos) << help << " omits " << mode;
+    }
+    for (const char* version : {"--version", "-v"}) {
+        const Result result = run(version);
+        EXPECT_EQ(result.status, 0) << version << result.err;
+        EXPECT_EQ(result.out, "quorvel " QUORVEL_VERSION "\n") << version;
+        EXPECT_EQ(run(version, "/dev/full").status, 1) << version << " to a full disk";
+    }
+}
+
+// A command line that is not understood: one line naming the problem, then
+// the usage, on standard error; status 2; nothing written.
+TEST_F(CommandLineTest, BadCommandLinesNameTheProblemAndWriteNothing) {
+    const std::string image = path("never.png");
+    const std::string render = "--render " + document + " ";
+    const struct {
+        std::string arguments, problem;
+    } cases[] = {
+        {"--frobnicate", "frobnicate"},
+        {"-platform offscreen", "platform"},
+        {"--print", "--print wants one FILE"},
+        {"--print a b", "--print wants one FILE"},
+        {"--print " + document + " --render", "cannot be used together"},
+        {"--size 10x10 " + document, "--size goes with --render"},
+        {render, "--render wants FILE and OUT"},
+        {render + image + " extra", "--render wants FILE and OUT"},
+        {render + image + " --size", "--size"},
+        {render + image + " --size 200", "--size wants"},
+        {render + image + " --size 0x100", "--size wants"},
+        {render + image + " --size 16385x10", "16384"},
+        {render + image + " --size 2147483647x1", "16384"},
+        {render + image + " --elevation", "--elevation"},
+        {render + image + " --azimuth 1e999", "--azimuth wants"},
+        {render + image + " --background grey", "--background wants"},
+        {render + path("never.gif"), "never.gif: cannot write"},
+        {render + path("never"), "cannot write"},
+        {render + path("never.jpg") + " --background transparent", "no transparency"},
+    };
+    for (const auto& [arguments, problem] : cases) {
+        const Result result = run(arguments);
+        EXPECT_EQ(result.status, 2) << arguments;
+        EXPECT_TRUE(result.out.empty()) << arguments;
+        const std::string first = result.err.substr(0, result.err.find('\n'));
+        EXPECT_EQ(first.rfind("quorvel: ", 0), 0u) << arguments << ": " << result.err;
+        EXPECT_NE(first.find(problem), std::string::npos) << arguments << ": " << first;
+        EXPECT_NE(result.err.find("\nusage: quorvel"), std::string::npos) << arguments;
+    }
+    for (const char* written : {"never.png", "never.gif", "never", "never.jpg"})
+        EXPECT_FALSE(std::ifstream(path(written))) << written;
+}
+
+// The suffix chooses the format; the background is what the sphere is drawn
+// on: the corner shows it and the centre shows the grey sphere.
+TEST_F(CommandLineTest, RenderWritesTheFormatAndBackgroundAsked) {
+    const struct {
+        const char* file;
+        const char* options;
+        QByteArray format;
+        QRgb corner;
+        bool transparentCorner;
+    } cases[] = {
+        {"plain.png", "", "png", qRgb(0, 0, 0), false},
+        {"photo.JPG", "", "jpeg", qRgb(0, 0, 0), false},
+        {"photo.jpeg", "--background white", "jpeg", qRgb(255, 255, 255), false},
+        {"picture.bmp", "--background black", "bmp", qRgb(0, 0, 0), false},
+        {"picture.ppm", "--background white", "ppm", qRgb(255, 255, 255), false},
+        {"clear.png", "--background transparent", "png", qRgba(0, 0, 0, 0), true},
+    };
+    for (const auto& c : cases) {
+        const std::string image = path(c.file);
+        const Result result = run("--render " + document + " " + image +
+                                  " --size 120x90 --elevation 30 --azimuth -45 " + c.options);
+        ASSERT_EQ(result.status, 0) << c.file << result.err;
+        QImageReader reader(QString::fromStdString(image));
+        EXPECT_EQ(reader.format(), c.format) << c.file;
+        const QImage picture = reader.read().convertToFormat(QImage::Format_ARGB32);
+        ASSERT_EQ(picture.size(), QSize(120, 90)) << c.file;
+        const QRgb corner = picture.pixel(2, 2);
+        EXPECT_EQ(qAlpha(corner), c.transparentCorner ? 0 : 255) << c.file;
+        if (!c.transparentCorner) {
+            EXPECT_NEAR(qGray(corner), qGray(c.corner), 8) << c.file;
+        }
+        const QRgb centre = picture.pixel(60, 45);
+        EXPECT_EQ(qAlpha(centre), 255) << c.file;
+        EXPECT_GT(qGray(centre), 40) << c.file;
+        EXPECT_LT(qGray(centre), 215) << c.file;
+        EXPECT_NEAR(qRed(centre), qBlue(centre), 8) << c.file;
+    }
+}
+
+// A picture that cannot be had says why, on one line naming the file, with
+// status 1: a full disk too.
+TEST_F(CommandLineTest, RenderFailuresSayWhy) {
+    const std::string full = path("full.png");
+    std::filesystem::create_symlink("/dev/full", full);
+    const struct {
+        std::string document, image, named;
+    } cases[] = {
+        {path("missing.quorvel"), path("out.png"), path("missing.quorvel")},
+        {document, path("no/such/folder.png"), path("no/such/folder.png")},
+        {document, full, full},
+    };
+    for (const auto& [input, image, named] : cases) {
+        const Result result = run("--render " + input + " " + image);
+        EXPECT_EQ(result.status, 1) << image;
+        EXPECT_EQ(result.err.rfind("quorvel: " + named + ": ", 0), 0u) << result.err;
+        EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'), 1) << result.err;
+    }
+}
+
+} // namespace
