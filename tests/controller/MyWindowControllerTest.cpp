@@ -15,9 +15,12 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+#include <QWheelEvent>
 
 #include <gtest/gtest.h>
 
@@ -527,22 +530,81 @@ TEST(MyWindowController, OneSharedColourPanelServesTheWindowThatOpenedItLast) {
     }));
     EXPECT_FALSE(panel->isModal());
     EXPECT_FALSE(panel->testOption(QColorDialog::ShowAlphaChannel));
+
+    // A drag across the colour field is one step, however many colours it
+    // passes through.
+    QWidget* field = nullptr;
+    for (QWidget* part : panel->findChildren<QWidget*>())
+        if (QByteArray(part->metaObject()->className()).endsWith("QColorPicker"))
+            field = part;
+    ASSERT_NE(field, nullptr);
+    QTest::mousePress(field, Qt::LeftButton, {}, QPoint(5, 5));
+    for (int x = 10; x <= 60; x += 10)
+        QTest::mouseMove(field, QPoint(x, x / 2));
+    QTest::mouseRelease(field, Qt::LeftButton, {}, QPoint(60, 30));
+    first.endEvent();
+    const QColor picked = panel->currentColor();
     // Colours pass through the panel in 8 bits a channel.
     constexpr double kStep = 1.0 / 255;
-    EXPECT_NEAR(panel->currentColor().redF(), 0.8, kStep) << "it shows the document's colour";
-
-    panel->setCurrentColor(QColor::fromRgbF(1.0f, 0.5f, 0.0f)); // as the user picks it
-    first.endEvent();
-    EXPECT_NEAR(first.model().color(0), 1.0, kStep);
-    EXPECT_NEAR(first.model().color(1), 0.5, kStep);
-    EXPECT_NEAR(first.model().color(2), 0.0, kStep);
-    EXPECT_EQ(first.undo().undoMenuItemTitle(), "Undo Set Color");
+    EXPECT_NEAR(first.model().color(0), picked.redF(), kStep);
+    EXPECT_NEAR(first.model().color(1), picked.greenF(), kStep);
+    EXPECT_NEAR(first.model().color(2), picked.blueF(), kStep);
+    EXPECT_NE(first.model().color(0), 0.8f);
     EXPECT_EQ(second.model().color(0), 0.8f);
+    EXPECT_EQ(first.undo().undoMenuItemTitle(), "Undo Set Color");
+    first.undo().undo();
+    EXPECT_EQ(first.model().color(0), 0.8f);
+    EXPECT_FALSE(first.undo().canUndo());
 
+    // The panel keeps the colour it last showed; the second window gets it
+    // only when the user picks it.
     second.click(second.c().colorButton());
+    EXPECT_EQ(panel->currentColor(), picked);
+    EXPECT_EQ(second.model().color(0), 0.8f);
     panel->setCurrentColor(QColor::fromRgbF(0.0f, 0.0f, 1.0f));
     second.endEvent();
     EXPECT_NEAR(second.model().color(2), 1.0, kStep) << "the panel now serves the second window";
-    EXPECT_NEAR(first.model().color(2), 0.0, kStep);
+    EXPECT_EQ(first.model().color(0), 0.8f);
     panel->close();
+}
+
+// Turns the wheel by notches over a control, as a mouse does.
+void turnWheel(QWidget* widget, int notches) {
+    const QPointF at = QRectF(widget->rect()).center();
+    QWheelEvent event(at, widget->mapToGlobal(at), QPoint(), QPoint(0, -120 * notches),
+                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(widget, &event);
+}
+
+TEST(MyWindowController, TheWheelScrollsTheInspectorAndEditsOnlyAControlWithFocus) {
+    Window w(exampleText("simple-shear.quorvel"));
+    w.host.resize(900, 400); // lower than the inspector, which must scroll
+    w.host.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w.host));
+    auto* scrollBar = w.host.findChild<QScrollArea*>("inspectorScrollArea")->verticalScrollBar();
+    const float b = w.model().strainEntry(4);
+    ASSERT_EQ(w.model().animationField(), 1) << "the slider drives entry b";
+    for (QWidget* control : std::initializer_list<QWidget*>{
+             w.c().animationSlider(), w.c().animationPopUp(), w.c().zoomSlider()}) {
+        const int scrolled = scrollBar->value();
+        turnWheel(control, 1);
+        w.endEvent();
+        EXPECT_GT(scrollBar->value(), scrolled) << control->objectName().toStdString();
+    }
+    EXPECT_EQ(w.model().strainEntry(4), b);
+    EXPECT_EQ(w.model().animationField(), 1);
+    EXPECT_FALSE(w.undo().canUndo());
+
+    // With the focus, three notches in a row are one step.
+    w.c().animationSlider()->setFocus();
+    for (int notch = 0; notch < 3; ++notch) {
+        turnWheel(w.c().animationSlider(), 1);
+        QTest::qWait(50);
+    }
+    EXPECT_NE(w.model().strainEntry(4), b);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return w.undo().groupingLevel() == 0; }));
+    EXPECT_EQ(w.undo().undoMenuItemTitle(), "Undo Adjust Animation Slider");
+    w.undo().undo();
+    EXPECT_EQ(w.model().strainEntry(4), b);
+    EXPECT_FALSE(w.undo().canUndo());
 }
