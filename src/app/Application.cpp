@@ -14,6 +14,7 @@
 
 void prepareApplication() {
     QCoreApplication::setApplicationName(QStringLiteral("Quorvel"));
+    QGuiApplication::setApplicationDisplayName(QStringLiteral("Quorvel"));
     QCoreApplication::setOrganizationName(QStringLiteral("Quorvel"));
     QCoreApplication::setOrganizationDomain(QStringLiteral("quorvel.org"));
     QGuiApplication::setDesktopFileName(QStringLiteral("quorvel"));
