@@ -5,11 +5,13 @@
 #include "toolkit/GVCamera.h"
 #include "view/StrainView.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QColorDialog>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMessageBox>
@@ -24,6 +26,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
 
@@ -607,4 +610,101 @@ TEST(MyWindowController, TheWheelScrollsTheInspectorAndEditsOnlyAControlWithFocu
     w.undo().undo();
     EXPECT_EQ(w.model().strainEntry(4), b);
     EXPECT_FALSE(w.undo().canUndo());
+}
+
+TEST(MyWindowController, EveryControlSaysWhatItEditsAndTabFollowsTheReadingOrder) {
+    Window w;
+    w.host.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w.host));
+    // The reading order, from the view down the inspector, with the name a
+    // screen reader announces.
+    const std::pair<const char*, QString> controls[] = {
+        {"strainView", "Strain ellipsoid view"},
+        {"actingOnPopUp", "Matrix acts on"},
+        {"aField", "Strain entry a, row 1, column 1"},
+        {"bField", "Strain entry b, row 1, column 2"},
+        {"cField", "Strain entry c, row 1, column 3"},
+        {"dField", "Strain entry d, row 2, column 1"},
+        {"eField", "Strain entry e, row 2, column 2"},
+        {"fField", "Strain entry f, row 2, column 3"},
+        {"gField", "Strain entry g, row 3, column 1"},
+        {"hField", "Strain entry h, row 3, column 2"},
+        {"iField", "Strain entry i, row 3, column 3"},
+        {"xField", "Translation x"},
+        {"yField", "Translation y"},
+        {"zField", "Translation z"},
+        {"animationPopUp", "Animate"},
+        {"animationSlider", "Animation slider"},
+        {"sliderMinField", "Animation minimum"},
+        {"sliderMaxField", "Animation maximum"},
+        {"preserveVolumeCheckbox", "Preserve volume"},
+        {"constraintXRadio", "Leave row x alone"},
+        {"point1XField", "Point 1 x"},
+        {"point1YField", "Point 1 y"},
+        {"point1ZField", "Point 1 z"},
+        {"point1ShowCheckbox", "Show point 1"},
+        {"point1SetButton", "Set point 1 by clicking the ellipsoid"},
+        {"point2XField", "Point 2 x"},
+        {"point2YField", "Point 2 y"},
+        {"point2ZField", "Point 2 z"},
+        {"point2ShowCheckbox", "Show point 2"},
+        {"point2SetButton", "Set point 2 by clicking the ellipsoid"},
+        {"point3XField", "Point 3 x"},
+        {"point3YField", "Point 3 y"},
+        {"point3ZField", "Point 3 z"},
+        {"point3ShowCheckbox", "Show point 3"},
+        {"point3SetButton", "Set point 3 by clicking the ellipsoid"},
+        {"projectionPopUp", "Projection"},
+        {"resetView2DButton", "Reset view"},
+        {"zoomSlider", "Zoom"},
+        {"showAxesCheckbox", "Show axes"},
+        {"markAxesCheckbox", "Mark axes"},
+        {"lightXField", "Light x"},
+        {"lightYField", "Light y"},
+        {"lightZField", "Light z"},
+        {"colorButton", "Ellipsoid color"},
+        {"translucencySlider", "Opacity"},
+        {"restartButton", "Restart strain"},
+    };
+    QWidget* view = w.c().strainView();
+    view->setFocus();
+    for (const auto& [objectName, name] : controls) {
+        QWidget* control = QApplication::focusWidget();
+        ASSERT_NE(control, nullptr);
+        EXPECT_EQ(control->objectName(), objectName);
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control);
+        ASSERT_NE(accessible, nullptr);
+        // A pop-up's name is the item it shows; its label says what it edits.
+        if (accessible->role() == QAccessible::ComboBox) {
+            const auto labels = accessible->relations(QAccessible::Label);
+            const auto label = std::find_if(labels.begin(), labels.end(), [](const auto& relation) {
+                return relation.first->role() == QAccessible::StaticText;
+            });
+            ASSERT_NE(label, labels.end()) << objectName;
+            accessible = label->first;
+        }
+        EXPECT_EQ(accessible->text(QAccessible::Name), name);
+        QTest::keyClick(control, Qt::Key_Tab);
+    }
+    EXPECT_FALSE(QAccessible::queryAccessibleInterface(view)->text(QAccessible::Description).isEmpty());
+    // The unchecked radio buttons are reached with the arrow keys.
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(w.c().constraintRadioCluster()->button(2))
+                  ->text(QAccessible::Name),
+              "Leave row z alone");
+
+    // Every label but the column headings of the points names one control
+    // and reaches it with its underlined letter.
+    for (QLabel* label : w.host.findChildren<QLabel*>()) {
+        if (label->objectName().startsWith("points"))
+            continue;
+        SCOPED_TRACE(label->objectName().toStdString());
+        ASSERT_NE(label->buddy(), nullptr);
+        const QKeySequence mnemonic = QKeySequence::mnemonic(label->text());
+        ASSERT_FALSE(mnemonic.isEmpty());
+        w.c().strainView()->setFocus();
+        // Labels that share a letter take turns.
+        for (int press = 0; press < 2 && QApplication::focusWidget() != label->buddy(); ++press)
+            QTest::keyClick(&w.host, mnemonic[0].key(), Qt::AltModifier);
+        EXPECT_EQ(QApplication::focusWidget(), label->buddy());
+    }
 }
