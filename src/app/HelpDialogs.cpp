@@ -17,7 +17,7 @@ QString keys(QKeySequence::StandardKey key) {
 void HelpDialogs::showAboutBox(QWidget* parent) {
     QMessageBox box(parent);
     box.setWindowTitle(tr("About %1").arg(QGuiApplication::applicationDisplayName()));
-    box.setIconPixmap(QGuiApplication::windowIcon().pixmap(96, 96));
+    box.setIconPixmap(parent->windowIcon().pixmap(96, 96));
     box.setText(QStringLiteral("<h3>%1 %2</h3>")
                     .arg(QGuiApplication::applicationDisplayName(),
                          QStringLiteral(QUORVEL_VERSION)));
