@@ -544,4 +544,19 @@ TEST_F(DocumentWindowTest, AWindowOpensWhereTheLastClosedOneWasOnAScreenThatShow
     }
 }
 
+TEST_F(DocumentWindowTest, AGermanUserGetsGermanMenusAndControls) {
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    installLocalizer();
+    DocumentWindow* window = shown(documents_->newDocument());
+    QStringList menus;
+    for (QAction* menu : window->menuBar()->actions())
+        menus << menu->text();
+    EXPECT_EQ(menus, QStringList({"&Datei", "&Bearbeiten", "&Hilfe"}));
+    EXPECT_EQ(window->windowTitle(), "Unbenannt[*]");
+    EXPECT_EQ(window->windowController().restartButton()->text(), "Verformung neu beginnen");
+    typeA(window, "2");
+    EXPECT_EQ(window->undoAction()->text(), "a-Wert setzen widerrufen");
+    EXPECT_TRUE(window->saveAction()->isEnabled()) << "the document finds Save by its German title";
+}
+
 } // namespace
