@@ -4,7 +4,6 @@
 #include "platform/Localization.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QSurfaceFormat>
@@ -12,6 +11,7 @@
 
 void prepareApplication() {
     QCoreApplication::setApplicationName(QStringLiteral("Quorvel"));
+    QGuiApplication::setApplicationDisplayName(QStringLiteral("Quorvel"));
     QCoreApplication::setOrganizationName(QStringLiteral("Quorvel"));
     QCoreApplication::setOrganizationDomain(QStringLiteral("quorvel.org"));
     QGuiApplication::setDesktopFileName(QStringLiteral("quorvel"));
@@ -24,25 +24,25 @@ void prepareApplication() {
 
 void installLocalizer() {
     // Translations in the user's language, where there are any: Qt's own for
-    // its standard dialogs, and ours (quorvel_<language>.qm) from the
-    // translations folder beside the program or in its share folder. Adding
-    // one needs no change to the code.
+    // its standard dialogs, and ours, built into the program.
     const QLocale locale;
     auto* qtTranslator = new QTranslator(qApp);
     if (qtTranslator->load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
                            QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(qtTranslator);
-    const QDir programFolder(QCoreApplication::applicationDirPath());
-    for (const QString& folder : {programFolder.filePath(QStringLiteral("translations")),
-                                  programFolder.filePath(QStringLiteral("../share/quorvel/translations"))}) {
-        auto* translator = new QTranslator(qApp);
-        if (translator->load(locale, QStringLiteral("quorvel"), QStringLiteral("_"), folder)) {
-            QCoreApplication::installTranslator(translator);
-            break;
-        }
+    auto* translator = new QTranslator(qApp);
+    if (translator->load(locale, QStringLiteral("quorvel"), QStringLiteral("_"),
+                         QStringLiteral(":/i18n")))
+        QCoreApplication::installTranslator(translator);
+    else
         delete translator;
-    }
 
+    // The core looks these up by their English text; named here for the
+    // translation tools, which cannot see into its lookups.
+    static constexpr const char* kCoreTexts[] = {QT_TRANSLATE_NOOP("Quorvel", "Untitled"),
+                                                 QT_TRANSLATE_NOOP("Quorvel", "Save"),
+                                                 QT_TRANSLATE_NOOP("Quorvel", "Revert To Saved")};
+    static_cast<void>(kCoreTexts);
     setLocalizer([](const char* english) {
         return QCoreApplication::translate("Quorvel", english).toStdString();
     });

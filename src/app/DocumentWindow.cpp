@@ -2,15 +2,18 @@
 
 #include "app/Alerts.h"
 #include "app/DocumentController.h"
+#include "app/HelpDialogs.h"
 #include "controller/MyWindowController.h"
 #include "document/MyDocument.h"
 #include "platform/Localization.h"
 #include "platform/UndoManager.h"
 #include "view/StrainView.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
+#include <QIcon>
 #include <QImageWriter>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -20,11 +23,14 @@
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <QScreen>
+#include <QSettings>
 #include <QStandardPaths>
 
 namespace {
 
 constexpr QSize kInitialSize(1100, 760);
+// Where the last closed window's size and place are kept.
+const char* const kGeometryKey = "documentWindow/geometry";
 
 QString documentExtension() {
     return QString::fromUtf8(MyDocument::kFileExtension.data(),
@@ -60,6 +66,8 @@ protected:
 
 DocumentWindow::DocumentWindow(std::unique_ptr<MyDocument> document, DocumentController& documents)
     : documents_(documents), document_(std::move(document)) {
+    // The program's own icon, built into it.
+    setWindowIcon(QIcon(QStringLiteral(":/quorvel.svg")));
     auto* content = new QWidget(this);
     setCentralWidget(content);
     windowController_ = std::make_unique<MyWindowController>(*document_, content);
@@ -68,8 +76,11 @@ DocumentWindow::DocumentWindow(std::unique_ptr<MyDocument> document, DocumentCon
     for (QLineEdit* field : content->findChildren<QLineEdit*>())
         field->installEventFilter(fieldFilter);
 
-    // Room for the view beside the whole inspector, where the screen allows.
-    resize(kInitialSize.boundedTo(screen()->availableGeometry().size()));
+    // Where the last closed window was, kept on a screen that exists now;
+    // else room for the view beside the whole inspector, where the screen
+    // allows. The inspector scrolls when the window is lower than it.
+    if (!restoreGeometry(QSettings().value(QLatin1String(kGeometryKey)).toByteArray()))
+        resize(kInitialSize.boundedTo(screen()->availableGeometry().size()));
 
     buildMenus();
     undoManager().setChangeHandler([this] { documentChanged(); });
@@ -120,6 +131,14 @@ void DocumentWindow::buildMenus() {
     QMenu* edit = menuBar()->addMenu(tr("&Edit"));
     undoAction_ = add(edit, tr("Undo"), keys(QKeySequence::Undo), [this] { undoManager().undo(); });
     redoAction_ = add(edit, tr("Redo"), keys(QKeySequence::Redo), [this] { undoManager().redo(); });
+
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
+    add(help, tr("Mouse and Keyboard"), keys(QKeySequence::HelpContents),
+        [this] { HelpDialogs::showMouseAndKeyboardHelp(this); });
+    help->addSeparator();
+    add(help, tr("About Quorvel"), {}, [this] { HelpDialogs::showAboutBox(this); })
+        ->setMenuRole(QAction::AboutRole);
+    add(help, tr("About Qt"), {}, [] { QApplication::aboutQt(); })->setMenuRole(QAction::AboutQtRole);
 }
 
 void DocumentWindow::fillRecentMenu() {
@@ -326,6 +345,7 @@ void DocumentWindow::closeEvent(QCloseEvent* event) {
         return;
     }
     windowController_->strainView()->stopTimer();
+    QSettings().setValue(QLatin1String(kGeometryKey), saveGeometry());
     event->accept();
     documents_.windowDidClose(this);
 }

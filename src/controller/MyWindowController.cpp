@@ -1,5 +1,6 @@
 #include "controller/MyWindowController.h"
 
+#include "controller/WheelGuard.h"
 #include "render/SceneRenderer.h"
 #include "document/MyDocument.h"
 #include "model/StrainData.h"
@@ -123,6 +124,30 @@ QPointer<MyWindowController>& colorPanelTarget() {
     return target;
 }
 
+// A drag across the panel is one undo step, like a slider's: the step opens
+// when a button goes down in the panel and closes when it comes up.
+class PanelDragGrouping : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::MouseButtonPress && !dragging_ && colorPanelTarget()) {
+            dragging_ = colorPanelTarget();
+            dragging_->windowWillReturnUndoManager().beginUndoGrouping();
+        } else if (event->type() == QEvent::MouseButtonRelease && dragging_) {
+            UndoManager& undo = dragging_->windowWillReturnUndoManager();
+            if (undo.groupingLevel() > 0)
+                undo.endUndoGrouping();
+            dragging_ = nullptr;
+        }
+        return false;
+    }
+
+private:
+    QPointer<MyWindowController> dragging_;
+};
+
 } // namespace
 
 MyWindowController::MyWindowController(MyDocument& document, QWidget* window)
@@ -143,6 +168,11 @@ MyWindowController::MyWindowController(MyDocument& document, QWidget* window)
     ui_->zoomSlider->setPageStep(static_cast<int>(ui_->zoomSlider->maximum() / (2 * kZoomRange)));
     ui_->strainView->setDelegate(this);
     ui_->strainView->setModel(&strainData());
+    auto* wheelGuard = new WheelGuard(document_.undoManager(), this);
+    for (QWidget* control : std::initializer_list<QWidget*>{
+             ui_->actingOnPopUp, ui_->animationPopUp, ui_->projectionPopUp, ui_->animationSlider,
+             ui_->zoomSlider, ui_->translucencySlider})
+        wheelGuard->guard(control);
 
     connectActions();
     registerNotificationObservers();
@@ -644,14 +674,12 @@ void MyWindowController::colorAction() {
                     if (colorPanelTarget())
                         colorPanelTarget()->applyColor(color);
                 });
+        auto* grouping = new PanelDragGrouping(panel.data());
+        for (QWidget* part : panel->findChildren<QWidget*>())
+            part->installEventFilter(grouping);
     }
+    // The shared panel keeps the colour it last showed.
     colorPanelTarget() = this;
-    {
-        // Show this document's colour without applying it again.
-        const QSignalBlocker blocker(panel.data());
-        const StrainData& m = strainData();
-        panel->setCurrentColor(QColor::fromRgbF(m.color(0), m.color(1), m.color(2)));
-    }
     panel->show();
     panel->raise();
     panel->activateWindow();

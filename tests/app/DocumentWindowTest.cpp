@@ -10,6 +10,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QEventLoop>
 #include <QFile>
@@ -17,11 +18,14 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QPointer>
 #include <QProcess>
 #include <QSettings>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBrowser>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -540,6 +544,73 @@ TEST_F(DocumentWindowTest, ExportImageSavesWhatTheViewShows) {
     MessageAnswerer answerer({"OK"});
     choose(window, exportItem);
     EXPECT_EQ(answerer.texts(), QStringList{"The image “picture.png” could not be saved."});
+}
+
+
+QAction* menuItem(DocumentWindow* window, int menu, const QString& title) {
+    for (QAction* action : window->menuBar()->actions().at(menu)->menu()->actions())
+        if (action->text() == title)
+            return action;
+    ADD_FAILURE() << "no menu item " << title.toStdString();
+    return nullptr;
+}
+
+TEST_F(DocumentWindowTest, HelpShowsTheMouseAndKeyboardPageAndTheAboutBox) {
+    DocumentWindow* window = shown(documents_->newDocument());
+    EXPECT_FALSE(window->windowIcon().pixmap(32, 32).isNull()) << "the program's own icon";
+    EXPECT_EQ(QGuiApplication::applicationDisplayName(), "Quorvel");
+    ASSERT_EQ(window->menuBar()->actions().size(), 3);
+    EXPECT_EQ(window->menuBar()->actions().at(2)->text(), "&Help");
+
+    choose(window, menuItem(window, 2, "Mouse and Keyboard"));
+    auto* page = window->findChild<QDialog*>("mouseAndKeyboardHelp");
+    ASSERT_TRUE(page && page->isVisible());
+    const QString help = page->findChild<QTextBrowser*>()->toPlainText();
+    for (const char* topic : {"Drag", "Flick", "Click", "wheel", "Tab"})
+        EXPECT_TRUE(help.contains(topic)) << topic;
+    page->close();
+
+    MessageAnswerer answerer({"OK"});
+    choose(window, menuItem(window, 2, "About Quorvel"));
+    ASSERT_TRUE(answerer.allAnswered());
+    EXPECT_EQ(answerer.texts().value(0), "<h3>Quorvel " QUORVEL_VERSION "</h3>");
+    EXPECT_TRUE(answerer.informativeTexts().value(0).contains("MIT licence"));
+}
+
+TEST_F(DocumentWindowTest, AWindowOpensWhereTheLastClosedOneWasOnAScreenThatShowsIt) {
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    // Where the user left it, and where no screen shows it any more.
+    for (const QRect& left : {QRect(screen.topLeft() + QPoint(40, 30), QSize(900, 600)),
+                              QRect(screen.bottomRight() + QPoint(3000, 3000), QSize(900, 600))}) {
+        DocumentWindow* window = shown(documents_->newDocument());
+        window->setGeometry(left);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return window->geometry() == left; }));
+        window->close();
+        ASSERT_EQ(openWindows(), 0);
+
+        DocumentWindow* next = shown(documents_->newDocument());
+        EXPECT_EQ(next->size(), left.size());
+        EXPECT_TRUE(screen.contains(next->frameGeometry().topLeft()));
+        if (screen.contains(left)) {
+            EXPECT_EQ(next->geometry(), left);
+        }
+        next->close();
+    }
+}
+
+TEST_F(DocumentWindowTest, AGermanUserGetsGermanMenusAndControls) {
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    installLocalizer();
+    DocumentWindow* window = shown(documents_->newDocument());
+    QStringList menus;
+    for (QAction* menu : window->menuBar()->actions())
+        menus << menu->text();
+    EXPECT_EQ(menus, QStringList({"&Datei", "&Bearbeiten", "&Hilfe"}));
+    EXPECT_EQ(window->windowTitle(), "Unbenannt[*]");
+    EXPECT_EQ(window->windowController().restartButton()->text(), "Verformung neu beginnen");
+    typeA(window, "2");
+    EXPECT_EQ(window->undoAction()->text(), "a-Wert setzen widerrufen");
+    EXPECT_TRUE(window->saveAction()->isEnabled()) << "the document finds Save by its German title";
 }
 
 } // namespace

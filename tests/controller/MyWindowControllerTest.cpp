@@ -5,22 +5,28 @@
 #include "toolkit/GVCamera.h"
 #include "view/StrainView.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QColorDialog>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+#include <QWheelEvent>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
 
@@ -564,22 +570,178 @@ TEST(MyWindowController, OneSharedColourPanelServesTheWindowThatOpenedItLast) {
     }));
     EXPECT_FALSE(panel->isModal());
     EXPECT_FALSE(panel->testOption(QColorDialog::ShowAlphaChannel));
+
+    // A drag across the colour field is one step, however many colours it
+    // passes through.
+    QWidget* field = nullptr;
+    for (QWidget* part : panel->findChildren<QWidget*>())
+        if (QByteArray(part->metaObject()->className()).endsWith("QColorPicker"))
+            field = part;
+    ASSERT_NE(field, nullptr);
+    QTest::mousePress(field, Qt::LeftButton, {}, QPoint(5, 5));
+    for (int x = 10; x <= 60; x += 10)
+        QTest::mouseMove(field, QPoint(x, x / 2));
+    QTest::mouseRelease(field, Qt::LeftButton, {}, QPoint(60, 30));
+    first.endEvent();
+    const QColor picked = panel->currentColor();
     // Colours pass through the panel in 8 bits a channel.
     constexpr double kStep = 1.0 / 255;
-    EXPECT_NEAR(panel->currentColor().redF(), 0.8, kStep) << "it shows the document's colour";
-
-    panel->setCurrentColor(QColor::fromRgbF(1.0f, 0.5f, 0.0f)); // as the user picks it
-    first.endEvent();
-    EXPECT_NEAR(first.model().color(0), 1.0, kStep);
-    EXPECT_NEAR(first.model().color(1), 0.5, kStep);
-    EXPECT_NEAR(first.model().color(2), 0.0, kStep);
-    EXPECT_EQ(first.undo().undoMenuItemTitle(), "Undo Set Color");
+    EXPECT_NEAR(first.model().color(0), picked.redF(), kStep);
+    EXPECT_NEAR(first.model().color(1), picked.greenF(), kStep);
+    EXPECT_NEAR(first.model().color(2), picked.blueF(), kStep);
+    EXPECT_NE(first.model().color(0), 0.8f);
     EXPECT_EQ(second.model().color(0), 0.8f);
+    EXPECT_EQ(first.undo().undoMenuItemTitle(), "Undo Set Color");
+    first.undo().undo();
+    EXPECT_EQ(first.model().color(0), 0.8f);
+    EXPECT_FALSE(first.undo().canUndo());
 
+    // The panel keeps the colour it last showed; the second window gets it
+    // only when the user picks it.
     second.click(second.c().colorButton());
+    EXPECT_EQ(panel->currentColor(), picked);
+    EXPECT_EQ(second.model().color(0), 0.8f);
     panel->setCurrentColor(QColor::fromRgbF(0.0f, 0.0f, 1.0f));
     second.endEvent();
     EXPECT_NEAR(second.model().color(2), 1.0, kStep) << "the panel now serves the second window";
-    EXPECT_NEAR(first.model().color(2), 0.0, kStep);
+    EXPECT_EQ(first.model().color(0), 0.8f);
     panel->close();
+}
+
+// Turns the wheel by notches over a control, as a mouse does.
+void turnWheel(QWidget* widget, int notches) {
+    const QPointF at = QRectF(widget->rect()).center();
+    QWheelEvent event(at, widget->mapToGlobal(at), QPoint(), QPoint(0, -120 * notches),
+                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(widget, &event);
+}
+
+TEST(MyWindowController, TheWheelScrollsTheInspectorAndEditsOnlyAControlWithFocus) {
+    Window w(exampleText("simple-shear.quorvel"));
+    w.host.resize(900, 400); // lower than the inspector, which must scroll
+    w.host.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w.host));
+    auto* scrollBar = w.host.findChild<QScrollArea*>("inspectorScrollArea")->verticalScrollBar();
+    const float b = w.model().strainEntry(4);
+    ASSERT_EQ(w.model().animationField(), 1) << "the slider drives entry b";
+    for (QWidget* control : std::initializer_list<QWidget*>{
+             w.c().animationSlider(), w.c().animationPopUp(), w.c().zoomSlider()}) {
+        const int scrolled = scrollBar->value();
+        turnWheel(control, 1);
+        w.endEvent();
+        EXPECT_GT(scrollBar->value(), scrolled) << control->objectName().toStdString();
+    }
+    EXPECT_EQ(w.model().strainEntry(4), b);
+    EXPECT_EQ(w.model().animationField(), 1);
+    EXPECT_FALSE(w.undo().canUndo());
+
+    // With the focus, three notches in a row are one step.
+    w.c().animationSlider()->setFocus();
+    for (int notch = 0; notch < 3; ++notch) {
+        turnWheel(w.c().animationSlider(), 1);
+        QTest::qWait(50);
+    }
+    EXPECT_NE(w.model().strainEntry(4), b);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return w.undo().groupingLevel() == 0; }));
+    EXPECT_EQ(w.undo().undoMenuItemTitle(), "Undo Adjust Animation Slider");
+    w.undo().undo();
+    EXPECT_EQ(w.model().strainEntry(4), b);
+    EXPECT_FALSE(w.undo().canUndo());
+}
+
+TEST(MyWindowController, EveryControlSaysWhatItEditsAndTabFollowsTheReadingOrder) {
+    Window w;
+    w.host.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w.host));
+    // The reading order, from the view down the inspector, with the name a
+    // screen reader announces.
+    const std::pair<const char*, QString> controls[] = {
+        {"strainView", "Strain ellipsoid view"},
+        {"actingOnPopUp", "Matrix acts on"},
+        {"aField", "Strain entry a, row 1, column 1"},
+        {"bField", "Strain entry b, row 1, column 2"},
+        {"cField", "Strain entry c, row 1, column 3"},
+        {"dField", "Strain entry d, row 2, column 1"},
+        {"eField", "Strain entry e, row 2, column 2"},
+        {"fField", "Strain entry f, row 2, column 3"},
+        {"gField", "Strain entry g, row 3, column 1"},
+        {"hField", "Strain entry h, row 3, column 2"},
+        {"iField", "Strain entry i, row 3, column 3"},
+        {"xField", "Translation x"},
+        {"yField", "Translation y"},
+        {"zField", "Translation z"},
+        {"animationPopUp", "Animate"},
+        {"animationSlider", "Animation slider"},
+        {"sliderMinField", "Animation minimum"},
+        {"sliderMaxField", "Animation maximum"},
+        {"preserveVolumeCheckbox", "Preserve volume"},
+        {"constraintXRadio", "Leave row x alone"},
+        {"point1XField", "Point 1 x"},
+        {"point1YField", "Point 1 y"},
+        {"point1ZField", "Point 1 z"},
+        {"point1ShowCheckbox", "Show point 1"},
+        {"point1SetButton", "Set point 1 by clicking the ellipsoid"},
+        {"point2XField", "Point 2 x"},
+        {"point2YField", "Point 2 y"},
+        {"point2ZField", "Point 2 z"},
+        {"point2ShowCheckbox", "Show point 2"},
+        {"point2SetButton", "Set point 2 by clicking the ellipsoid"},
+        {"point3XField", "Point 3 x"},
+        {"point3YField", "Point 3 y"},
+        {"point3ZField", "Point 3 z"},
+        {"point3ShowCheckbox", "Show point 3"},
+        {"point3SetButton", "Set point 3 by clicking the ellipsoid"},
+        {"projectionPopUp", "Projection"},
+        {"resetView2DButton", "Reset view"},
+        {"zoomSlider", "Zoom"},
+        {"showAxesCheckbox", "Show axes"},
+        {"markAxesCheckbox", "Mark axes"},
+        {"lightXField", "Light x"},
+        {"lightYField", "Light y"},
+        {"lightZField", "Light z"},
+        {"colorButton", "Ellipsoid color"},
+        {"translucencySlider", "Opacity"},
+        {"restartButton", "Restart strain"},
+    };
+    QWidget* view = w.c().strainView();
+    view->setFocus();
+    for (const auto& [objectName, name] : controls) {
+        QWidget* control = QApplication::focusWidget();
+        ASSERT_NE(control, nullptr);
+        EXPECT_EQ(control->objectName(), objectName);
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control);
+        ASSERT_NE(accessible, nullptr);
+        // A pop-up's name is the item it shows; its label says what it edits.
+        if (accessible->role() == QAccessible::ComboBox) {
+            const auto labels = accessible->relations(QAccessible::Label);
+            const auto label = std::find_if(labels.begin(), labels.end(), [](const auto& relation) {
+                return relation.first->role() == QAccessible::StaticText;
+            });
+            ASSERT_NE(label, labels.end()) << objectName;
+            accessible = label->first;
+        }
+        EXPECT_EQ(accessible->text(QAccessible::Name), name);
+        QTest::keyClick(control, Qt::Key_Tab);
+    }
+    EXPECT_FALSE(QAccessible::queryAccessibleInterface(view)->text(QAccessible::Description).isEmpty());
+    // The unchecked radio buttons are reached with the arrow keys.
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(w.c().constraintRadioCluster()->button(2))
+                  ->text(QAccessible::Name),
+              "Leave row z alone");
+
+    // Every label but the column headings of the points names one control
+    // and reaches it with its underlined letter.
+    for (QLabel* label : w.host.findChildren<QLabel*>()) {
+        if (label->objectName().startsWith("points"))
+            continue;
+        SCOPED_TRACE(label->objectName().toStdString());
+        ASSERT_NE(label->buddy(), nullptr);
+        const QKeySequence mnemonic = QKeySequence::mnemonic(label->text());
+        ASSERT_FALSE(mnemonic.isEmpty());
+        w.c().strainView()->setFocus();
+        // Labels that share a letter take turns.
+        for (int press = 0; press < 2 && QApplication::focusWidget() != label->buddy(); ++press)
+            QTest::keyClick(&w.host, mnemonic[0].key(), Qt::AltModifier);
+        EXPECT_EQ(QApplication::focusWidget(), label->buddy());
+    }
 }

@@ -1,0 +1,83 @@
+#include "app/HelpDialogs.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QKeySequence>
+#include <QMessageBox>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+namespace {
+QString keys(QKeySequence::StandardKey key) {
+    return QKeySequence(key).toString(QKeySequence::NativeText).toHtmlEscaped();
+}
+} // namespace
+
+void HelpDialogs::showAboutBox(QWidget* parent) {
+    QMessageBox box(parent);
+    box.setWindowTitle(tr("About %1").arg(QGuiApplication::applicationDisplayName()));
+    box.setIconPixmap(parent->windowIcon().pixmap(96, 96));
+    box.setText(QStringLiteral("<h3>%1 %2</h3>")
+                    .arg(QGuiApplication::applicationDisplayName(),
+                         QStringLiteral(QUORVEL_VERSION)));
+    box.setInformativeText(
+        QStringLiteral("<p>%1</p><p>%2</p>")
+            .arg(tr("Quorvel shows a homogeneous three-dimensional strain: a strain "
+                    "matrix and a translation that turn a unit sphere into an ellipsoid. "
+                    "Edit the matrix, animate one of its entries, follow material points "
+                    "that the deformation carries along, and fold the present shape into "
+                    "a new starting state to build up a strain history."),
+                 tr("Copyright © The Quorvel authors. Released under the MIT licence.")));
+    box.setStandardButtons(QMessageBox::Ok);
+    box.exec();
+}
+
+void HelpDialogs::showMouseAndKeyboardHelp(QWidget* parent) {
+    // One page per window: asking again brings the open one forward.
+    auto* dialog = parent->findChild<QDialog*>(QStringLiteral("mouseAndKeyboardHelp"));
+    if (!dialog) {
+        dialog = new QDialog(parent);
+        dialog->setObjectName(QStringLiteral("mouseAndKeyboardHelp"));
+        dialog->setWindowTitle(tr("Mouse and Keyboard"));
+        auto* text = new QTextBrowser(dialog);
+        text->setHtml(
+            QStringLiteral("<h3>%1</h3><ul><li>%2</li><li>%3</li><li>%4</li></ul>"
+                           "<h3>%5</h3><ul><li>%6</li><li>%7</li></ul>"
+                           "<h3>%8</h3><ul><li>%9</li><li>%10</li><li>%11</li><li>%12</li></ul>")
+                .arg(tr("In the view"),
+                     tr("<b>Drag</b> to turn the camera about the scene: sideways turns it "
+                        "round the vertical, up and down tilts it, never past straight "
+                        "above or below."),
+                     tr("<b>Flick</b>: let go while the pointer still moves and the scene "
+                        "keeps spinning. A click in the view stops it."),
+                     tr("<b>Click</b> on the ellipsoid, after a material point's "
+                        "<i>Set…</i> button, to place that point there."))
+                .arg(tr("The wheel"),
+                     tr("Over the inspector the wheel scrolls it; a slider or pop-up "
+                        "changes only while it has the keyboard focus (click it or reach it "
+                        "with Tab first). The notches of one turn make one undo step."),
+                     tr("Over the view the wheel does nothing. Use the Zoom slider to come "
+                        "closer or move away."))
+                .arg(tr("Keys"),
+                     tr("<b>Tab</b> and <b>Shift+Tab</b> move from control to control; "
+                        "<b>Alt</b> with the underlined letter of a label goes to its "
+                        "control."),
+                     tr("In a field, <b>Return</b> or leaving the field applies the "
+                        "number."),
+                     tr("On a slider, the arrow keys move it a step and <b>Page Up</b> and "
+                        "<b>Page Down</b> a page; on the Zoom slider a page doubles or halves "
+                        "the distance."),
+                     tr("<b>%1</b> undoes the last change, <b>%2</b> redoes it.")
+                         .arg(keys(QKeySequence::Undo), keys(QKeySequence::Redo))));
+        auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, dialog);
+        QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::close);
+        auto* layout = new QVBoxLayout(dialog);
+        layout->addWidget(text);
+        layout->addWidget(buttons);
+        dialog->resize(520, 480);
+    }
+    dialog->show();
+    dialog->raise();
+    dialog->activateWindow();
+}
