@@ -14,12 +14,19 @@ class StrainData;
 // model-view is current), so the light turns with the scene.
 void positionLight(const StrainData& model);
 
-// The axes, then the ellipsoid, which blends over them.
+// The axes, then the ellipsoid, which blends over them, then the principal
+// axes over both.
 void drawScene(const StrainData& model, GLUquadric*& quadric);
 
 // The positive half-axes, 100 long, red x, green y, blue z, marked at 1..99
 // when the model says so.
 void drawAxes(const StrainData& model);
+
+// The ellipsoid's three principal axes through its centre, each from -Si to
+// +Si: S1 yellow, S2 magenta, S3 cyan, thick, unlit and over the ellipsoid,
+// so they show through it and never read as the coordinate axes. Only when
+// the model says so.
+void drawPrincipalAxes(const StrainData& model);
 
 // The shown material points and the unit sphere deformed by the saved strain,
 // the translation and the present strain, in the model's colour with its

@@ -90,6 +90,8 @@ const std::vector<ModelKey>& modelKeys() {
                            &StrainData::setProjection));
         k.push_back(intKey("show axes", &StrainData::showAxes, &StrainData::setShowAxes));
         k.push_back(intKey("mark axes", &StrainData::markAxes, &StrainData::setMarkAxes));
+        k.push_back(intKey("show principal axes", &StrainData::showPrincipalAxes,
+                           &StrainData::setShowPrincipalAxes));
         k.push_back(
             intKey("preserve volume", &StrainData::preserveVolume, &StrainData::setPreserveVolume));
         k.push_back(intKey("constraint", &StrainData::constraint, &StrainData::setConstraint));
