@@ -2,6 +2,7 @@
 
 #include "app/Alerts.h"
 #include "app/DocumentController.h"
+#include "controller/AnalysisPanel.h"
 #include "controller/MyWindowController.h"
 #include "document/MyDocument.h"
 #include "platform/Localization.h"
@@ -9,6 +10,7 @@
 #include "view/StrainView.h"
 
 #include <QCloseEvent>
+#include <QDockWidget>
 #include <QDir>
 #include <QFileInfo>
 #include <QImageWriter>
@@ -70,6 +72,13 @@ DocumentWindow::DocumentWindow(std::unique_ptr<MyDocument> document, DocumentCon
     // Room for the view beside the whole inspector, where the screen allows.
     resize(kInitialSize.boundedTo(screen()->availableGeometry().size()));
 
+    auto* analysis = new QDockWidget(tr("Analysis"), this);
+    analysis->setObjectName(QStringLiteral("analysisDock"));
+    analysisPanel_ = new AnalysisPanel(document_->strainData(), windowController_->animationSlider(),
+                                       [this] { windowController_->strainView()->update(); });
+    analysis->setWidget(analysisPanel_);
+    addDockWidget(Qt::RightDockWidgetArea, analysis);
+
     buildMenus();
     undoManager().setChangeHandler([this] { documentChanged(); });
     documentChanged();
@@ -119,6 +128,8 @@ void DocumentWindow::buildMenus() {
     QMenu* edit = menuBar()->addMenu(tr("&Edit"));
     undoAction_ = add(edit, tr("Undo"), keys(QKeySequence::Undo), [this] { undoManager().undo(); });
     redoAction_ = add(edit, tr("Redo"), keys(QKeySequence::Redo), [this] { undoManager().redo(); });
+    edit->addSeparator();
+    add(edit, tr("Copy Analysis"), {}, [this] { analysisPanel_->copyToClipboard(); });
 }
 
 void DocumentWindow::fillRecentMenu() {
