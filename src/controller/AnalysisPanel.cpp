@@ -115,7 +115,7 @@ AnalysisPanel::AnalysisPanel(StrainData& model, FloatSlider* animationSlider,
     NotificationCenter& center = NotificationCenter::defaultCenter();
     for (std::string_view name : {QuorvelStrainChangedNotification, QuorvelXChangedNotification,
                                   QuorvelYChangedNotification, QuorvelZChangedNotification})
-        center.addObserver(this, name, &model_, [this](const Notification&) { refresh(); });
+        center.addObserver(this, name, &model_, [this](const Notification&) { scheduleRefresh(); });
     center.addObserver(this, QuorvelShowPrincipalAxesChangedNotification, &model_,
                        [this](const Notification&) {
                            showPrincipalAxes_->setChecked(model_.showPrincipalAxes() != 0);
@@ -132,6 +132,22 @@ AnalysisPanel::AnalysisPanel(StrainData& model, FloatSlider* animationSlider,
 }
 
 AnalysisPanel::~AnalysisPanel() { NotificationCenter::defaultCenter().removeObserver(this); }
+
+// Once the present event is handled: reading a file sets the saved strain
+// after the strain, without a notification of its own, and a dozen entries
+// change in one go.
+void AnalysisPanel::scheduleRefresh() {
+    if (refreshPending_)
+        return;
+    refreshPending_ = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            refreshPending_ = false;
+            refresh();
+        },
+        Qt::QueuedConnection);
+}
 
 void AnalysisPanel::refresh() {
     const StrainAnalysis analysis = analyzeStrain(model_);

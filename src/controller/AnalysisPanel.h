@@ -32,6 +32,7 @@ public:
     void copyToClipboard() const;
 
 private:
+    void scheduleRefresh();
     void refresh();
     void addPathPoint();
     void clearPath();
@@ -47,4 +48,5 @@ private:
     QScatterSeries* present_;
     QValueAxis* across_;
     QValueAxis* up_;
+    bool refreshPending_ = false;
 };

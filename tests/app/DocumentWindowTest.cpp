@@ -530,6 +530,13 @@ TEST_F(DocumentWindowTest, AnalysisPanelTracesTheSliderSweepAndCopiesItsNumbers)
 
     press(window, QKeySequence::Undo);
     EXPECT_EQ(table->item(0, 1)->text(), s1(window->document().strainData().strainEntry(4)));
+    // Revert reads the saved strain too: the file's shear of 1 again.
+    StrainData& model = window->document().strainData();
+    model.accumulateStrain();
+    std::string error;
+    ASSERT_TRUE(window->document().revertToSaved(error)) << error;
+    idle();
+    EXPECT_EQ(table->item(0, 1)->text(), s1(1));
     QTest::mouseClick(window->findChild<QPushButton*>("clearPathButton"), Qt::LeftButton);
     EXPECT_EQ(path->count(), 0);
 
