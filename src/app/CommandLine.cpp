@@ -1,5 +1,6 @@
 #include "app/CommandLine.h"
 
+#include "app/AnalyzeCommand.h"
 #include "app/Application.h"
 #include "app/RenderCommand.h"
 #include "document/MyDocument.h"
@@ -36,6 +37,7 @@ namespace {
 constexpr std::string_view kUsage =
     "usage: quorvel [FILE...]\n"
     "       quorvel --print FILE\n"
+    "       quorvel --analyze FILE [--json]\n"
     "       quorvel --render FILE OUT [--size WIDTHxHEIGHT] [--elevation DEGREES]\n"
     "               [--azimuth DEGREES] [--background black|white|transparent]\n"
     "       quorvel --help | --version\n";
@@ -45,6 +47,9 @@ constexpr std::string_view kOptions =
     "  FILE...              open each document (.quorvel) in its own window;\n"
     "                       with none, a new document\n"
     "  --print FILE         check a document: print it as Save would write it\n"
+    "  --analyze FILE       the strain analysis of a document: principal stretches\n"
+    "                       and axes, volume ratio, Flinn, Lode, rotation\n"
+    "  --json               with --analyze, the analysis as one JSON object\n"
     "  --render FILE OUT    draw a document as its window shows it when opened,\n"
     "                       without a display; OUT's suffix chooses the format:\n"
     "                       .png .jpg .jpeg .bmp .ppm (.tif .tiff with Qt's plugin)\n"
@@ -138,6 +143,8 @@ int runCommandLine(int argc, char* argv[], std::ostream& out, std::ostream& err)
     parser.addOptions({{{QStringLiteral("h"), QStringLiteral("help")}, {}},
                        {{QStringLiteral("v"), QStringLiteral("version")}, {}},
                        {QStringLiteral("print"), {}},
+                       {QStringLiteral("analyze"), {}},
+                       {QStringLiteral("json"), {}},
                        {QStringLiteral("render"), {}}});
     for (const QString& option : renderOptions)
         parser.addOption({option, {}, option});
@@ -162,8 +169,11 @@ int runCommandLine(int argc, char* argv[], std::ostream& out, std::ostream& err)
     const QStringList files = parser.positionalArguments();
     const bool print = parser.isSet(QStringLiteral("print"));
     const bool render = parser.isSet(QStringLiteral("render"));
-    if (print && render)
-        return usageError("--print and --render cannot be used together");
+    const bool analyze = parser.isSet(QStringLiteral("analyze"));
+    if (int(print) + int(render) + int(analyze) > 1)
+        return usageError("--print, --analyze and --render cannot be used together");
+    if (parser.isSet(QStringLiteral("json")) && !analyze)
+        return usageError("--json goes with --analyze");
     if (!render) {
         for (const QString& option : renderOptions) {
             if (parser.isSet(option))
@@ -174,6 +184,12 @@ int runCommandLine(int argc, char* argv[], std::ostream& out, std::ostream& err)
         if (files.size() != 1)
             return usageError("--print wants one FILE");
         return printDocument(files[0].toLocal8Bit().toStdString(), out, err);
+    }
+    if (analyze) {
+        if (files.size() != 1)
+            return usageError("--analyze wants one FILE");
+        return analyzeDocument(files[0].toLocal8Bit().toStdString(),
+                               parser.isSet(QStringLiteral("json")), out, err);
     }
     if (render) {
         if (files.size() != 2)

@@ -3,6 +3,7 @@
 #include "app/Alerts.h"
 #include "app/DocumentController.h"
 #include "app/HelpDialogs.h"
+#include "controller/AnalysisPanel.h"
 #include "controller/MyWindowController.h"
 #include "document/MyDocument.h"
 #include "platform/Localization.h"
@@ -11,6 +12,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDockWidget>
 #include <QDir>
 #include <QFileInfo>
 #include <QIcon>
@@ -82,6 +84,13 @@ DocumentWindow::DocumentWindow(std::unique_ptr<MyDocument> document, DocumentCon
     if (!restoreGeometry(QSettings().value(QLatin1String(kGeometryKey)).toByteArray()))
         resize(kInitialSize.boundedTo(screen()->availableGeometry().size()));
 
+    auto* analysis = new QDockWidget(tr("Analysis"), this);
+    analysis->setObjectName(QStringLiteral("analysisDock"));
+    analysisPanel_ = new AnalysisPanel(document_->strainData(), windowController_->animationSlider(),
+                                       [this] { windowController_->strainView()->update(); });
+    analysis->setWidget(analysisPanel_);
+    addDockWidget(Qt::RightDockWidgetArea, analysis);
+
     buildMenus();
     undoManager().setChangeHandler([this] { documentChanged(); });
     documentChanged();
@@ -131,6 +140,8 @@ void DocumentWindow::buildMenus() {
     QMenu* edit = menuBar()->addMenu(tr("&Edit"));
     undoAction_ = add(edit, tr("Undo"), keys(QKeySequence::Undo), [this] { undoManager().undo(); });
     redoAction_ = add(edit, tr("Redo"), keys(QKeySequence::Redo), [this] { undoManager().redo(); });
+    edit->addSeparator();
+    add(edit, tr("Copy Analysis"), {}, [this] { analysisPanel_->copyToClipboard(); });
 
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     add(help, tr("Mouse and Keyboard"), keys(QKeySequence::HelpContents),

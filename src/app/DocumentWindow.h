@@ -8,6 +8,7 @@
 
 #include <memory>
 
+class AnalysisPanel;
 class DocumentController;
 class MyDocument;
 class MyWindowController;
@@ -56,6 +57,7 @@ private:
     DocumentController& documents_;
     std::unique_ptr<MyDocument> document_;
     std::unique_ptr<MyWindowController> windowController_;
+    AnalysisPanel* analysisPanel_ = nullptr;
     QMenu* recentMenu_ = nullptr;
     QAction* saveAction_ = nullptr;
     QAction* revertAction_ = nullptr;

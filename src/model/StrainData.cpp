@@ -81,6 +81,7 @@ StrainData::StrainData(UndoManager* undoManager) : undoManager_(undoManager) {
     setProjection(0);
     setShowAxes(1);
     setMarkAxes(0);
+    setShowPrincipalAxes(0);
     setPreserveVolume(0);
     setConstraint(2);
     setShowPoint1(0);
@@ -287,6 +288,12 @@ void StrainData::setMarkAxes(int flag) {
     registerUndo([this, old = markAxes_] { setMarkAxes(old); });
     markAxes_ = flag;
     post(QuorvelMarkAxesChangedNotification);
+}
+
+void StrainData::setShowPrincipalAxes(int flag) {
+    registerUndo([this, old = showPrincipalAxes_] { setShowPrincipalAxes(old); });
+    showPrincipalAxes_ = flag;
+    post(QuorvelShowPrincipalAxesChangedNotification);
 }
 
 void StrainData::setPreserveVolume(int flag) {

@@ -54,6 +54,7 @@ public:
     int projection() const { return projection_; }
     int showAxes() const { return showAxes_; }
     int markAxes() const { return markAxes_; }
+    int showPrincipalAxes() const { return showPrincipalAxes_; }
     int preserveVolume() const { return preserveVolume_; }
     int constraint() const { return constraint_; }
     int showPoint1() const { return showPoint_[0]; }
@@ -103,6 +104,9 @@ public:
     void setProjection(int value);
     void setShowAxes(int flag);
     void setMarkAxes(int flag);
+    // The ellipsoid's principal axes; files written before it existed lack
+    // its key and so read it as off.
+    void setShowPrincipalAxes(int flag);
     void setPreserveVolume(int flag);
     void setConstraint(int value);
     void setShowPoint1(int flag);
@@ -115,7 +119,7 @@ public:
     // again deselects it. Not undoable.
     void setPointToSet(int value);
 
-    // Adds the document file's 75 model entries, formatted in the C locale.
+    // Adds the document file's 76 model entries, formatted in the C locale.
     void convertToDictionary(StringDictionary& dictionary) const;
     // Applies a document file's entries through the setters with undo
     // registration off. A missing key reads as 0; unknown keys are ignored.
@@ -156,6 +160,7 @@ private:
     int projection_ = 0;
     int showAxes_ = 0;
     int markAxes_ = 0;
+    int showPrincipalAxes_ = 0;
     int preserveVolume_ = 0;
     int constraint_ = 0;
     std::array<int, 3> showPoint_{};

@@ -109,6 +109,8 @@ const std::vector<ModelKey>& modelKeys() {
             [](StrainData& m, float v) { m.setDistance(v); }));
         k.push_back(intKey("perspective projection", &StrainData::projection,
                            &StrainData::setProjection, isFlag, 0));
+        k.push_back(intKey("show principal axes", &StrainData::showPrincipalAxes,
+                           &StrainData::setShowPrincipalAxes, isFlag, 0));
         k.push_back(
             intKey("show axes", &StrainData::showAxes, &StrainData::setShowAxes, isFlag, 1));
         k.push_back(

@@ -29,6 +29,8 @@ inline constexpr std::string_view QuorvelProjectionChangedNotification =
     "Projection Changed Notification";
 inline constexpr std::string_view QuorvelShowAxesChangedNotification =
     "ShowAxes Changed Notification";
+inline constexpr std::string_view QuorvelShowPrincipalAxesChangedNotification =
+    "ShowPrincipalAxes Changed Notification";
 inline constexpr std::string_view QuorvelMarkAxesChangedNotification =
     "MarkAxes Changed Notification";
 inline constexpr std::string_view QuorvelPreserveVolumeChangedNotification =

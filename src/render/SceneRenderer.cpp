@@ -1,7 +1,10 @@
 #include "render/SceneRenderer.h"
 
+#include "model/StrainAnalysis.h"
 #include "model/StrainData.h"
 #include "toolkit/GVCamera.h"
+
+#include <cmath>
 
 namespace {
 constexpr GLdouble kSphereRadius = 1.0;
@@ -10,6 +13,7 @@ constexpr GLfloat kAxisLength = 100.0f;
 constexpr int kAxisMarks = 99; // marks at 1 .. 99
 constexpr GLfloat kMarkSize = 3.0f;
 constexpr GLfloat kMaterialPointSize = 7.0f;
+constexpr GLfloat kPrincipalAxisWidth = 3.0f;
 } // namespace
 
 void SceneRenderer::setFixedState() {
@@ -45,6 +49,31 @@ void SceneRenderer::drawFrame(const StrainData& model) {
     glNormal3f(0.0f, 0.0f, 1.0f);
     drawAxes(model);
     drawEllipsoid(model);
+    drawPrincipalAxes(model);
+}
+
+void SceneRenderer::drawPrincipalAxes(const StrainData& model) {
+    if (!model.showPrincipalAxes())
+        return;
+    const StrainAnalysis analysis = analyzeStrain(model);
+    if (!std::isfinite(analysis.stretches[0]))
+        return; // a strain that is not finite has no axes to draw
+    constexpr GLfloat colors[3][3] = {{1, 1, 0}, {1, 0, 1}, {0, 1, 1}};
+    glPushAttrib(GL_ENABLE_BIT | GL_LINE_BIT | GL_CURRENT_BIT);
+    glDisable(GL_LIGHTING);
+    glDisable(GL_DEPTH_TEST);
+    glLineWidth(kPrincipalAxisWidth);
+    glBegin(GL_LINES);
+    for (int i = 0; i < 3; ++i) {
+        const double s = analysis.stretches[i];
+        const AnalysisVector& a = analysis.axes[i].direction;
+        const AnalysisVector& c = analysis.centre;
+        glColor3fv(colors[i]);
+        glVertex3d(c[0] - s * a[0], c[1] - s * a[1], c[2] - s * a[2]);
+        glVertex3d(c[0] + s * a[0], c[1] + s * a[1], c[2] + s * a[2]);
+    }
+    glEnd();
+    glPopAttrib();
 }
 
 void SceneRenderer::drawAxes(const StrainData& model) {

@@ -26,7 +26,7 @@ public:
     static void applyDistance(GVCamera& camera, const StrainData& model);
 
     // A whole frame: clears, places the light, draws the axes and then the
-    // ellipsoid, which blends over them.
+    // ellipsoid, which blends over them, and last the principal axes.
     void drawFrame(const StrainData& model);
 
     // Only what a click can hit: the shown material points and the unit
@@ -40,6 +40,12 @@ private:
     // The positive half-axes, 100 long, red x, green y, blue z, marked at
     // 1..99 when the model says so.
     static void drawAxes(const StrainData& model);
+
+    // The ellipsoid's three principal axes through its centre, each from -Si
+    // to +Si: S1 yellow, S2 magenta, S3 cyan, thick, unlit and over the
+    // ellipsoid, so they show through it and never read as the coordinate
+    // axes. Only when the model says so.
+    static void drawPrincipalAxes(const StrainData& model);
 
     // A quadric is client-side memory only: freeing it needs no context.
     struct QuadricDeleter {

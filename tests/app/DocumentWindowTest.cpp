@@ -5,13 +5,21 @@
 #include "app/Application.h"
 #include "app/DocumentController.h"
 #include "app/DocumentWindow.h"
+#include "controller/AnalysisPanel.h"
 #include "controller/MyWindowController.h"
 #include "document/MyDocument.h"
+#include "platform/FloatSlider.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
 #include <QDialog>
 #include <QDir>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QtCharts/QChartView>
+#include <QtCharts/QXYSeries>
 #include <QEventLoop>
 #include <QFile>
 #include <QImage>
@@ -614,3 +622,67 @@ TEST_F(DocumentWindowTest, AGermanUserGetsGermanMenusAndControls) {
 }
 
 } // namespace
+
+// A sweep of the shear entry b (0 to 2 in the sample) traces the k = 1 line;
+// the table follows every step and its undo.
+TEST_F(DocumentWindowTest, AnalysisPanelTracesTheSliderSweepAndCopiesItsNumbers) {
+    DocumentWindow* window = open(sample());
+    const QChart* chart = window->findChild<QChartView*>("flinnPlot")->chart();
+    QXYSeries* path = nullptr;
+    for (QAbstractSeries* series : chart->series())
+        if (series->name() == "Slider path")
+            path = qobject_cast<QXYSeries*>(series);
+    ASSERT_TRUE(path);
+    const auto* table = window->findChild<QTableWidget*>("analysisTable");
+    const auto s1 = [](double gamma) {
+        return QLocale().toString(std::sqrt(1 + gamma * gamma / 4) + gamma / 2, 'f', 4);
+    };
+    EXPECT_EQ(table->item(0, 1)->text(), s1(1));
+
+    FloatSlider* slider = window->windowController().animationSlider();
+    slider->setFocus();
+    for (int step = 0; step < 3; ++step) {
+        QTest::keyClick(slider, Qt::Key_PageUp);
+        idle();
+    }
+    const double gamma = window->document().strainData().strainEntry(4);
+    ASSERT_GT(gamma, 1.0);
+    EXPECT_EQ(table->item(0, 1)->text(), s1(gamma));
+    ASSERT_EQ(path->count(), 3);
+    for (const QPointF& p : path->points())
+        EXPECT_NEAR(p.x(), p.y(), 1e-6) << "simple shear stays on k = 1";
+    EXPECT_NEAR(path->at(2).y(), std::log(std::sqrt(1 + gamma * gamma / 4) + gamma / 2), 1e-5);
+
+    press(window, QKeySequence::Undo);
+    EXPECT_EQ(table->item(0, 1)->text(), s1(window->document().strainData().strainEntry(4)));
+    // Revert reads the saved strain too: the file's shear of 1 again.
+    StrainData& model = window->document().strainData();
+    model.accumulateStrain();
+    std::string error;
+    ASSERT_TRUE(window->document().revertToSaved(error)) << error;
+    idle();
+    EXPECT_EQ(table->item(0, 1)->text(), s1(1));
+    QTest::mouseClick(window->findChild<QPushButton*>("clearPathButton"), Qt::LeftButton);
+    EXPECT_EQ(path->count(), 0);
+
+    // The sample shows its principal axes; the box hides them, undoably.
+    auto* axes = window->findChild<QCheckBox*>("showPrincipalAxesCheckbox");
+    ASSERT_TRUE(axes->isChecked());
+    QTest::mouseClick(axes, Qt::LeftButton, {}, QPoint(10, axes->height() / 2)); // on the box
+    idle();
+    EXPECT_EQ(window->document().strainData().showPrincipalAxes(), 0);
+    EXPECT_EQ(window->undoAction()->text(), "Undo Hide Principal Axes");
+    press(window, QKeySequence::Undo);
+    EXPECT_TRUE(axes->isChecked());
+
+    QAction* copy = nullptr;
+    for (QAction* title : window->menuBar()->actions())
+        for (QAction* action : title->menu() ? title->menu()->actions() : QList<QAction*>{})
+            if (action->text() == "Copy Analysis")
+                copy = action;
+    ASSERT_TRUE(copy);
+    choose(window, copy);
+    EXPECT_TRUE(QGuiApplication::clipboard()->text().startsWith(
+        "Stretches S1, S2, S3\t" + table->item(0, 1)->text() + "\t"))
+        << QGuiApplication::clipboard()->text().toStdString();
+}

@@ -46,6 +46,7 @@ void fillEveryField(StrainData& m) {
     m.setProjection(1);
     m.setShowAxes(0);
     m.setMarkAxes(1);
+    m.setShowPrincipalAxes(1);
     m.setConstraint(1);
     m.setShowPoint1(1);
     m.setShowPoint2(0);
@@ -96,14 +97,14 @@ TEST(MyDocument, WrittenDocumentReadsBackEveryStoredField) {
     EXPECT_EQ(copy.convertForStorage(), text) << "a second save writes the same bytes";
 }
 
-TEST(MyDocument, WriterTextHoldsClassVersionAndSeventyFiveModelEntries) {
+TEST(MyDocument, WriterTextHoldsClassVersionAndEveryModelEntry) {
     MyDocument document;
     const std::string text = document.convertForStorage();
     const auto parsed = readPropertyList(text);
     ASSERT_TRUE(parsed.value);
     const auto* dictionary = parsed.value->dictionary();
     ASSERT_TRUE(dictionary);
-    EXPECT_EQ(dictionary->size(), 77u);
+    EXPECT_EQ(dictionary->size(), 78u);
     EXPECT_EQ(*dictionary->at("Class").string(), "MyDocument");
     EXPECT_EQ(*dictionary->at("Version").string(), "1");
     EXPECT_EQ(*dictionary->at("strain entry 2,3 max").string(), "1.000000");
@@ -176,12 +177,14 @@ TEST(MyDocument, MissingKeysReadAsZeroAndOthersAreIgnored) {
     MyDocument document;
     document.strainData().setPointToSet(2);
     document.strainData().setSavedStrain(13, 4.0f);
+    document.strainData().setShowPrincipalAxes(1);
     std::string error;
     const std::string text = "{ Class = SomethingElse; Version = 2; \"strain entry 1,1\" = 3; "
                              "unknown = (1, 2); \"distance\" = \"7.5 metres\"; }";
     ASSERT_TRUE(document.loadDataRepresentation(text, MyDocument::kTypeName, error)) << error;
     const StrainData& m = document.strainData();
     EXPECT_EQ(m.showAxes(), 0) << "a missing \"show axes\" hides the axes";
+    EXPECT_EQ(m.showPrincipalAxes(), 0) << "files from before the principal axes hide them";
     EXPECT_EQ(m.constraint(), 0);
     EXPECT_EQ(m.color(0), 0.0f);
     EXPECT_EQ(m.translucency(), 0.0f);

@@ -31,6 +31,7 @@ class StrainDataTest : public ::testing::Test {
               QuorvelLightZChangedNotification,     QuorvelDistanceChangedNotification,
               QuorvelProjectionChangedNotification, QuorvelShowAxesChangedNotification,
               QuorvelMarkAxesChangedNotification,   QuorvelPreserveVolumeChangedNotification,
+              QuorvelShowPrincipalAxesChangedNotification,
               QuorvelConstraintChangedNotification, QuorvelShowPoint1ChangedNotification,
               QuorvelShowPoint2ChangedNotification, QuorvelShowPoint3ChangedNotification,
               QuorvelPoint1XChangedNotification,    QuorvelPoint1YChangedNotification,
@@ -96,11 +97,12 @@ TEST_F(StrainDataTest, DefaultsAndNothingToUndo) {
     EXPECT_EQ(model.translucency(), 0.8f);
     EXPECT_EQ(model.distance(), 10.0f);
     EXPECT_EQ(model.zoom(), 0.0f);
-    EXPECT_EQ((std::array<int, 11>{model.actingOnRight(), model.animationField(),
+    EXPECT_EQ((std::array<int, 12>{model.actingOnRight(), model.animationField(),
                                    model.projection(), model.showAxes(), model.markAxes(),
-                                   model.preserveVolume(), model.constraint(), model.showPoint1(),
-                                   model.showPoint2(), model.showPoint3(), model.pointToSet()}),
-              (std::array<int, 11>{0, 1, 0, 1, 0, 0, 2, 0, 0, 0, 0}));
+                                   model.showPrincipalAxes(), model.preserveVolume(),
+                                   model.constraint(), model.showPoint1(), model.showPoint2(),
+                                   model.showPoint3(), model.pointToSet()}),
+              (std::array<int, 12>{0, 1, 0, 1, 0, 0, 0, 2, 0, 0, 0, 0}));
     undo.closeEventGroup();
     EXPECT_FALSE(undo.canUndo());
     EXPECT_TRUE(undo.isUndoRegistrationEnabled());
@@ -202,6 +204,8 @@ TEST_F(StrainDataTest, EverySetterRegistersItsInverseAndPostsItsNotification) {
          [&] { return m.showAxes() == 0; }},
         {"MarkAxes Changed Notification", [&] { m.setMarkAxes(1); },
          [&] { return m.markAxes() == 1; }},
+        {"ShowPrincipalAxes Changed Notification", [&] { m.setShowPrincipalAxes(1); },
+         [&] { return m.showPrincipalAxes() == 1; }},
         {"PreserveVolume Changed Notification", [&] { m.setPreserveVolume(1); },
          [&] { return m.preserveVolume() == 1; }},
         {"Constraint Changed Notification", [&] { m.setConstraint(0); },

@@ -204,4 +204,32 @@ TEST_F(RenderTest, AxesShowThroughATranslucentSurface) {
     EXPECT_EQ(pixel(hidden, 400 + 2 * kScale, 300).brightest(), 0);
 }
 
+TEST_F(RenderTest, PrincipalAxesReachTheOutlineOfASimpleShear) {
+    // x += y: S1 = (1 + sqrt 5) / 2 at θ from x with tan 2θ = 2, S3 = 1 / S1
+    // across it, S2 = 1 along the line of sight.
+    const double s1 = (1 + std::sqrt(5.0)) / 2, theta = std::atan(2.0) / 2;
+    const Keys sheared = with(sphereKeys(), {{"strain entry 1,2", "1"}});
+    const QImage image = render(with(sheared, {{"show principal axes", "1"}}));
+    struct Axis {
+        double length, angle;
+        Rgb color;
+    };
+    for (const Axis& axis : {Axis{s1, theta, {255, 255, 0}}, Axis{1 / s1, theta + kPi / 2, {0, 255, 255}}}) {
+        for (const double sign : {-1.0, 1.0}) {
+            const double ux = sign * std::cos(axis.angle), uy = sign * std::sin(axis.angle);
+            const double reach = axis.length * kScale;
+            const Rgb inside = pixel(image, 400 + (reach - 3) * ux, 300 + (reach - 3) * uy);
+            EXPECT_NEAR(inside.r, axis.color.r, 30) << axis.angle << " " << sign;
+            EXPECT_NEAR(inside.g, axis.color.g, 30) << axis.angle << " " << sign;
+            EXPECT_NEAR(inside.b, axis.color.b, 30) << axis.angle << " " << sign;
+            EXPECT_FALSE(lit(image, 400 + (reach + 4) * ux, 300 + (reach + 4) * uy))
+                << "the axis stops at the outline";
+        }
+    }
+    // Off by default, as in files from before it: the grey surface there.
+    const Rgb plain = pixel(render(sheared), 400 + (s1 * kScale - 3) * std::cos(theta),
+                            300 + (s1 * kScale - 3) * std::sin(theta));
+    EXPECT_NEAR(plain.r, plain.b, 3);
+}
+
 } // namespace

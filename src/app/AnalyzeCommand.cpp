@@ -1,0 +1,112 @@
+#include "app/AnalyzeCommand.h"
+
+#include "document/MyDocument.h"
+#include "model/StrainAnalysis.h"
+
+#include <algorithm>
+#include <charconv>
+#include <ostream>
+
+namespace {
+
+// Shortest text that reads back as the same double, or fixed with six
+// decimals for the table; never the user's locale.
+std::string number(double x, bool shortest) {
+    char buffer[400];
+    const auto result = shortest ? std::to_chars(buffer, buffer + sizeof buffer, x)
+                                 : std::to_chars(buffer, buffer + sizeof buffer, x,
+                                                 std::chars_format::fixed, 6);
+    std::string text(buffer, result.ptr);
+    // A tiny negative number is no reason to show a sign.
+    if (!shortest && text.find_first_not_of("-0.") == std::string::npos && text[0] == '-')
+        text.erase(0, 1);
+    return text;
+}
+
+std::string jsonString(const std::string& text) {
+    std::string quoted = "\"";
+    for (char c : text) {
+        if (c == '"' || c == '\\')
+            quoted += '\\';
+        if (static_cast<unsigned char>(c) < 0x20)
+            continue; // our texts hold no control characters
+        quoted += c;
+    }
+    return quoted + '"';
+}
+
+// Characters as a terminal shows them: UTF-8 continuation bytes take no column.
+size_t columns(const char* text) {
+    size_t n = 0;
+    for (const char* c = text; *c; ++c)
+        n += (static_cast<unsigned char>(*c) & 0xC0) != 0x80;
+    return n;
+}
+
+void writeJson(const StrainAnalysis& analysis, std::ostream& out) {
+    const std::vector<AnalysisRow> rows = analysisRows(analysis);
+    out << "{\n  \"state\": "
+        << (analysis.state.empty() ? std::string("null") : jsonString(analysis.state));
+    std::string reasons;
+    for (const AnalysisRow& row : rows) {
+        out << ",\n  \"" << row.key << "\": ";
+        const auto value = [](const std::optional<double>& v) {
+            return v ? number(*v, true) : std::string("null");
+        };
+        if (row.values.size() == 1) {
+            out << value(row.values[0]);
+        } else {
+            out << '[';
+            for (size_t i = 0; i < row.values.size(); ++i)
+                out << (i ? ", " : "") << value(row.values[i]);
+            out << ']';
+        }
+        if (std::ranges::any_of(row.values, [](const auto& v) { return !v; }))
+            reasons += std::string(reasons.empty() ? "" : ",\n") + "    \"" + row.key +
+                       "\": " + jsonString(row.reason);
+    }
+    out << ",\n  \"undefined\": {" << (reasons.empty() ? "" : "\n" + reasons + "\n  ") << "}\n}\n";
+}
+
+void writeTable(const StrainAnalysis& analysis, std::ostream& out) {
+    const std::vector<AnalysisRow> rows = analysisRows(analysis);
+    size_t width = 0;
+    for (const AnalysisRow& row : rows)
+        width = std::max(width, columns(row.label));
+    for (const AnalysisRow& row : rows) {
+        out << row.label << std::string(width - columns(row.label), ' ');
+        bool missing = false;
+        for (const auto& v : row.values) {
+            const std::string text = v ? number(*v, false) : "-";
+            out << std::string(text.size() < 13 ? 13 - text.size() : 1, ' ') << text;
+            missing = missing || !v;
+        }
+        if (missing)
+            out << "  (" << row.reason << ')';
+        out << '\n';
+    }
+    if (!analysis.state.empty())
+        out << analysis.state << '\n';
+}
+
+} // namespace
+
+int analyzeDocument(const std::string& path, bool json, std::ostream& out, std::ostream& err) {
+    MyDocument document;
+    std::string error;
+    if (!document.readFromFile(path, error)) {
+        err << "quorvel: " << path << ": " << error << '\n';
+        return 1;
+    }
+    const StrainAnalysis analysis = analyzeStrain(document.strainData());
+    if (json)
+        writeJson(analysis, out);
+    else
+        writeTable(analysis, out);
+    out.flush();
+    if (!out) {
+        err << "quorvel: " << path << ": the analysis could not be written out\n";
+        return 1;
+    }
+    return 0;
+}
