@@ -29,20 +29,43 @@ GLfloat turn(qreal from, qreal to) {
 }
 } // namespace
 
-// The native window passes its frames and mouse events to the view.
+// The native window passes its frames and mouse events to the view. An
+// exposure brings a paint event of its own besides the one the window sends
+// itself; a paint event with nothing new since the last frame is dropped, so
+// that showing the view draws one frame, not two.
 class StrainView::Surface final : public QOpenGLWindow {
 public:
     explicit Surface(StrainView& view) : view_(view) {}
 
 protected:
+    bool event(QEvent* event) override {
+        switch (event->type()) {
+        case QEvent::Expose:
+        case QEvent::Resize:
+        case QEvent::UpdateRequest:
+            frameDue_ = true;
+            break;
+        case QEvent::Paint:
+            if (!frameDue_)
+                return true;
+            break;
+        default:
+            break;
+        }
+        return QOpenGLWindow::event(event);
+    }
     void resizeGL(int, int) override { view_.resizeGL(); }
-    void paintGL() override { view_.paintGL(); }
+    void paintGL() override {
+        frameDue_ = false;
+        view_.paintGL();
+    }
     void mousePressEvent(QMouseEvent* event) override { view_.mousePressEvent(event); }
     void mouseMoveEvent(QMouseEvent* event) override { view_.mouseMoveEvent(event); }
     void mouseReleaseEvent(QMouseEvent* event) override { view_.mouseReleaseEvent(event); }
 
 private:
     StrainView& view_;
+    bool frameDue_ = true;
 };
 
 StrainView::StrainView(QWidget* parent) : QWidget(parent), surface_(new Surface(*this)) {
