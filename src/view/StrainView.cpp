@@ -5,6 +5,7 @@
 #include "toolkit/GVOpenGLContext.h"
 #include "toolkit/GVTester.h"
 
+#include <QCoreApplication>
 #include <QCursor>
 #include <QMouseEvent>
 #include <QSurfaceFormat>
@@ -37,6 +38,17 @@ class StrainView::Surface final : public QOpenGLWindow {
 public:
     explicit Surface(StrainView& view) : view_(view) {}
 
+    // QWindow::update() holds a frame back by a few milliseconds, as long as
+    // drawing the scene takes; a posted paint event draws it at the next turn
+    // of the event loop instead, one at a time.
+    void requestFrame() {
+        frameDue_ = true;
+        if (framePosted_)
+            return;
+        framePosted_ = true;
+        QCoreApplication::postEvent(this, new QPaintEvent(QRect(QPoint(), size())));
+    }
+
 protected:
     bool event(QEvent* event) override {
         switch (event->type()) {
@@ -46,7 +58,8 @@ protected:
             frameDue_ = true;
             break;
         case QEvent::Paint:
-            if (!frameDue_)
+            framePosted_ = false;
+            if (!frameDue_ || !isExposed())
                 return true;
             break;
         default:
@@ -66,6 +79,7 @@ protected:
 private:
     StrainView& view_;
     bool frameDue_ = true;
+    bool framePosted_ = false;
 };
 
 StrainView::StrainView(QWidget* parent) : QWidget(parent), surface_(new Surface(*this)) {
@@ -140,6 +154,8 @@ void StrainView::paintGL() {
     else
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
 }
+
+void StrainView::redraw() { static_cast<Surface*>(surface_)->requestFrame(); }
 
 QImage StrainView::grabFramebuffer() {
     if (!openGL_)

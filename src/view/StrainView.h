@@ -44,7 +44,7 @@ public:
     // The native window that the frames go to and that receives the mouse.
     QOpenGLWindow* surface() const { return surface_; }
     // Schedules a frame.
-    void redraw() { surface_->update(); }
+    void redraw();
     // What the view shows, in device pixels; null before the first frame.
     QImage grabFramebuffer();
 

@@ -262,7 +262,7 @@ TEST(MyWindowController, CheckBoxesAndTheRadioClusterNameTheirSteps) {
         int* count;
         explicit PaintCounter(int* c) : count(c) {}
         bool eventFilter(QObject*, QEvent* event) override {
-            if (event->type() == QEvent::UpdateRequest)
+            if (event->type() == QEvent::Paint)
                 ++*count;
             return false;
         }
