@@ -51,8 +51,8 @@ DocumentController::~DocumentController() {
         delete window;
 }
 
-QString DocumentController::documentFilter() {
-    return tr("Quorvel documents (*.%1)")
+QString DocumentCommands::documentFilter() {
+    return DocumentController::tr("Quorvel documents (*.%1)")
         .arg(QString::fromUtf8(MyDocument::kFileExtension.data(),
                                qsizetype(MyDocument::kFileExtension.size())));
 }

@@ -4,10 +4,11 @@
 // loop is about to wait.
 #pragma once
 
+#include "app/DocumentCommands.h"
+
 #include <QObject>
 #include <QStringList>
 
-#include <functional>
 #include <memory>
 #include <vector>
 
@@ -15,56 +16,43 @@ class DocumentWindow;
 class MyDocument;
 class QWidget;
 
-class DocumentController : public QObject {
+class DocumentController : public QObject, public DocumentCommands {
     Q_OBJECT
 public:
-    // The file panels. Each returns what the user chose, nothing when
-    // cancelled; tests put answers of their own in their place.
-    struct FilePanels {
-        std::function<QStringList(QWidget* parent)> chooseFilesToOpen;
-        // proposed is the path to start from, filter the name filter and
-        // suffix the one added to a name typed without one.
-        std::function<QString(QWidget* parent, const QString& caption, const QString& proposed,
-                              const QString& filter, const QString& suffix)>
-            chooseSavePath;
-    };
-
     static constexpr int kMaxRecentFiles = 10;
-    // The file panels' filter for documents.
-    static QString documentFilter();
 
     DocumentController();
     // Closes the windows that are still open without asking.
     ~DocumentController() override;
 
-    FilePanels& filePanels() { return filePanels_; }
+    FilePanels& filePanels() override { return filePanels_; }
     const std::vector<DocumentWindow*>& windows() const { return windows_; }
 
     // Opens the files named at start, or a new document when there are
     // none. False when files were named and none of them opened.
     bool openAtStart(const QStringList& paths);
 
-    DocumentWindow* newDocument();
+    DocumentWindow* newDocument() override;
     // File > Open…: opens each chosen file.
-    void openDocument(QWidget* parent);
+    void openDocument(QWidget* parent) override;
     // Opens path in a new window, or raises the window that shows it already.
     // A file that cannot be read opens nothing: the user is told which file
     // and why (over parent, when given), and the result is null.
     DocumentWindow* openFile(const QString& path, QWidget* parent);
     // Open Recent: as openFile; a file that no longer exists leaves the list.
-    void openRecentFile(const QString& path, QWidget* parent);
+    void openRecentFile(const QString& path, QWidget* parent) override;
 
     // Newest first, at most kMaxRecentFiles.
-    QStringList recentFiles() const;
-    void noteRecentFile(const QString& path);
-    void clearRecentFiles();
+    QStringList recentFiles() const override;
+    void noteRecentFile(const QString& path) override;
+    void clearRecentFiles() override;
 
     // Closes every window, asking about unsaved changes; stops at the first
     // Cancel and returns false, leaving that window and the rest open.
-    bool quit();
+    bool quit() override;
 
     // Called by a window whose close the user has allowed.
-    void windowDidClose(DocumentWindow* window);
+    void windowDidClose(DocumentWindow* window) override;
 
 private:
     DocumentWindow* showWindow(std::unique_ptr<MyDocument> document);

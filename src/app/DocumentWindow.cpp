@@ -1,7 +1,7 @@
 #include "app/DocumentWindow.h"
 
 #include "app/Alerts.h"
-#include "app/DocumentController.h"
+#include "app/DocumentCommands.h"
 #include "app/HelpDialogs.h"
 #include "controller/AnalysisPanel.h"
 #include "controller/MyWindowController.h"
@@ -66,7 +66,7 @@ protected:
 
 } // namespace
 
-DocumentWindow::DocumentWindow(std::unique_ptr<MyDocument> document, DocumentController& documents)
+DocumentWindow::DocumentWindow(std::unique_ptr<MyDocument> document, DocumentCommands& documents)
     : documents_(documents), document_(std::move(document)) {
     // The program's own icon, built into it.
     setWindowIcon(QIcon(QStringLiteral(":/quorvel.svg")));
@@ -214,7 +214,7 @@ bool DocumentWindow::saveAs() {
                                  documentExtension());
     }
     const QString path = documents_.filePanels().chooseSavePath(
-        this, tr("Save As"), proposed, DocumentController::documentFilter(), documentExtension());
+        this, tr("Save As"), proposed, DocumentCommands::documentFilter(), documentExtension());
     return !path.isEmpty() && writeTo(path);
 }
 

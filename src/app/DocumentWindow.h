@@ -9,7 +9,7 @@
 #include <memory>
 
 class AnalysisPanel;
-class DocumentController;
+class DocumentCommands;
 class MyDocument;
 class MyWindowController;
 class QAction;
@@ -20,7 +20,7 @@ class DocumentWindow : public QMainWindow {
     Q_OBJECT
 public:
     // Takes the document, already read from its file or new.
-    DocumentWindow(std::unique_ptr<MyDocument> document, DocumentController& documents);
+    DocumentWindow(std::unique_ptr<MyDocument> document, DocumentCommands& documents);
     ~DocumentWindow() override;
 
     MyDocument& document() const { return *document_; }
@@ -54,7 +54,7 @@ private:
     // window may close.
     bool confirmClose();
 
-    DocumentController& documents_;
+    DocumentCommands& documents_;
     std::unique_ptr<MyDocument> document_;
     std::unique_ptr<MyWindowController> windowController_;
     AnalysisPanel* analysisPanel_ = nullptr;

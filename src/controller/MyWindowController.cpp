@@ -387,7 +387,7 @@ void MyWindowController::nameUndoStep(const QString& name) {
 
 void MyWindowController::redraw() {
     if (strainView_)
-        strainView_->update();
+        strainView_->redraw();
 }
 
 // The strain fields.

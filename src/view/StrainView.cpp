@@ -1,14 +1,16 @@
 #include "view/StrainView.h"
 
-#include "render/QtWidgetContextHandle.h"
+#include "render/QtWindowContextHandle.h"
 #include "toolkit/GVCamera.h"
 #include "toolkit/GVOpenGLContext.h"
 #include "toolkit/GVTester.h"
 
+#include <QCoreApplication>
 #include <QCursor>
 #include <QMouseEvent>
 #include <QSurfaceFormat>
 #include <QTimer>
+#include <QVBoxLayout>
 
 #include <mutex>
 
@@ -28,13 +30,70 @@ GLfloat turn(qreal from, qreal to) {
 }
 } // namespace
 
-StrainView::StrainView(QWidget* parent) : QOpenGLWidget(parent) {
+// The native window passes its frames and mouse events to the view. An
+// exposure brings a paint event of its own besides the one the window sends
+// itself; a paint event with nothing new since the last frame is dropped, so
+// that showing the view draws one frame, not two.
+class StrainView::Surface final : public QOpenGLWindow {
+public:
+    explicit Surface(StrainView& view) : view_(view) {}
+
+    // QWindow::update() holds a frame back by a few milliseconds, as long as
+    // drawing the scene takes; a posted paint event draws it at the next turn
+    // of the event loop instead, one at a time.
+    void requestFrame() {
+        frameDue_ = true;
+        if (framePosted_)
+            return;
+        framePosted_ = true;
+        QCoreApplication::postEvent(this, new QPaintEvent(QRect(QPoint(), size())));
+    }
+
+protected:
+    bool event(QEvent* event) override {
+        switch (event->type()) {
+        case QEvent::Expose:
+        case QEvent::Resize:
+        case QEvent::UpdateRequest:
+            frameDue_ = true;
+            break;
+        case QEvent::Paint:
+            framePosted_ = false;
+            if (!frameDue_ || !isExposed())
+                return true;
+            break;
+        default:
+            break;
+        }
+        return QOpenGLWindow::event(event);
+    }
+    void resizeGL(int, int) override { view_.resizeGL(); }
+    void paintGL() override {
+        frameDue_ = false;
+        view_.paintGL();
+    }
+    void mousePressEvent(QMouseEvent* event) override { view_.mousePressEvent(event); }
+    void mouseMoveEvent(QMouseEvent* event) override { view_.mouseMoveEvent(event); }
+    void mouseReleaseEvent(QMouseEvent* event) override { view_.mouseReleaseEvent(event); }
+
+private:
+    StrainView& view_;
+    bool frameDue_ = true;
+    bool framePosted_ = false;
+};
+
+StrainView::StrainView(QWidget* parent) : QWidget(parent), surface_(new Surface(*this)) {
     // The scene is drawn with OpenGL 1.x, which a core profile refuses, and
     // relies on the depth test.
-    QSurfaceFormat surfaceFormat = format();
+    QSurfaceFormat surfaceFormat = surface_->format();
     surfaceFormat.setProfile(QSurfaceFormat::CompatibilityProfile);
     surfaceFormat.setDepthBufferSize(24);
-    setFormat(surfaceFormat);
+    surface_->setFormat(surfaceFormat);
+
+    // The container owns the surface and fills the view.
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(QWidget::createWindowContainer(surface_, this));
 }
 
 // The camera and tester let go of the lock before it goes; none of them
@@ -50,16 +109,17 @@ void StrainView::stopTimer() {
     timer_ = nullptr;
 }
 
+qreal StrainView::ratio() const { return surface_->devicePixelRatio(); }
+
 void StrainView::initializeOpenGL() {
     openGL_ = std::make_shared<GVOpenGLContext>();
-    openGL_->setOpenGLContext(std::make_shared<QtWidgetContextHandle>(this));
+    openGL_->setOpenGLContext(std::make_shared<QtWindowContextHandle>(surface_));
 
     // OpenGL sizes are device pixels.
-    const qreal ratio = devicePixelRatioF();
     camera_ = std::make_unique<GVCamera>();
     camera_->attachWithOpenGLContext(
-        openGL_, GVRect{0, 0, static_cast<float>(width() * ratio),
-                        static_cast<float>(height() * ratio)});
+        openGL_, GVRect{0, 0, static_cast<float>(surface_->width() * ratio()),
+                        static_cast<float>(surface_->height() * ratio())});
 
     tester_ = std::make_unique<GVTester>();
     tester_->attachWithOpenGLContext(openGL_);
@@ -75,14 +135,13 @@ void StrainView::initializeOpenGL() {
         delegate_->setStrainView(this);
 }
 
-void StrainView::resizeGL(int, int) {
+// The window paints after every resize by itself, so the first frame is
+// drawn once.
+void StrainView::resizeGL() {
     // Before the first frame there is no camera; it takes the size it is made with.
-    if (camera_) {
-        const qreal ratio = devicePixelRatioF();
-        camera_->setWidth(static_cast<GLfloat>(width() * ratio),
-                          static_cast<GLfloat>(height() * ratio));
-    }
-    update();
+    if (camera_)
+        camera_->setWidth(static_cast<GLfloat>(surface_->width() * ratio()),
+                          static_cast<GLfloat>(surface_->height() * ratio()));
 }
 
 void StrainView::paintGL() {
@@ -94,16 +153,26 @@ void StrainView::paintGL() {
         renderer_.drawFrame(*model_);
     else
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    glFinish();
+}
+
+void StrainView::redraw() { static_cast<Surface*>(surface_)->requestFrame(); }
+
+QImage StrainView::grabFramebuffer() {
+    if (!openGL_)
+        return {};
+    // After a swap the back buffer holds nothing defined: the frame is drawn
+    // again there and read back.
+    paintGL();
+    return surface_->grabFramebuffer();
 }
 
 QPointF StrainView::viewLocation(QPointF widgetPosition) const {
-    return {widgetPosition.x(), height() - widgetPosition.y()};
+    return {widgetPosition.x(), surface_->height() - widgetPosition.y()};
 }
 
 void StrainView::mousePressEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) {
-        QOpenGLWidget::mousePressEvent(event);
+        event->ignore();
         return;
     }
     stopTimer();
@@ -114,7 +183,7 @@ void StrainView::mousePressEvent(QMouseEvent* event) {
 
 void StrainView::mouseMoveEvent(QMouseEvent* event) {
     if (!tracking_ || !(event->buttons() & Qt::LeftButton)) {
-        QOpenGLWidget::mouseMoveEvent(event);
+        event->ignore();
         return;
     }
     oldLocation_ = location_;
@@ -125,7 +194,7 @@ void StrainView::mouseMoveEvent(QMouseEvent* event) {
 
 void StrainView::mouseReleaseEvent(QMouseEvent* event) {
     if (!tracking_ || event->button() != Qt::LeftButton) {
-        QOpenGLWidget::mouseReleaseEvent(event);
+        event->ignore();
         return;
     }
     oldLocation_ = location_;
@@ -139,7 +208,7 @@ void StrainView::mouseReleaseEvent(QMouseEvent* event) {
 
 void StrainView::hideEvent(QHideEvent* event) {
     stopTimer();
-    QOpenGLWidget::hideEvent(event);
+    QWidget::hideEvent(event);
 }
 
 void StrainView::handleDrag() { spinView(nullptr); }
@@ -150,7 +219,7 @@ void StrainView::handleDragEnd(QPoint releaseGlobal) {
     // whole global pixels keeps a pointer at rest from starting a spin.
     const QPoint pointer = QCursor::pos();
     oldLocation_ = location_;
-    location_ = viewLocation(mapFromGlobal(QPointF(pointer)));
+    location_ = viewLocation(surface_->mapFromGlobal(QPointF(pointer)));
     if (pointer == releaseGlobal)
         return;
 
@@ -177,15 +246,14 @@ void StrainView::spinView(const QTimer* sender) {
     camera_->setElevation(camera_->elevation() + elevationChange, kLowestElevation,
                           kHighestElevation);
     camera_->setAzimuth(camera_->azimuth() + azimuthChange);
-    update();
+    redraw();
 }
 
 void StrainView::handleClick() {
     if (!tester_ || !model_ || !delegate_)
         return;
     // The tester works in OpenGL window coordinates: device pixels.
-    const qreal ratio = devicePixelRatioF();
-    tester_->beginPickingWithRadius(kPickRegion, location_.x() * ratio, location_.y() * ratio);
+    tester_->beginPickingWithRadius(kPickRegion, location_.x() * ratio(), location_.y() * ratio());
     renderer_.drawEllipsoid(*model_);
     if (tester_->endTest(1) && tester_->resultCount() > 0)
         delegate_->registerPick(tester_->coordinatesForResult(0));

@@ -1,13 +1,16 @@
-// The document window's OpenGL view. It owns the window's OpenGL lock, camera
-// and hit tester, sets the fixed OpenGL state once, and on every frame clears,
-// and has the renderer draw the model it was handed. A drag turns the camera, a drag released while the pointer still
+// The document window's OpenGL view. It draws in a native OpenGL window of its
+// own, hosted in the document window, so that a frame costs the drawing and a
+// swap rather than a re-composition of the whole window. It owns the OpenGL
+// lock, camera and hit tester, sets the fixed OpenGL state once, and on every
+// frame has the renderer draw the model it was handed. A drag turns the camera, a drag released while the pointer still
 // moves keeps the scene spinning, and a click picks a spot on the ellipsoid.
 #pragma once
 
 #include "render/SceneRenderer.h"
 
-#include <QOpenGLWidget>
+#include <QOpenGLWindow>
 #include <QPointF>
+#include <QWidget>
 
 #include <GL/gl.h>
 
@@ -32,11 +35,18 @@ protected:
     ~StrainViewDelegate() = default;
 };
 
-class StrainView : public QOpenGLWidget {
+class StrainView : public QWidget {
     Q_OBJECT
 public:
     explicit StrainView(QWidget* parent = nullptr);
     ~StrainView() override;
+
+    // The native window that the frames go to and that receives the mouse.
+    QOpenGLWindow* surface() const { return surface_; }
+    // Schedules a frame.
+    void redraw();
+    // What the view shows, in device pixels; null before the first frame.
+    QImage grabFramebuffer();
 
     void setDelegate(StrainViewDelegate* delegate) { delegate_ = delegate; }
     // The model that frames show and clicks pick on; it outlives the view.
@@ -52,15 +62,19 @@ public:
     void stopTimer();
 
 protected:
-    void resizeGL(int w, int h) override;
-    void paintGL() override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
     // A hidden view (its window closed, say) stops spinning.
     void hideEvent(QHideEvent* event) override;
 
 private:
+    class Surface;
+
+    void resizeGL();
+    void paintGL();
+    void mousePressEvent(QMouseEvent* event);
+    void mouseMoveEvent(QMouseEvent* event);
+    void mouseReleaseEvent(QMouseEvent* event);
+    // Device pixels per logical pixel of the surface.
+    qreal ratio() const;
     // The lock, camera and tester, the fixed OpenGL state, and the
     // introduction to the delegate; run by the first frame.
     void initializeOpenGL();
@@ -75,6 +89,7 @@ private:
     // pixels with the origin at the lower left, y up.
     QPointF viewLocation(QPointF widgetPosition) const;
 
+    QOpenGLWindow* surface_;
     StrainViewDelegate* delegate_ = nullptr;
     const StrainData* model_ = nullptr;
     SceneRenderer renderer_;

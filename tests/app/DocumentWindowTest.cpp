@@ -587,9 +587,12 @@ TEST_F(DocumentWindowTest, HelpShowsTheMouseAndKeyboardPageAndTheAboutBox) {
 
 TEST_F(DocumentWindowTest, AWindowOpensWhereTheLastClosedOneWasOnAScreenThatShowsIt) {
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    DocumentWindow* probe = shown(documents_->newDocument());
+    const QSize size = QSize(900, 600).expandedTo(probe->minimumSizeHint());
+    probe->close();
     // Where the user left it, and where no screen shows it any more.
-    for (const QRect& left : {QRect(screen.topLeft() + QPoint(40, 30), QSize(900, 600)),
-                              QRect(screen.bottomRight() + QPoint(3000, 3000), QSize(900, 600))}) {
+    for (const QRect& left : {QRect(screen.topLeft() + QPoint(40, 30), size),
+                              QRect(screen.bottomRight() + QPoint(3000, 3000), size)}) {
         DocumentWindow* window = shown(documents_->newDocument());
         window->setGeometry(left);
         ASSERT_TRUE(QTest::qWaitFor([&] { return window->geometry() == left; }));

@@ -311,7 +311,7 @@ TEST(MyWindowController, CheckBoxesAndTheRadioClusterNameTheirSteps) {
         }
     } counter(&paints);
     w.camera(); // drawn once
-    w.c().strainView()->installEventFilter(&counter);
+    w.c().strainView()->surface()->installEventFilter(&counter);
 
     w.click(w.c().preserveVolumeCheckbox());
     EXPECT_EQ(w.model().preserveVolume(), 1);
@@ -337,7 +337,7 @@ TEST(MyWindowController, CheckBoxesAndTheRadioClusterNameTheirSteps) {
     EXPECT_EQ(w.undo().undoMenuItemTitle(), "Undo Set Constraint");
     w.undo().undo();
     EXPECT_EQ(w.c().constraintRadioCluster()->checkedId(), 2);
-    w.c().strainView()->removeEventFilter(&counter);
+    w.c().strainView()->surface()->removeEventFilter(&counter);
 }
 
 TEST(MyWindowController, PointButtonsToggleTheWaitAndNameNoStep) {
@@ -496,7 +496,7 @@ TEST(MyWindowController, APickStoresTheWaitingPointAsOneStep) {
     ASSERT_EQ(w.model().pointToSet(), 1);
 
     // The drawn spot (1, 0.5, z) on the ellipsoid, seen from above.
-    QTest::mouseClick(w.c().strainView(), Qt::LeftButton, {}, windowPointOf(w, 1.0, 0.5, 0));
+    QTest::mouseClick(w.c().strainView()->surface(), Qt::LeftButton, {}, windowPointOf(w, 1.0, 0.5, 0));
     w.endEvent();
     const float* p = w.model().point1();
     // The sphere's point u is drawn at strain * (u + translation); the pick
@@ -521,7 +521,7 @@ TEST(MyWindowController, APickWithASingularStrainOrNoWaitingPointStoresNothing) 
     Window w;
     w.type(w.c().iField(), "0"); // flattened into the x-y plane
     w.click(w.c().point2SetButton());
-    QTest::mouseClick(w.c().strainView(), Qt::LeftButton, {}, windowPointOf(w, 0.3, 0.3, 0));
+    QTest::mouseClick(w.c().strainView()->surface(), Qt::LeftButton, {}, windowPointOf(w, 0.3, 0.3, 0));
     w.endEvent();
     EXPECT_EQ(w.model().point2(0), 0.0f);
     EXPECT_EQ(w.model().pointToSet(), 2) << "the point keeps waiting";
@@ -529,7 +529,7 @@ TEST(MyWindowController, APickWithASingularStrainOrNoWaitingPointStoresNothing) 
 
     w.type(w.c().iField(), "1");
     w.click(w.c().point2SetButton()); // no point waits now
-    QTest::mouseClick(w.c().strainView(), Qt::LeftButton, {}, windowPointOf(w, 0.3, 0.3, 0));
+    QTest::mouseClick(w.c().strainView()->surface(), Qt::LeftButton, {}, windowPointOf(w, 0.3, 0.3, 0));
     w.endEvent();
     EXPECT_EQ(w.model().point2(0), 0.0f);
     EXPECT_EQ(w.undo().undoMenuItemTitle(), "Undo Set I Value") << "no step renamed";

@@ -10,6 +10,7 @@
 #include "toolkit/GVOpenGLContext.h"
 
 #include <QCursor>
+#include <QSignalSpy>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -58,19 +59,19 @@ protected:
 
     GVCamera& camera() { return *view->camera(); }
 
-    void press(QPoint at) { QTest::mousePress(view.get(), Qt::LeftButton, {}, at); }
-    void click(QPoint at) { QTest::mouseClick(view.get(), Qt::LeftButton, {}, at); }
+    void press(QPoint at) { QTest::mousePress(view->surface(), Qt::LeftButton, {}, at); }
+    void click(QPoint at) { QTest::mouseClick(view->surface(), Qt::LeftButton, {}, at); }
     // Releases at a point with the pointer elsewhere: at the release point
     // for a pointer at rest, beyond it for one still moving.
     void release(QPoint at, QPoint movedOn = {}) {
-        QCursor::setPos(view->mapToGlobal(at + movedOn));
-        QTest::mouseRelease(view.get(), Qt::LeftButton, {}, at);
+        QCursor::setPos(view->surface()->mapToGlobal(at + movedOn));
+        QTest::mouseRelease(view->surface(), Qt::LeftButton, {}, at);
     }
     // Presses at the first point, drags through the others and releases.
     void gesture(std::initializer_list<QPoint> path, QPoint movedOn = {}) {
         press(*path.begin());
         for (auto to = path.begin() + 1; to != path.end(); ++to)
-            QTest::mouseMove(view.get(), *to);
+            QTest::mouseMove(view->surface(), *to);
         release(*std::prev(path.end()), movedOn);
     }
 
@@ -78,8 +79,18 @@ protected:
     std::unique_ptr<StrainView> view;
 };
 
+TEST(StrainViewFirstFrame, ShowingTheViewDrawsOneFrame) {
+    StrainView view;
+    QSignalSpy frames(view.surface(), &QOpenGLWindow::frameSwapped);
+    view.resize(400, 300);
+    view.show();
+    ASSERT_TRUE(frames.wait());
+    QTest::qWait(200);
+    EXPECT_EQ(frames.count(), 1);
+}
+
 TEST_F(StrainViewTest, CameraAndViewportAreInDevicePixels) {
-    const qreal ratio = view->devicePixelRatioF();
+    const qreal ratio = view->surface()->devicePixelRatio();
     EXPECT_FLOAT_EQ(camera().width(), 400 * ratio);
     EXPECT_FLOAT_EQ(camera().height(), 300 * ratio);
 
@@ -114,7 +125,7 @@ TEST_F(StrainViewTest, DragsTurnHalfADegreePerPixelWithinTheElevationLimits) {
     const std::tuple<QPoint, float, float> moves[] = {
         {{200, -300}, -180, 0}, {{200, 1000}, 0, 0}, {{-600, 1000}, 0, 40}, {{10, 150}, -180, 95}};
     for (const auto& [to, elevation, azimuth] : moves) {
-        QTest::mouseMove(view.get(), to);
+        QTest::mouseMove(view->surface(), to);
         EXPECT_FLOAT_EQ(camera().elevation(), elevation) << to.x() << ", " << to.y();
         EXPECT_FLOAT_EQ(camera().azimuth(), azimuth) << to.x() << ", " << to.y();
     }
