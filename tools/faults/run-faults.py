@@ -1,0 +1,130 @@
+#!/usr/bin/env python3
+"""Seeds faults into a scratch copy of the tree, one at a time, and records
+which tests catch each.
+
+Each line of the fault list (JSON lines) names a source file (a path under
+src/, or just its file name), an exact text that occurs in it once, the faulty
+text that replaces it, and what a developer would have done wrong. The copy is
+built once; each fault is applied, the changed build is tested under one X
+server, and the file is put back.
+
+    python3 tools/faults/run-faults.py [--faults FILE] [--only ID,...] [--out FILE]
+
+Exit status 1 when a fault's text is not found once, or the tree's own tests
+fail before any fault is applied.
+"""
+import argparse, json, os, shutil, subprocess, sys, time
+from pathlib import Path
+
+ROOT = Path(__file__).resolve().parents[2]
+SCRATCH = Path(os.environ.get("QUORVEL_FAULT_SCRATCH", "/tmp/quorvel-faults"))
+
+
+def run(cmd, **kw):
+    return subprocess.run(cmd, stdout=subprocess.PIPE, stderr=subprocess.STDOUT, text=True, **kw)
+
+
+def copy_tree():
+    files = run(["git", "ls-files", "-co", "--exclude-standard"], cwd=ROOT).stdout.split("\n")
+    src = SCRATCH / "tree"
+    for name in filter(None, files):
+        target = src / name
+        target.parent.mkdir(parents=True, exist_ok=True)
+        if (ROOT / name).is_file() and (not target.exists() or
+                                        target.read_bytes() != (ROOT / name).read_bytes()):
+            shutil.copy2(ROOT / name, target)
+    return src
+
+
+def locate(tree, name):
+    path = tree / name
+    if path.is_file():
+        return path
+    found = [p for p in (tree / "src").rglob(Path(name).name)]
+    if len(found) != 1:
+        raise SystemExit(f"fault file {name}: found {len(found)} candidates")
+    return found[0]
+
+
+def failed_tests(build, env):
+    result = run(["ctest", "--test-dir", str(build), "--timeout", "60"], env=env)
+    log = build / "Testing" / "Temporary" / "LastTestsFailed.log"
+    names = []
+    if result.returncode != 0 and log.exists():
+        names = [line.split(":", 1)[1] for line in log.read_text().splitlines() if ":" in line]
+    return names
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument("--faults", default=str(ROOT / "tools" / "faults" / "faults.jsonl"))
+    parser.add_argument("--only", default="")
+    parser.add_argument("--out", default=str(SCRATCH / "results.tsv"))
+    args = parser.parse_args()
+
+    faults = [json.loads(line) for line in Path(args.faults).read_text().splitlines()
+              if line.strip() and not line.startswith("#")]
+    if args.only:
+        wanted = set(args.only.split(","))
+        faults = [f for f in faults if f["id"] in wanted]
+
+    tree = copy_tree()
+    build = SCRATCH / "build"
+    env = dict(os.environ)
+    if shutil.which("ccache"):
+        env.setdefault("CMAKE_CXX_COMPILER_LAUNCHER", "ccache")
+    # One X server for every run of the window tests.
+    display = ":97"
+    xvfb = subprocess.Popen(["Xvfb", display, "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
+                            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    env["DISPLAY"] = display
+    time.sleep(1)
+    try:
+        configure = run(["cmake", "-S", str(tree), "-B", str(build),
+                         "-DCMAKE_BUILD_TYPE=RelWithDebInfo"], env=env)
+        if configure.returncode != 0:
+            sys.exit(configure.stdout)
+
+        def build_ok():
+            return run(["cmake", "--build", str(build), "-j2"], env=env).returncode == 0
+
+        if not build_ok():
+            sys.exit("the tree does not build")
+        baseline = failed_tests(build, env)
+        if baseline:
+            sys.exit("tests fail before any fault: " + ", ".join(baseline))
+
+        missing, rows = [], []
+        for fault in faults:
+            path = locate(tree, fault["file"])
+            original = path.read_text()
+            if original.count(fault["find"]) != 1:
+                missing.append(fault["id"])
+                rows.append((fault["id"], "NOT-FOUND", ""))
+                print(f"{fault['id']}: text not found once in {path.name}", flush=True)
+                continue
+            path.write_text(original.replace(fault["find"], fault["replace"]))
+            try:
+                if build_ok():
+                    caught = failed_tests(build, env)
+                    status = "caught" if caught else "MISSED"
+                else:
+                    caught, status = [], "NO-BUILD"
+            finally:
+                path.write_text(original)
+            rows.append((fault["id"], status, " ".join(caught)))
+            print(f"{fault['id']}: {status} {len(caught)}", flush=True)
+        build_ok()
+
+        with open(args.out, "w") as out:
+            for row in rows:
+                out.write("\t".join(row) + "\n")
+        caught = sum(1 for r in rows if r[1] == "caught")
+        print(f"{caught} of {len(rows)} faults caught; results in {args.out}")
+        sys.exit(1 if missing else 0)
+    finally:
+        xvfb.terminate()
+
+
+if __name__ == "__main__":
+    main()
