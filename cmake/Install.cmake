@@ -41,5 +41,5 @@ set(CPACK_DEBIAN_PACKAGE_SECTION science)
 # The libraries' packages as dpkg-shlibdeps finds them from the program.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The window and --render draw through Mesa where there is no other OpenGL driver.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libgl1-mesa-dri, libegl-mesa0")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libgl1-mesa-dri, libegl-mesa0, libqt6svg6")
 include(CPack)
