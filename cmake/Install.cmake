@@ -40,6 +40,7 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 # The libraries' packages as dpkg-shlibdeps finds them from the program.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The window and --render draw through Mesa where there is no other OpenGL driver.
+# The window and --render draw through Mesa where there is no other OpenGL
+# driver; the SVG plugin draws the window's icon.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libgl1-mesa-dri, libegl-mesa0, libqt6svg6")
 include(CPack)

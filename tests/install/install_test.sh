@@ -36,7 +36,10 @@ grep -qx 'Exec=quorvel %F' "$prefix/share/applications/quorvel.desktop" || fail 
 grep -qx 'Icon=quorvel' "$prefix/share/applications/quorvel.desktop" || fail "Icon"
 man -l "$prefix/share/man/man1/quorvel.1" > "$scratch/man" 2> "$scratch/log" && [ ! -s "$scratch/log" ] ||
     fail "man page: $(cat "$scratch/log")"
-for option in --print --render --size --elevation --azimuth --background --help --version; do
+# Every long option that --help names.
+options=$(env -u DISPLAY -u WAYLAND_DISPLAY "$prefix/bin/quorvel" --help | grep -o -- '--[a-z]*' | sort -u)
+[ -n "$options" ] || fail "--help names no option"
+for option in $options; do
     grep -q -- "$option" "$scratch/man" || fail "man page omits $option"
 done
 [ "$(env -u DISPLAY -u WAYLAND_DISPLAY "$prefix/bin/quorvel" --version)" = "quorvel $version" ] ||
