@@ -17,9 +17,12 @@ void UndoManager::registerUndo(Action action) {
 }
 
 void UndoManager::beginUndoGrouping() {
-    // An explicit group opened over an event's group takes it in.
-    eventGroupOpen_ = false;
-    ++groupingLevel_;
+    // An explicit group opened over an event's group takes it in: that group
+    // becomes the explicit one, so the matching end closes it.
+    if (eventGroupOpen_)
+        eventGroupOpen_ = false;
+    else
+        ++groupingLevel_;
 }
 
 void UndoManager::endUndoGrouping() {

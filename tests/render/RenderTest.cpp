@@ -109,17 +109,12 @@ void expectOutline(const QImage& image, double cx, double cy, double a, double b
     expectOutline(image, cx, cy, a, 0, 0, b);
 }
 
-TEST_F(RenderTest, UnitSphereInThePlanViewOnBlack) {
-    const QImage image = render(sphereKeys());
-    ASSERT_EQ(image.size(), QSize(800, 600));
-    expectOutline(image, 400, 300, kScale, kScale);
-    for (const auto& [x, y] : {std::pair{0.5, 0.5}, {799.5, 0.5}, {0.5, 599.5}, {799.5, 599.5}}) {
-        const Rgb corner = pixel(image, x, y);
-        EXPECT_EQ(corner.r + corner.g + corner.b, 0) << "corner " << x << ", " << y;
-    }
-}
-
 TEST_F(RenderTest, StrainAndTranslationDeformAndMoveTheOutlineInPlanAndSideViews) {
+    const QImage sphere = render(sphereKeys());
+    ASSERT_EQ(sphere.size(), QSize(800, 600));
+    expectOutline(sphere, 400, 300, kScale, kScale);
+    EXPECT_EQ(pixel(sphere, 0.5, 0.5).brightest() + pixel(sphere, 799.5, 599.5).brightest(), 0)
+        << "on black";
     // x doubled: the translation by 0.5 along x moves the centre to x = 1.
     expectOutline(render(with(sphereKeys(), {{"strain entry 1,1", "2"}, {"translation x", "0.5"}})),
                   400 + kScale, 300, 2 * kScale, kScale);
@@ -230,6 +225,24 @@ TEST_F(RenderTest, PrincipalAxesReachTheOutlineOfASimpleShear) {
     const Rgb plain = pixel(render(sheared), 400 + (s1 * kScale - 3) * std::cos(theta),
                             300 + (s1 * kScale - 3) * std::sin(theta));
     EXPECT_NEAR(plain.r, plain.b, 3);
+}
+
+// After a restart the ellipsoid is the present map after the saved strain,
+// and the material points, carried by the restart, lie on its surface.
+TEST_F(RenderTest, ARestartedDocumentDrawsItsPointsOnItsSurface) {
+    // Saved x doubled, present y stretched by 1.5; the point (1.2, 0, 0.8)
+    // lies on the saved ellipsoid, on its upper side.
+    const Keys restarted = with(sphereKeys(), {{"saved strain entry 1,1", "2"},
+                                               {"strain entry 2,2", "1.5"},
+                                               {"red", "1"}, {"green", "0"}, {"blue", "0"},
+                                               {"show point 1", "1"},
+                                               {"point 1 x", "1.2"},
+                                               {"point 1 z", "0.8"}});
+    const QImage image = render(restarted);
+    expectOutline(image, 400, 300, 2 * kScale, 1.5 * kScale);
+    const Rgb point = pixel(image, 400 + 1.2 * kScale, 300.5);
+    EXPECT_GT(point.g, 150) << "the white point shows on the red surface";
+    EXPECT_EQ(pixel(image, 400 + 1.2 * kScale + 8, 300.5).g, 0) << "the surface beside it";
 }
 
 } // namespace

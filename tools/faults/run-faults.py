@@ -32,7 +32,9 @@ def copy_tree():
         target.parent.mkdir(parents=True, exist_ok=True)
         if (ROOT / name).is_file() and (not target.exists() or
                                         target.read_bytes() != (ROOT / name).read_bytes()):
-            shutil.copy2(ROOT / name, target)
+            # A fresh time stamp: with the source's older one, a file that
+            # changed since the scratch build would look up to date to make.
+            shutil.copy(ROOT / name, target)
     return src
 
 
