@@ -200,8 +200,8 @@ void StrainView::mousePressEvent(QMouseEvent* event) {
         event->ignore();
         return;
     }
-    stopTimer();
     setFocus(Qt::MouseFocusReason);
+    stopTimer();
     location_ = viewLocation(event->position());
     tracking_ = true;
     didDrag_ = false;
