@@ -2,6 +2,57 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>AnalysisPanel</name>
+    <message>
+        <source>Show principal axes</source>
+        <translation>Hauptachsen zeigen</translation>
+    </message>
+    <message>
+        <source>S1 yellow, S2 magenta, S3 cyan</source>
+        <translation>S1 gelb, S2 magenta, S3 cyan</translation>
+    </message>
+    <message>
+        <source>Show Principal Axes</source>
+        <translation>Hauptachsen zeigen</translation>
+    </message>
+    <message>
+        <source>Hide Principal Axes</source>
+        <translation>Hauptachsen ausblenden</translation>
+    </message>
+    <message>
+        <source>Flinn plot</source>
+        <translation>Flinn-Diagramm</translation>
+    </message>
+    <message>
+        <source>Slider path</source>
+        <translation>Weg des Reglers</translation>
+    </message>
+    <message>
+        <source>k = 1</source>
+        <translation>k = 1</translation>
+    </message>
+    <message>
+        <source>Present state</source>
+        <translation>Jetziger Zustand</translation>
+    </message>
+    <message>
+        <source>ln(S2/S3)</source>
+        <translation>ln(S2/S3)</translation>
+    </message>
+    <message>
+        <source>ln(S1/S2)</source>
+        <translation>ln(S1/S2)</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Forget the path that the animation slider traced</source>
+        <translation>Den Weg vergessen, den der Animationsregler gezeichnet hat</translation>
+    </message>
+</context>
+<context>
     <name>DocumentController</name>
     <message>
         <source>Open</source>
@@ -123,10 +174,6 @@
         <translation>Bild exportieren</translation>
     </message>
     <message>
-        <source>PNG images (*.png)</source>
-        <translation>PNG-Bilder (*.png)</translation>
-    </message>
-    <message>
         <source>The image “%1” could not be saved.</source>
         <translation>Das Bild „%1“ konnte nicht gesichert werden.</translation>
     </message>
@@ -141,6 +188,81 @@
     <message>
         <source>Don&apos;t Save</source>
         <translation>Nicht sichern</translation>
+    </message>
+    <message>
+        <source>Analysis</source>
+        <translation>Analyse</translation>
+    </message>
+    <message>
+        <source>Copy Image</source>
+        <translation>Bild kopieren</translation>
+    </message>
+    <message>
+        <source>Copy Analysis</source>
+        <translation>Analyse kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>Images (%1)</source>
+        <translation>Bilder (%1)</translation>
+    </message>
+    <message>
+        <source>Quorvel cannot write this kind of image. Use a name that ends in one of %1.</source>
+        <translation>Quorvel kann diese Art von Bild nicht schreiben. Verwenden Sie einen Namen, der auf eine dieser Endungen endet: %1.</translation>
+    </message>
+    <message>
+        <source>A .%1 image has no transparency. Use .png or .tif for a transparent background.</source>
+        <translation>Ein .%1-Bild kennt keine Transparenz. Verwenden Sie .png oder .tif für einen transparenten Hintergrund.</translation>
+    </message>
+</context>
+<context>
+    <name>ExportImageDialog</name>
+    <message>
+        <source>Export Image</source>
+        <translation>Bild exportieren</translation>
+    </message>
+    <message>
+        <source> pixels</source>
+        <translation> Pixel</translation>
+    </message>
+    <message>
+        <source>Image width</source>
+        <translation>Bildbreite</translation>
+    </message>
+    <message>
+        <source>Image height</source>
+        <translation>Bildhöhe</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>Schwarz</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Weiß</translation>
+    </message>
+    <message>
+        <source>Transparent</source>
+        <translation>Transparent</translation>
+    </message>
+    <message>
+        <source>Image background</source>
+        <translation>Bildhintergrund</translation>
+    </message>
+    <message>
+        <source>&amp;Width:</source>
+        <translation>&amp;Breite:</translation>
+    </message>
+    <message>
+        <source>&amp;Height:</source>
+        <translation>&amp;Höhe:</translation>
+    </message>
+    <message>
+        <source>&amp;Background:</source>
+        <translation>&amp;Hintergrund:</translation>
     </message>
 </context>
 <context>
@@ -170,10 +292,6 @@
         <translation>&lt;b&gt;Ziehen&lt;/b&gt; dreht die Kamera um die Szene: seitwärts um die Senkrechte, auf und ab kippt sie, nie über senkrecht oben oder unten hinaus.</translation>
     </message>
     <message>
-        <source>&lt;b&gt;Flick&lt;/b&gt;: let go while the pointer still moves and the scene keeps spinning. A click in the view stops it.</source>
-        <translation>&lt;b&gt;Anschubsen&lt;/b&gt;: Lassen Sie los, während sich der Zeiger noch bewegt, und die Szene dreht sich weiter. Ein Klick in die Ansicht hält sie an.</translation>
-    </message>
-    <message>
         <source>&lt;b&gt;Click&lt;/b&gt; on the ellipsoid, after a material point&apos;s &lt;i&gt;Set…&lt;/i&gt; button, to place that point there.</source>
         <translation>&lt;b&gt;Klicken&lt;/b&gt; Sie nach der Taste &lt;i&gt;Setzen…&lt;/i&gt; eines Materialpunkts auf das Ellipsoid, um den Punkt dorthin zu setzen.</translation>
     </message>
@@ -186,16 +304,8 @@
         <translation>Über dem Inspektor rollt das Mausrad ihn; ein Schieberegler oder Auswahlmenü ändert sich nur, solange es den Tastaturfokus hat (erst anklicken oder mit Tab erreichen). Die Rasten einer Drehung ergeben einen Widerrufschritt.</translation>
     </message>
     <message>
-        <source>Over the view the wheel does nothing. Use the Zoom slider to come closer or move away.</source>
-        <translation>Über der Ansicht bewirkt das Mausrad nichts. Mit dem Zoom-Regler kommen Sie näher oder entfernen sich.</translation>
-    </message>
-    <message>
         <source>Keys</source>
         <translation>Tasten</translation>
-    </message>
-    <message>
-        <source>&lt;b&gt;Tab&lt;/b&gt; and &lt;b&gt;Shift+Tab&lt;/b&gt; move from control to control; &lt;b&gt;Alt&lt;/b&gt; with the underlined letter of a label goes to its control.</source>
-        <translation>&lt;b&gt;Tab&lt;/b&gt; und &lt;b&gt;Umschalt+Tab&lt;/b&gt; gehen von Bedienelement zu Bedienelement; &lt;b&gt;Alt&lt;/b&gt; mit dem unterstrichenen Buchstaben einer Beschriftung geht zu ihrem Bedienelement.</translation>
     </message>
     <message>
         <source>In a field, &lt;b&gt;Return&lt;/b&gt; or leaving the field applies the number.</source>
@@ -208,6 +318,22 @@
     <message>
         <source>&lt;b&gt;%1&lt;/b&gt; undoes the last change, &lt;b&gt;%2&lt;/b&gt; redoes it.</source>
         <translation>&lt;b&gt;%1&lt;/b&gt; widerruft die letzte Änderung, &lt;b&gt;%2&lt;/b&gt; wiederholt sie.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Flick&lt;/b&gt;: let go while the pointer still moves and the scene keeps spinning. A click in the view or &lt;b&gt;Esc&lt;/b&gt; stops it.</source>
+        <translation>&lt;b&gt;Anstoßen&lt;/b&gt;: Lassen Sie los, während sich der Zeiger noch bewegt, und die Szene dreht sich weiter. Ein Klick in die Ansicht oder &lt;b&gt;Esc&lt;/b&gt; hält sie an.</translation>
+    </message>
+    <message>
+        <source>Over the view the wheel zooms: forward comes closer, backward moves away, each turn one undo step.</source>
+        <translation>Über der Ansicht zoomt das Mausrad: nach vorn kommen Sie näher, nach hinten entfernen Sie sich; jede Drehung ist ein Widerrufschritt.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Tab&lt;/b&gt; and &lt;b&gt;Shift+Tab&lt;/b&gt; move from control to control, starting at the view; &lt;b&gt;Alt&lt;/b&gt; with the underlined letter of a label goes to its control.</source>
+        <translation>&lt;b&gt;Tab&lt;/b&gt; und &lt;b&gt;Umschalt+Tab&lt;/b&gt; gehen von Bedienelement zu Bedienelement, beginnend bei der Ansicht; &lt;b&gt;Alt&lt;/b&gt; mit dem unterstrichenen Buchstaben einer Beschriftung geht zu ihrem Bedienelement.</translation>
+    </message>
+    <message>
+        <source>In the view (click it or reach it with Tab; a frame shows that it has the focus), the &lt;b&gt;arrow keys&lt;/b&gt; turn the camera by 5 degrees, &lt;b&gt;Home&lt;/b&gt; resets the view, &lt;b&gt;+&lt;/b&gt; and &lt;b&gt;−&lt;/b&gt; come closer and move away as the Zoom slider&apos;s steps do, and &lt;b&gt;Esc&lt;/b&gt; stops a spin or cancels a waiting &lt;i&gt;Set…&lt;/i&gt;.</source>
+        <translation>In der Ansicht (klicken Sie hinein oder erreichen Sie sie mit Tab; ein Rahmen zeigt, dass sie den Fokus hat) drehen die &lt;b&gt;Pfeiltasten&lt;/b&gt; die Kamera um 5 Grad, &lt;b&gt;Pos1&lt;/b&gt; setzt die Ansicht zurück, &lt;b&gt;+&lt;/b&gt; und &lt;b&gt;−&lt;/b&gt; bringen Sie so näher oder weiter weg wie die Schritte des Zoom-Reglers, und &lt;b&gt;Esc&lt;/b&gt; hält eine Drehung an oder bricht ein wartendes &lt;i&gt;Setzen…&lt;/i&gt; ab.</translation>
     </message>
 </context>
 <context>
@@ -1009,6 +1135,157 @@
     <message>
         <source>Untitled</source>
         <translation>Unbenannt</translation>
+    </message>
+</context>
+<context>
+    <name>StrainAnalysis</name>
+    <message>
+        <source>no distortion: S1 = S3</source>
+        <translation>keine Verzerrung: S1 = S3</translation>
+    </message>
+    <message>
+        <source>No distortion: the sphere keeps its shape (S1 = S2 = S3).</source>
+        <translation>Keine Verzerrung: Die Kugel behält ihre Form (S1 = S2 = S3).</translation>
+    </message>
+    <message>
+        <source>infinite: S2 = S3 (constriction)</source>
+        <translation>unendlich: S2 = S3 (Konstriktion)</translation>
+    </message>
+    <message>
+        <source>Singular: the sphere is flattened to a point (J = 0).</source>
+        <translation>Singulär: Die Kugel ist zu einem Punkt zusammengedrückt (J = 0).</translation>
+    </message>
+    <message>
+        <source>Singular: the sphere is flattened to a line (J = 0).</source>
+        <translation>Singulär: Die Kugel ist zu einer Linie zusammengedrückt (J = 0).</translation>
+    </message>
+    <message>
+        <source>Singular: the sphere is flattened to a plane (J = 0).</source>
+        <translation>Singulär: Die Kugel ist zu einer Ebene zusammengedrückt (J = 0).</translation>
+    </message>
+    <message>
+        <source>singular: flattened to a point</source>
+        <translation>singulär: zu einem Punkt zusammengedrückt</translation>
+    </message>
+    <message>
+        <source>singular: flattened to a line</source>
+        <translation>singulär: zu einer Linie zusammengedrückt</translation>
+    </message>
+    <message>
+        <source>singular: flattened to a plane</source>
+        <translation>singulär: zu einer Ebene zusammengedrückt</translation>
+    </message>
+    <message>
+        <source>the strain holds a value that is not a finite number</source>
+        <translation>die Verformung enthält einen Wert, der keine endliche Zahl ist</translation>
+    </message>
+    <message>
+        <source>Undefined: the strain holds a value that is not a finite number.</source>
+        <translation>Undefiniert: Die Verformung enthält einen Wert, der keine endliche Zahl ist.</translation>
+    </message>
+    <message>
+        <source>Inverted: J &lt; 0, the sphere is turned inside out (the deformation includes a reflection).</source>
+        <translation>Umgestülpt: J &lt; 0, die Kugel ist von innen nach außen gekehrt (die Verformung enthält eine Spiegelung).</translation>
+    </message>
+    <message>
+        <source>inverted: no proper rotation</source>
+        <translation>umgestülpt: keine eigentliche Drehung</translation>
+    </message>
+    <message>
+        <source>no rotation</source>
+        <translation>keine Drehung</translation>
+    </message>
+    <message>
+        <source>S1 axis x, y, z</source>
+        <translation>S1-Achse x, y, z</translation>
+    </message>
+    <message>
+        <source>S1 axis trend°, plunge°</source>
+        <translation>S1-Achse Azimut°, Abtauchen°</translation>
+    </message>
+    <message>
+        <source>S2 axis x, y, z</source>
+        <translation>S2-Achse x, y, z</translation>
+    </message>
+    <message>
+        <source>S2 axis trend°, plunge°</source>
+        <translation>S2-Achse Azimut°, Abtauchen°</translation>
+    </message>
+    <message>
+        <source>S3 axis x, y, z</source>
+        <translation>S3-Achse x, y, z</translation>
+    </message>
+    <message>
+        <source>S3 axis trend°, plunge°</source>
+        <translation>S3-Achse Azimut°, Abtauchen°</translation>
+    </message>
+    <message>
+        <source>Becomes S1: x, y, z</source>
+        <translation>Wird S1: x, y, z</translation>
+    </message>
+    <message>
+        <source>Becomes S1: trend°, plunge°</source>
+        <translation>Wird S1: Azimut°, Abtauchen°</translation>
+    </message>
+    <message>
+        <source>Becomes S2: x, y, z</source>
+        <translation>Wird S2: x, y, z</translation>
+    </message>
+    <message>
+        <source>Becomes S2: trend°, plunge°</source>
+        <translation>Wird S2: Azimut°, Abtauchen°</translation>
+    </message>
+    <message>
+        <source>Becomes S3: x, y, z</source>
+        <translation>Wird S3: x, y, z</translation>
+    </message>
+    <message>
+        <source>Becomes S3: trend°, plunge°</source>
+        <translation>Wird S3: Azimut°, Abtauchen°</translation>
+    </message>
+    <message>
+        <source>Stretches S1, S2, S3</source>
+        <translation>Streckungen S1, S2, S3</translation>
+    </message>
+    <message>
+        <source>Natural strains ε1, ε2, ε3</source>
+        <translation>Logarithmische Dehnungen ε1, ε2, ε3</translation>
+    </message>
+    <message>
+        <source>Centre x, y, z</source>
+        <translation>Mittelpunkt x, y, z</translation>
+    </message>
+    <message>
+        <source>Volume ratio J</source>
+        <translation>Volumenverhältnis J</translation>
+    </message>
+    <message>
+        <source>Flinn k</source>
+        <translation>Flinn k</translation>
+    </message>
+    <message>
+        <source>Flinn d</source>
+        <translation>Flinn d</translation>
+    </message>
+    <message>
+        <source>Ramsay K</source>
+        <translation>Ramsay K</translation>
+    </message>
+    <message>
+        <source>Lode ν</source>
+        <translation>Lode ν</translation>
+    </message>
+    <message>
+        <source>Octahedral shear εs</source>
+        <translation>Oktaederscherung εs</translation>
+    </message>
+    <message>
+        <source>Rotation angle°</source>
+        <translation>Drehwinkel°</translation>
+    </message>
+    <message>
+        <source>Rotation axis x, y, z</source>
+        <translation>Drehachse x, y, z</translation>
     </message>
 </context>
 </TS>

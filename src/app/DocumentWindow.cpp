@@ -2,35 +2,44 @@
 
 #include "app/Alerts.h"
 #include "app/DocumentCommands.h"
+#include "app/ExportImageDialog.h"
 #include "app/HelpDialogs.h"
 #include "controller/AnalysisPanel.h"
 #include "controller/MyWindowController.h"
 #include "document/MyDocument.h"
 #include "platform/Localization.h"
 #include "platform/UndoManager.h"
+#include "toolkit/GVCamera.h"
 #include "view/StrainView.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QDockWidget>
 #include <QDir>
 #include <QFileInfo>
 #include <QIcon>
-#include <QImageWriter>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSaveFile>
+
+#include <algorithm>
 #include <QScreen>
 #include <QSettings>
 #include <QStandardPaths>
 
 namespace {
 
-constexpr QSize kInitialSize(1100, 760);
+// The first window fills the screen up to this size.
+constexpr QSize kLargestInitialSize(1600, 1000);
+// The analysis beside the inspector at first; the user may widen it.
+constexpr int kInitialAnalysisWidth = 330;
 // Where the last closed window's size and place are kept.
 const char* const kGeometryKey = "documentWindow/geometry";
 
@@ -74,22 +83,38 @@ DocumentWindow::DocumentWindow(std::unique_ptr<MyDocument> document, DocumentCom
     setCentralWidget(content);
     windowController_ = std::make_unique<MyWindowController>(*document_, content);
 
+    // Every field shows a whole number as the inspector writes it ("%f"),
+    // and the inspector is as wide as its widest row, so none is cut short.
     auto* fieldFilter = new FieldUndoFilter(this);
-    for (QLineEdit* field : content->findChildren<QLineEdit*>())
+    // The frame and the text margins take a few pixels on each side.
+    constexpr int kFieldPadding = 12;
+    const int numberWidth =
+        fontMetrics().horizontalAdvance(QLocale().toString(-1.0, 'f', 6)) + kFieldPadding;
+    for (QLineEdit* field : content->findChildren<QLineEdit*>()) {
         field->installEventFilter(fieldFilter);
-
-    // Where the last closed window was, kept on a screen that exists now;
-    // else room for the view beside the whole inspector, where the screen
-    // allows. The inspector scrolls when the window is lower than it.
-    if (!restoreGeometry(QSettings().value(QLatin1String(kGeometryKey)).toByteArray()))
-        resize(kInitialSize.boundedTo(screen()->availableGeometry().size()));
+        field->setMinimumWidth(numberWidth);
+    }
+    // Room beyond that goes to the view.
+    if (auto* inspector = content->findChild<QScrollArea*>(QStringLiteral("inspectorScrollArea")))
+        inspector->setFixedWidth(inspector->widget()->minimumSizeHint().width() +
+                                 inspector->verticalScrollBar()->sizeHint().width() +
+                                 2 * inspector->frameWidth());
 
     auto* analysis = new QDockWidget(tr("Analysis"), this);
+    analysisDock_ = analysis;
     analysis->setObjectName(QStringLiteral("analysisDock"));
     analysisPanel_ = new AnalysisPanel(document_->strainData(), windowController_->animationSlider(),
                                        [this] { windowController_->strainView()->update(); });
     analysis->setWidget(analysisPanel_);
     addDockWidget(Qt::RightDockWidgetArea, analysis);
+
+    // Where the last closed window was, kept on a screen that exists now;
+    // else as much of the screen as the view, the inspector and the analysis
+    // can use. The inspector scrolls when the window is lower than it.
+    if (!restoreGeometry(QSettings().value(QLatin1String(kGeometryKey)).toByteArray())) {
+        resize(kLargestInitialSize.boundedTo(screen()->availableGeometry().size()));
+        resizeDocks({analysis}, {kInitialAnalysisWidth}, Qt::Horizontal);
+    }
 
     buildMenus();
     undoManager().setChangeHandler([this] { documentChanged(); });
@@ -141,7 +166,11 @@ void DocumentWindow::buildMenus() {
     undoAction_ = add(edit, tr("Undo"), keys(QKeySequence::Undo), [this] { undoManager().undo(); });
     redoAction_ = add(edit, tr("Redo"), keys(QKeySequence::Redo), [this] { undoManager().redo(); });
     edit->addSeparator();
+    add(edit, tr("Copy Image"), {}, [this] { copyImage(); });
     add(edit, tr("Copy Analysis"), {}, [this] { analysisPanel_->copyToClipboard(); });
+
+    QMenu* view = menuBar()->addMenu(tr("&View"));
+    view->addAction(analysisDock_->toggleViewAction());
 
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     add(help, tr("Mouse and Keyboard"), keys(QKeySequence::HelpContents),
@@ -293,6 +322,13 @@ void DocumentWindow::revertToSaved() {
 }
 
 void DocumentWindow::exportImage() {
+    StrainView* view = windowController_->strainView();
+    const qreal ratio = view->surface()->devicePixelRatio();
+    const QSize viewSize = view->surface()->size() * ratio;
+    ExportImageDialog options(viewSize, this);
+    if (options.exec() != QDialog::Accepted)
+        return;
+
     QString proposed = QFile::decodeName(document_->fileName().c_str());
     proposed = proposed.isEmpty()
                    ? QDir(QStandardPaths::writableLocation(QStandardPaths::PicturesLocation))
@@ -300,25 +336,50 @@ void DocumentWindow::exportImage() {
                                    QStringLiteral(".png"))
                    : QFileInfo(proposed).dir().filePath(QFileInfo(proposed).completeBaseName() +
                                                         QStringLiteral(".png"));
+    const QStringList suffixes = imageSuffixes();
     const QString path = documents_.filePanels().chooseSavePath(
-        this, tr("Export Image"), proposed, tr("PNG images (*.png)"), QStringLiteral("png"));
+        this, tr("Export Image"), proposed,
+        tr("Images (%1)").arg(QStringLiteral("*") + suffixes.join(QStringLiteral(" *"))),
+        QStringLiteral("png"));
     if (path.isEmpty())
         return;
 
+    const QString failed = tr("The image “%1” could not be saved.").arg(QFileInfo(path).fileName());
+    const QByteArray format = imageFormat(path);
+    if (format.isEmpty())
+        return showCritical(this, failed,
+                            tr("Quorvel cannot write this kind of image. Use a name that ends "
+                               "in one of %1.")
+                                .arg(suffixes.join(QStringLiteral(" "))));
+    if (options.background() == Background::Transparent && !keepsTransparency(format))
+        return showCritical(this, failed,
+                            tr("A .%1 image has no transparency. Use .png or .tif for a "
+                               "transparent background.")
+                                .arg(QString::fromLatin1(format)));
+
+    // The view's angles; points, lines and the scene grow with the picture's
+    // height as they do with the view's.
+    RenderSettings settings;
+    settings.width = options.imageSize().width();
+    settings.height = options.imageSize().height();
+    settings.background = options.background();
+    settings.pixelRatio =
+        static_cast<float>(ratio * settings.height / std::max(1, viewSize.height()));
+    if (const GVCamera* camera = view->camera()) {
+        settings.elevation = camera->elevation();
+        settings.azimuth = camera->azimuth();
+    }
+    std::string error;
+    const QImage image = renderPicture(document_->strainData(), settings, error);
+    QString reason = QString::fromStdString(error);
+    if (image.isNull() || !writeImage(path, image, format, reason))
+        showCritical(this, failed, reason);
+}
+
+void DocumentWindow::copyImage() {
     const QImage image = windowController_->strainView()->grabFramebuffer();
-    QSaveFile file(path);
-    QImageWriter writer(&file, "png");
-    QString reason;
-    // Unbuffered, as for a document: a failed write is seen before commit().
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        reason = file.errorString();
-    else if (!writer.write(image) || !file.commit())
-        // The file's own reason ("No space left on device") where it has
-        // one; the image writer knows only that writing stopped.
-        reason = file.error() != QFileDevice::NoError ? file.errorString() : writer.errorString();
-    if (!reason.isEmpty())
-        showCritical(this, tr("The image “%1” could not be saved.").arg(QFileInfo(path).fileName()),
-                     reason);
+    if (!image.isNull())
+        QGuiApplication::clipboard()->setImage(image);
 }
 
 bool DocumentWindow::confirmClose() {

@@ -13,6 +13,7 @@ class DocumentCommands;
 class MyDocument;
 class MyWindowController;
 class QAction;
+class QDockWidget;
 class QMenu;
 class UndoManager;
 
@@ -34,8 +35,11 @@ public:
     bool saveAs();
     // Asks, then reads the file again.
     void revertToSaved();
-    // Saves what the view shows as a PNG image.
+    // Asks for a size, a background and a file, and saves the view's scene
+    // there, drawn offscreen, in the format that the file's suffix names.
     void exportImage();
+    // Puts what the view shows on the clipboard.
+    void copyImage();
 
     QAction* saveAction() const { return saveAction_; }
     QAction* revertAction() const { return revertAction_; }
@@ -58,6 +62,7 @@ private:
     std::unique_ptr<MyDocument> document_;
     std::unique_ptr<MyWindowController> windowController_;
     AnalysisPanel* analysisPanel_ = nullptr;
+    QDockWidget* analysisDock_ = nullptr;
     QMenu* recentMenu_ = nullptr;
     QAction* saveAction_ = nullptr;
     QAction* revertAction_ = nullptr;

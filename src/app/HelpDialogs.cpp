@@ -44,25 +44,31 @@ void HelpDialogs::showMouseAndKeyboardHelp(QWidget* parent) {
         text->setHtml(
             QStringLiteral("<h3>%1</h3><ul><li>%2</li><li>%3</li><li>%4</li></ul>"
                            "<h3>%5</h3><ul><li>%6</li><li>%7</li></ul>"
-                           "<h3>%8</h3><ul><li>%9</li><li>%10</li><li>%11</li><li>%12</li></ul>")
+                           "<h3>%8</h3><ul><li>%9</li><li>%10</li><li>%11</li><li>%12</li>"
+                           "<li>%13</li></ul>")
                 .arg(tr("In the view"),
                      tr("<b>Drag</b> to turn the camera about the scene: sideways turns it "
                         "round the vertical, up and down tilts it, never past straight "
                         "above or below."),
                      tr("<b>Flick</b>: let go while the pointer still moves and the scene "
-                        "keeps spinning. A click in the view stops it."),
+                        "keeps spinning. A click in the view or <b>Esc</b> stops it."),
                      tr("<b>Click</b> on the ellipsoid, after a material point's "
                         "<i>Set…</i> button, to place that point there."))
                 .arg(tr("The wheel"),
                      tr("Over the inspector the wheel scrolls it; a slider or pop-up "
                         "changes only while it has the keyboard focus (click it or reach it "
                         "with Tab first). The notches of one turn make one undo step."),
-                     tr("Over the view the wheel does nothing. Use the Zoom slider to come "
-                        "closer or move away."))
+                     tr("Over the view the wheel zooms: forward comes closer, backward moves "
+                        "away, each turn one undo step."))
                 .arg(tr("Keys"),
-                     tr("<b>Tab</b> and <b>Shift+Tab</b> move from control to control; "
-                        "<b>Alt</b> with the underlined letter of a label goes to its "
-                        "control."),
+                     tr("<b>Tab</b> and <b>Shift+Tab</b> move from control to control, "
+                        "starting at the view; <b>Alt</b> with the underlined letter of a "
+                        "label goes to its control."),
+                     tr("In the view (click it or reach it with Tab; a frame shows that it "
+                        "has the focus), the <b>arrow keys</b> turn the camera by 5 degrees, "
+                        "<b>Home</b> resets the view, <b>+</b> and <b>−</b> come closer and "
+                        "move away as the Zoom slider's steps do, and <b>Esc</b> stops a spin "
+                        "or cancels a waiting <i>Set…</i>."),
                      tr("In a field, <b>Return</b> or leaving the field applies the "
                         "number."),
                      tr("On a slider, the arrow keys move it a step and <b>Page Up</b> and "

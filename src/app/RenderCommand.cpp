@@ -41,7 +41,9 @@ QImage renderImage(const StrainData& model, const RenderSettings& settings, std:
         SceneRenderer::setFixedState();
         const float grey = settings.background == Background::White ? 1.0f : 0.0f;
         glClearColor(grey, grey, grey, 1.0f);
-        SceneRenderer().drawFrame(model);
+        SceneRenderer renderer;
+        renderer.setPixelRatio(settings.pixelRatio);
+        renderer.drawFrame(model);
         glFinish();
         pixels = egl->readPixels();
     }
@@ -60,20 +62,32 @@ QImage renderImage(const StrainData& model, const RenderSettings& settings, std:
 }
 
 namespace {
+const QList<QByteArray> kWantedFormats = {"png", "jpg", "jpeg", "bmp", "ppm", "tif", "tiff"};
+} // namespace
 
-// The formats OUT's suffix may name: the lossless and common ones that Qt
-// writes in colour, where its plugin for them is installed.
-QByteArray formatOf(const std::string& imagePath) {
-    const QByteArray suffix =
-        QFileInfo(QString::fromLocal8Bit(imagePath)).suffix().toLower().toLatin1();
-    static const QList<QByteArray> wanted = {"png", "jpg", "jpeg", "bmp", "ppm", "tif", "tiff"};
-    return wanted.contains(suffix) && QImageWriter::supportedImageFormats().contains(suffix)
+// Where Qt's plugin for the format is installed.
+QByteArray imageFormat(const QString& path) {
+    const QByteArray suffix = QFileInfo(path).suffix().toLower().toLatin1();
+    return kWantedFormats.contains(suffix) && QImageWriter::supportedImageFormats().contains(suffix)
                ? suffix
                : QByteArray();
 }
 
+QStringList imageSuffixes() {
+    QStringList suffixes;
+    for (const QByteArray& format : kWantedFormats)
+        if (QImageWriter::supportedImageFormats().contains(format))
+            suffixes << QLatin1Char('.') + QString::fromLatin1(format);
+    return suffixes;
+}
+
 bool keepsTransparency(const QByteArray& format) {
     return format == "png" || format == "tif" || format == "tiff";
+}
+
+namespace {
+QByteArray formatOf(const std::string& imagePath) {
+    return imageFormat(QString::fromLocal8Bit(imagePath));
 }
 
 // Over black a pixel shows its premultiplied colour, over white that plus
@@ -97,8 +111,9 @@ QImage matte(const QImage& overBlack, const QImage& overWhite) {
     return image;
 }
 
-// Writes the encoded picture so that a failure leaves no half-written file in
-// place of an earlier one. Devices and pipes cannot be replaced, only written.
+// Devices and pipes cannot be replaced, only written. Unbuffered, so that a
+// failed write (a full disk) fails before commit() could put a cut-short file
+// in place.
 bool writeFile(const QString& path, const QByteArray& bytes, QString& error) {
     const QFileInfo info(path);
     if (info.exists() && !info.isFile()) {
@@ -110,25 +125,40 @@ bool writeFile(const QString& path, const QByteArray& bytes, QString& error) {
     }
     QSaveFile file(path);
     file.setDirectWriteFallback(true);
-    const bool written =
-        file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+    const bool written = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
+                         file.write(bytes) == bytes.size() && file.commit();
     error = file.errorString();
     return written;
 }
 
 } // namespace
 
+QImage renderPicture(const StrainData& model, const RenderSettings& settings, std::string& error) {
+    const QImage image = renderImage(model, settings, error);
+    if (image.isNull() || settings.background != Background::Transparent)
+        return image;
+    RenderSettings overWhite = settings;
+    overWhite.background = Background::White;
+    const QImage white = renderImage(model, overWhite, error);
+    return white.isNull() ? white : matte(image, white);
+}
+
+bool writeImage(const QString& path, const QImage& image, const QByteArray& format,
+                QString& error) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    QImageWriter writer(&buffer, format);
+    if (writer.write(image))
+        return writeFile(path, bytes, error);
+    error = writer.errorString();
+    return false;
+}
+
 std::string refusedImage(const std::string& imagePath, const RenderSettings& settings) {
     const QByteArray format = formatOf(imagePath);
-    if (format.isEmpty()) {
-        QStringList formats;
-        for (const QByteArray& writable : QImageWriter::supportedImageFormats()) {
-            if (!formatOf("x." + writable.toStdString()).isEmpty())
-                formats << QLatin1Char('.') + QString::fromLatin1(writable);
-        }
+    if (format.isEmpty())
         return imagePath + ": cannot write this kind of image; OUT must end in " +
-               formats.join(QLatin1Char(' ')).toStdString();
-    }
+               imageSuffixes().join(QLatin1Char(' ')).toStdString();
     if (settings.background == Background::Transparent && !keepsTransparency(format))
         return imagePath + ": ." + format.toStdString() +
                " images have no transparency; use .png or .tif for --background transparent";
@@ -148,25 +178,13 @@ int renderDocument(const std::string& path, const std::string& imagePath,
         err << "quorvel: " << path << ": " << error << '\n';
         return 1;
     }
-    QImage image = renderImage(document.strainData(), settings, error);
-    if (!image.isNull() && settings.background == Background::Transparent) {
-        RenderSettings overWhite = settings;
-        overWhite.background = Background::White;
-        const QImage white = renderImage(document.strainData(), overWhite, error);
-        image = white.isNull() ? white : matte(image, white);
-    }
+    const QImage image = renderPicture(document.strainData(), settings, error);
     if (image.isNull()) {
         err << "quorvel: " << path << ": cannot be drawn offscreen: " << error << '\n';
         return 1;
     }
-
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    QImageWriter writer(&buffer, formatOf(imagePath));
     QString problem;
-    if (!writer.write(image))
-        problem = writer.errorString();
-    else if (writeFile(QString::fromLocal8Bit(imagePath), bytes, problem))
+    if (writeImage(QString::fromLocal8Bit(imagePath), image, formatOf(imagePath), problem))
         return 0;
     err << "quorvel: " << imagePath << ": the image could not be written: " << problem.toStdString()
         << '\n';

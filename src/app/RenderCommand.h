@@ -23,6 +23,8 @@ struct RenderSettings {
     float azimuth = 0.0f;
     // The window draws on black.
     Background background = Background::Black;
+    // Device pixels per logical pixel: points and lines are this much wider.
+    float pixelRatio = 1.0f;
 };
 
 // The scene of model at the settings' size, seen from the settings' angles
@@ -30,6 +32,24 @@ struct RenderSettings {
 // background and on black otherwise. Returns a null image, with the reason
 // in error, when no offscreen context can be had.
 QImage renderImage(const StrainData& model, const RenderSettings& settings, std::string& error);
+
+// The picture as renderImage draws it, but with a transparent background
+// where the settings ask for one (drawn over black and over white, the
+// difference giving the coverage).
+QImage renderPicture(const StrainData& model, const RenderSettings& settings, std::string& error);
+
+// The format that path's suffix names, among the lossless and common ones
+// that Qt writes in colour here; empty when it names none.
+QByteArray imageFormat(const QString& path);
+// The suffixes imageFormat accepts, each with its dot.
+QStringList imageSuffixes();
+bool keepsTransparency(const QByteArray& format);
+
+// Encodes image in format and puts it at path so that a failure leaves no
+// half-written file in place of an earlier one; false, with the reason in
+// error, when that fails.
+bool writeImage(const QString& path, const QImage& image, const QByteArray& format,
+                QString& error);
 
 // Why imagePath cannot take the picture: its suffix names no format that
 // can be written, or one without transparency for a transparent

@@ -168,11 +168,11 @@ MyWindowController::MyWindowController(MyDocument& document, QWidget* window)
     ui_->zoomSlider->setPageStep(static_cast<int>(ui_->zoomSlider->maximum() / (2 * kZoomRange)));
     ui_->strainView->setDelegate(this);
     ui_->strainView->setModel(&strainData());
-    auto* wheelGuard = new WheelGuard(document_.undoManager(), this);
+    wheelGuard_ = new WheelGuard(document_.undoManager(), this);
     for (QWidget* control : std::initializer_list<QWidget*>{
              ui_->actingOnPopUp, ui_->animationPopUp, ui_->projectionPopUp, ui_->animationSlider,
              ui_->zoomSlider, ui_->translucencySlider})
-        wheelGuard->guard(control);
+        wheelGuard_->guard(control);
 
     connectActions();
     registerNotificationObservers();
@@ -657,6 +657,25 @@ void MyWindowController::updateZoomSlider(const Notification*) {
     if (strainView_ && strainView_->camera())
         SceneRenderer::applyDistance(*strainView_->camera(), strainData());
     redraw();
+}
+
+// The view's keys and wheel zoom by the zoom slider's steps.
+void MyWindowController::zoomView(float steps, bool fromWheel) {
+    const FloatSlider* slider = ui_->zoomSlider;
+    const float exponentPerStep = (slider->maxValue() - slider->minValue()) *
+                                  static_cast<float>(slider->singleStep()) /
+                                  static_cast<float>(slider->maximum() - slider->minimum());
+    if (fromWheel)
+        wheelGuard_->extendBurst();
+    // The slider's exponent moves away as it grows.
+    strainData().setZoom(-steps * exponentPerStep);
+    nameUndoStep(tr("Zoom"));
+}
+
+// Asking again for the waiting point takes the request back.
+void MyWindowController::cancelPick() {
+    if (const int waiting = strainData().pointToSet())
+        strainData().setPointToSet(waiting);
 }
 
 // Colour.

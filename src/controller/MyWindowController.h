@@ -24,6 +24,7 @@ class QPushButton;
 class QWidget;
 class StrainData;
 class UndoManager;
+class WheelGuard;
 struct Notification;
 
 namespace Ui {
@@ -49,6 +50,9 @@ public:
     // The view's delegate.
     void setStrainView(StrainView* view) override;
     void registerPick(const GLdouble pick[3]) override;
+    void resetView() override { resetView2DAction(); }
+    void zoomView(float steps, bool fromWheel) override;
+    void cancelPick() override;
 
     // The controls.
     QLineEdit* aField() const;
@@ -194,4 +198,5 @@ private:
     MyDocument& document_;
     std::unique_ptr<Ui::MyDocument> ui_;
     QPointer<StrainView> strainView_; // set once the view has drawn
+    WheelGuard* wheelGuard_ = nullptr;
 };

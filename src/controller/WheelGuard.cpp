@@ -42,12 +42,16 @@ bool WheelGuard::eventFilter(QObject* watched, QEvent* event) {
         event->ignore();
         return true;
     }
+    extendBurst();
+    return false;
+}
+
+void WheelGuard::extendBurst() {
     if (!inBurst_) {
         undoManager_.beginUndoGrouping();
         inBurst_ = true;
     }
     burstEnd_.start();
-    return false;
 }
 
 void WheelGuard::endBurst() {

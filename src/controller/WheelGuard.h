@@ -16,6 +16,9 @@ public:
     ~WheelGuard() override;
 
     void guard(QWidget* control);
+    // Makes the edit that follows part of the present burst of notches, or
+    // opens a burst for it.
+    void extendBurst();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

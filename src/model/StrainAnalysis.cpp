@@ -8,6 +8,10 @@
 #include <cmath>
 #include <numbers>
 
+// Marks a text for the translators, who find it by this name; the model has
+// no Qt, and the analysis panel translates each text where it shows it.
+#define QT_TRANSLATE_NOOP(context, text) text
+
 namespace {
 
 // The model holds single-precision numbers: stretches or ratios closer than
@@ -61,25 +65,35 @@ void analyzeShape(StrainAnalysis& a) {
                              std::sqrt(3.0),
                          {}};
     if (r12 <= kTolerance && r23 <= kTolerance) {
-        const char* reason = "no distortion: S1 = S3";
+        const char* reason = QT_TRANSLATE_NOOP("StrainAnalysis", "no distortion: S1 = S3");
         a.flinnK = a.ramsayK = a.lode = undefined(reason);
         if (a.state.empty())
-            a.state = "No distortion: the sphere keeps its shape (S1 = S2 = S3).";
+            a.state = QT_TRANSLATE_NOOP("StrainAnalysis", "No distortion: the sphere keeps its shape (S1 = S2 = S3).");
         return;
     }
     a.lode = {(2 * e2 - e1 - e3) / (e1 - e3), {}};
     if (r23 <= kTolerance) {
-        a.flinnK = a.ramsayK = undefined("infinite: S2 = S3 (constriction)");
+        a.flinnK = a.ramsayK = undefined(QT_TRANSLATE_NOOP("StrainAnalysis", "infinite: S2 = S3 (constriction)"));
         return;
     }
     a.flinnK = {r12 / r23, {}};
     a.ramsayK = {(e1 - e2) / (e2 - e3), {}};
 }
 
-void analyzeSingular(StrainAnalysis& a, const char* what) {
+// dimension: 0 for a point, 1 for a line, 2 for a plane. Whole sentences, so
+// that each can be translated.
+void analyzeSingular(StrainAnalysis& a, int dimension) {
+    static const char* const states[3] = {
+        QT_TRANSLATE_NOOP("StrainAnalysis", "Singular: the sphere is flattened to a point (J = 0)."),
+        QT_TRANSLATE_NOOP("StrainAnalysis", "Singular: the sphere is flattened to a line (J = 0)."),
+        QT_TRANSLATE_NOOP("StrainAnalysis", "Singular: the sphere is flattened to a plane (J = 0).")};
+    static const char* const reasons[3] = {
+        QT_TRANSLATE_NOOP("StrainAnalysis", "singular: flattened to a point"),
+        QT_TRANSLATE_NOOP("StrainAnalysis", "singular: flattened to a line"),
+        QT_TRANSLATE_NOOP("StrainAnalysis", "singular: flattened to a plane")};
     a.volumeRatio = 0;
-    a.state = std::string("Singular: the sphere is flattened to ") + what + " (J = 0).";
-    const std::string reason = std::string("singular: flattened to ") + what;
+    a.state = states[dimension];
+    const std::string reason = reasons[dimension];
     for (int i = 0; i < 3; ++i)
         a.naturalStrains[i] = a.stretches[i] > kTolerance * a.stretches[0]
                                   ? AnalysisValue{std::log(a.stretches[i]), {}}
@@ -100,8 +114,9 @@ StrainAnalysis analyzeGradient(const AnalysisMatrix& gradient, const AnalysisVec
         for (int c = 0; c < 3; ++c)
             F(r, c) = gradient[r][c];
     if (!F.allFinite() || !std::isfinite(centre[0] + centre[1] + centre[2])) {
-        const char* reason = "the strain holds a value that is not a finite number";
-        a.state = std::string("Undefined: ") + reason + ".";
+        const char* reason = QT_TRANSLATE_NOOP("StrainAnalysis", "the strain holds a value that is not a finite number");
+        a.state = QT_TRANSLATE_NOOP(
+            "StrainAnalysis", "Undefined: the strain holds a value that is not a finite number.");
         for (auto& e : a.naturalStrains)
             e = undefined(reason);
         a.flinnK = a.flinnD = a.ramsayK = a.lode = a.octahedralShear = a.rotationAngle =
@@ -121,25 +136,26 @@ StrainAnalysis analyzeGradient(const AnalysisMatrix& gradient, const AnalysisVec
 
     const auto& s = a.stretches;
     if (!(s[0] > 0)) {
-        analyzeSingular(a, "a point");
+        analyzeSingular(a, 0);
         return a;
     }
     if (s[1] <= kTolerance * s[0]) {
-        analyzeSingular(a, "a line");
+        analyzeSingular(a, 1);
         return a;
     }
     if (s[2] <= kTolerance * s[0]) {
-        analyzeSingular(a, "a plane");
+        analyzeSingular(a, 2);
         return a;
     }
 
     if (a.volumeRatio < 0)
-        a.state = "Inverted: J < 0, the sphere is turned inside out (the deformation "
-                  "includes a reflection).";
+        a.state = QT_TRANSLATE_NOOP("StrainAnalysis",
+                                    "Inverted: J < 0, the sphere is turned inside out (the "
+                                    "deformation includes a reflection).");
     analyzeShape(a);
 
     if (a.volumeRatio < 0) {
-        a.rotationAngle = undefined("inverted: no proper rotation");
+        a.rotationAngle = undefined(QT_TRANSLATE_NOOP("StrainAnalysis", "inverted: no proper rotation"));
         a.rotationReason = a.rotationAngle.reason;
         return a;
     }
@@ -150,7 +166,7 @@ StrainAnalysis analyzeGradient(const AnalysisMatrix& gradient, const AnalysisVec
     if (rotation.angle() > kTolerance)
         a.rotationAxis = AnalysisVector{rotation.axis().x(), rotation.axis().y(), rotation.axis().z()};
     else
-        a.rotationReason = "no rotation";
+        a.rotationReason = QT_TRANSLATE_NOOP("StrainAnalysis", "no rotation");
     return a;
 }
 
@@ -192,12 +208,12 @@ std::vector<AnalysisRow> analysisRows(const StrainAnalysis& a) {
              {"material_axis_2", "material_axis_2_orientation"},
              {"material_axis_3", "material_axis_3_orientation"}}};
         static const char* const labels[2][3][2] = {
-            {{"S1 axis x, y, z", "S1 axis trend°, plunge°"},
-             {"S2 axis x, y, z", "S2 axis trend°, plunge°"},
-             {"S3 axis x, y, z", "S3 axis trend°, plunge°"}},
-            {{"Becomes S1: x, y, z", "Becomes S1: trend°, plunge°"},
-             {"Becomes S2: x, y, z", "Becomes S2: trend°, plunge°"},
-             {"Becomes S3: x, y, z", "Becomes S3: trend°, plunge°"}}};
+            {{QT_TRANSLATE_NOOP("StrainAnalysis", "S1 axis x, y, z"), QT_TRANSLATE_NOOP("StrainAnalysis", "S1 axis trend°, plunge°")},
+             {QT_TRANSLATE_NOOP("StrainAnalysis", "S2 axis x, y, z"), QT_TRANSLATE_NOOP("StrainAnalysis", "S2 axis trend°, plunge°")},
+             {QT_TRANSLATE_NOOP("StrainAnalysis", "S3 axis x, y, z"), QT_TRANSLATE_NOOP("StrainAnalysis", "S3 axis trend°, plunge°")}},
+            {{QT_TRANSLATE_NOOP("StrainAnalysis", "Becomes S1: x, y, z"), QT_TRANSLATE_NOOP("StrainAnalysis", "Becomes S1: trend°, plunge°")},
+             {QT_TRANSLATE_NOOP("StrainAnalysis", "Becomes S2: x, y, z"), QT_TRANSLATE_NOOP("StrainAnalysis", "Becomes S2: trend°, plunge°")},
+             {QT_TRANSLATE_NOOP("StrainAnalysis", "Becomes S3: x, y, z"), QT_TRANSLATE_NOOP("StrainAnalysis", "Becomes S3: trend°, plunge°")}}};
         const AxisOrientation& o = (material ? a.materialAxes : a.axes)[size_t(i)];
         const bool defined = std::isfinite(a.stretches[0]);
         const auto value = [defined](double x) { return defined ? ifFinite(x) : std::nullopt; };
@@ -208,10 +224,10 @@ std::vector<AnalysisRow> analysisRows(const StrainAnalysis& a) {
                         {value(o.trend), value(o.plunge)}, {}});
     };
 
-    rows.push_back({"stretches", "Stretches S1, S2, S3", {}, {}});
+    rows.push_back({"stretches", QT_TRANSLATE_NOOP("StrainAnalysis", "Stretches S1, S2, S3"), {}, {}});
     for (double s : a.stretches)
         rows.back().values.push_back(ifFinite(s));
-    rows.push_back({"natural_strains", "Natural strains ε1, ε2, ε3", {}, {}});
+    rows.push_back({"natural_strains", QT_TRANSLATE_NOOP("StrainAnalysis", "Natural strains ε1, ε2, ε3"), {}, {}});
     for (const AnalysisValue& e : a.naturalStrains) {
         rows.back().values.push_back(e.value);
         if (!e.value)
@@ -220,17 +236,17 @@ std::vector<AnalysisRow> analysisRows(const StrainAnalysis& a) {
     for (bool material : {false, true})
         for (int i = 0; i < 3; ++i)
             axis(i, material);
-    rows.push_back({"centre", "Centre x, y, z", {}, {}});
+    rows.push_back({"centre", QT_TRANSLATE_NOOP("StrainAnalysis", "Centre x, y, z"), {}, {}});
     for (double c : a.centre)
         rows.back().values.push_back(ifFinite(c));
-    rows.push_back({"volume_ratio", "Volume ratio J", {ifFinite(a.volumeRatio)}, {}});
-    scalar("flinn_k", "Flinn k", a.flinnK);
-    scalar("flinn_d", "Flinn d", a.flinnD);
-    scalar("ramsay_k", "Ramsay K", a.ramsayK);
-    scalar("lode", "Lode ν", a.lode);
-    scalar("octahedral_shear", "Octahedral shear εs", a.octahedralShear);
-    scalar("rotation_angle", "Rotation angle°", a.rotationAngle);
-    rows.push_back({"rotation_axis", "Rotation axis x, y, z", {}, a.rotationReason});
+    rows.push_back({"volume_ratio", QT_TRANSLATE_NOOP("StrainAnalysis", "Volume ratio J"), {ifFinite(a.volumeRatio)}, {}});
+    scalar("flinn_k", QT_TRANSLATE_NOOP("StrainAnalysis", "Flinn k"), a.flinnK);
+    scalar("flinn_d", QT_TRANSLATE_NOOP("StrainAnalysis", "Flinn d"), a.flinnD);
+    scalar("ramsay_k", QT_TRANSLATE_NOOP("StrainAnalysis", "Ramsay K"), a.ramsayK);
+    scalar("lode", QT_TRANSLATE_NOOP("StrainAnalysis", "Lode ν"), a.lode);
+    scalar("octahedral_shear", QT_TRANSLATE_NOOP("StrainAnalysis", "Octahedral shear εs"), a.octahedralShear);
+    scalar("rotation_angle", QT_TRANSLATE_NOOP("StrainAnalysis", "Rotation angle°"), a.rotationAngle);
+    rows.push_back({"rotation_axis", QT_TRANSLATE_NOOP("StrainAnalysis", "Rotation axis x, y, z"), {}, a.rotationReason});
     for (int i = 0; i < 3; ++i)
         rows.back().values.push_back(a.rotationAxis ? std::optional<double>((*a.rotationAxis)[i])
                                                     : std::nullopt);

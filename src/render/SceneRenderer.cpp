@@ -52,7 +52,7 @@ void SceneRenderer::drawFrame(const StrainData& model) {
     drawPrincipalAxes(model);
 }
 
-void SceneRenderer::drawPrincipalAxes(const StrainData& model) {
+void SceneRenderer::drawPrincipalAxes(const StrainData& model) const {
     if (!model.showPrincipalAxes())
         return;
     const StrainAnalysis analysis = analyzeStrain(model);
@@ -62,7 +62,7 @@ void SceneRenderer::drawPrincipalAxes(const StrainData& model) {
     glPushAttrib(GL_ENABLE_BIT | GL_LINE_BIT | GL_CURRENT_BIT);
     glDisable(GL_LIGHTING);
     glDisable(GL_DEPTH_TEST);
-    glLineWidth(kPrincipalAxisWidth);
+    glLineWidth(kPrincipalAxisWidth * pixelRatio_);
     glBegin(GL_LINES);
     for (int i = 0; i < 3; ++i) {
         const double s = analysis.stretches[i];
@@ -76,9 +76,10 @@ void SceneRenderer::drawPrincipalAxes(const StrainData& model) {
     glPopAttrib();
 }
 
-void SceneRenderer::drawAxes(const StrainData& model) {
+void SceneRenderer::drawAxes(const StrainData& model) const {
     if (!model.showAxes())
         return;
+    glLineWidth(pixelRatio_);
     glBegin(GL_LINES);
     glColor3f(1.0f, 0.0f, 0.0f);
     glVertex3f(kAxisLength, 0.0f, 0.0f);
@@ -93,7 +94,7 @@ void SceneRenderer::drawAxes(const StrainData& model) {
 
     if (!model.markAxes())
         return;
-    glPointSize(kMarkSize);
+    glPointSize(kMarkSize * pixelRatio_);
     glBegin(GL_POINTS);
     glColor3f(1.0f, 0.0f, 0.0f);
     for (int i = 1; i <= kAxisMarks; ++i)
@@ -123,7 +124,7 @@ void SceneRenderer::drawEllipsoid(const StrainData& model) {
     glTranslatef(model.translation(0), model.translation(1), model.translation(2));
 
     // The points live in the frame after the saved strain.
-    glPointSize(kMaterialPointSize);
+    glPointSize(kMaterialPointSize * pixelRatio_);
     glBegin(GL_POINTS);
     glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
     if (model.showPoint1())

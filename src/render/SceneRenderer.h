@@ -25,6 +25,10 @@ public:
     static void applyProjection(GVCamera& camera, const StrainData& model);
     static void applyDistance(GVCamera& camera, const StrainData& model);
 
+    // Device pixels per logical pixel of the picture: points and lines grow
+    // with it, so that a picture at scale factor 2 is the one at 1, sharper.
+    void setPixelRatio(float ratio) { pixelRatio_ = ratio; }
+
     // A whole frame: clears, places the light, draws the axes and then the
     // ellipsoid, which blends over them, and last the principal axes.
     void drawFrame(const StrainData& model);
@@ -39,17 +43,18 @@ public:
 private:
     // The positive half-axes, 100 long, red x, green y, blue z, marked at
     // 1..99 when the model says so.
-    static void drawAxes(const StrainData& model);
+    void drawAxes(const StrainData& model) const;
 
     // The ellipsoid's three principal axes through its centre, each from -Si
     // to +Si: S1 yellow, S2 magenta, S3 cyan, thick, unlit and over the
     // ellipsoid, so they show through it and never read as the coordinate
     // axes. Only when the model says so.
-    static void drawPrincipalAxes(const StrainData& model);
+    void drawPrincipalAxes(const StrainData& model) const;
 
     // A quadric is client-side memory only: freeing it needs no context.
     struct QuadricDeleter {
         void operator()(GLUquadric* quadric) const { gluDeleteQuadric(quadric); }
     };
     std::unique_ptr<GLUquadric, QuadricDeleter> quadric_;
+    float pixelRatio_ = 1.0f;
 };

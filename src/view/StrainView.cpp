@@ -5,9 +5,10 @@
 #include "toolkit/GVOpenGLContext.h"
 #include "toolkit/GVTester.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QCursor>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QSurfaceFormat>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -21,6 +22,9 @@ constexpr GLfloat kHighestElevation = 0.0f;
 constexpr int kSpinIntervalMs = 50;
 constexpr GLfloat kPickRegion = 0.5f; // pixels, width and height
 constexpr GLint kHitBufferSize = 128;
+constexpr GLfloat kDegreesPerKey = 5.0f;
+// The frame that shows the keyboard focus, in logical pixels.
+constexpr int kFocusFrame = 2;
 
 // The change of an angle for a pointer movement: the difference in single
 // precision, the product in double, rounded back to single.
@@ -75,6 +79,22 @@ protected:
     void mousePressEvent(QMouseEvent* event) override { view_.mousePressEvent(event); }
     void mouseMoveEvent(QMouseEvent* event) override { view_.mouseMoveEvent(event); }
     void mouseReleaseEvent(QMouseEvent* event) override { view_.mouseReleaseEvent(event); }
+    void wheelEvent(QWheelEvent* event) override { view_.wheelEvent(event); }
+    // A click can make this window the focus window of its own; the keys then
+    // come here, and Tab leaves for the widgets around the view.
+    void keyPressEvent(QKeyEvent* event) override {
+        if (view_.handleKey(event))
+            return;
+        if (event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab) {
+            view_.window()->activateWindow();
+            view_.setFocus(Qt::TabFocusReason);
+            view_.focusNextPrevChild(event->key() == Qt::Key_Tab);
+            return;
+        }
+        event->ignore();
+    }
+    void focusInEvent(QFocusEvent*) override { view_.focusChanged(); }
+    void focusOutEvent(QFocusEvent*) override { view_.focusChanged(); }
 
 private:
     StrainView& view_;
@@ -90,10 +110,14 @@ StrainView::StrainView(QWidget* parent) : QWidget(parent), surface_(new Surface(
     surfaceFormat.setDepthBufferSize(24);
     surface_->setFormat(surfaceFormat);
 
-    // The container owns the surface and fills the view.
+    // The container owns the surface and fills the view inside the focus
+    // frame. The view itself is the one tab stop.
+    setFocusPolicy(Qt::StrongFocus);
     auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(QWidget::createWindowContainer(surface_, this));
+    layout->setContentsMargins(kFocusFrame, kFocusFrame, kFocusFrame, kFocusFrame);
+    QWidget* container = QWidget::createWindowContainer(surface_, this);
+    container->setFocusPolicy(Qt::NoFocus);
+    layout->addWidget(container);
 }
 
 // The camera and tester let go of the lock before it goes; none of them
@@ -149,6 +173,7 @@ void StrainView::paintGL() {
         initializeOpenGL();
 
     std::lock_guard guard(*openGL_);
+    renderer_.setPixelRatio(static_cast<float>(ratio()));
     if (model_)
         renderer_.drawFrame(*model_);
     else
@@ -175,6 +200,7 @@ void StrainView::mousePressEvent(QMouseEvent* event) {
         event->ignore();
         return;
     }
+    setFocus(Qt::MouseFocusReason);
     stopTimer();
     location_ = viewLocation(event->position());
     tracking_ = true;
@@ -204,6 +230,95 @@ void StrainView::mouseReleaseEvent(QMouseEvent* event) {
         handleDragEnd(event->globalPosition().toPoint());
     else
         handleClick();
+}
+
+void StrainView::wheelEvent(QWheelEvent* event) {
+    const int eighthsOfDegree = event->angleDelta().y();
+    if (eighthsOfDegree == 0 || !delegate_) {
+        event->ignore();
+        return;
+    }
+    // A notch is 120 and scrolls as many slider steps as it scrolls lines.
+    delegate_->zoomView(static_cast<float>(eighthsOfDegree) / 120.0f *
+                            static_cast<float>(QApplication::wheelScrollLines()),
+                        true);
+}
+
+void StrainView::keyPressEvent(QKeyEvent* event) {
+    if (!handleKey(event))
+        QWidget::keyPressEvent(event);
+}
+
+bool StrainView::handleKey(const QKeyEvent* event) {
+    // Shortcuts with Ctrl or Alt belong to the menus.
+    if (event->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier))
+        return false;
+    // The arrows turn as a drag in their direction would.
+    GLfloat elevationChange = 0.0f;
+    GLfloat azimuthChange = 0.0f;
+    switch (event->key()) {
+    case Qt::Key_Left:
+        azimuthChange = kDegreesPerKey;
+        break;
+    case Qt::Key_Right:
+        azimuthChange = -kDegreesPerKey;
+        break;
+    case Qt::Key_Up:
+        elevationChange = -kDegreesPerKey;
+        break;
+    case Qt::Key_Down:
+        elevationChange = kDegreesPerKey;
+        break;
+    case Qt::Key_Home:
+        if (delegate_)
+            delegate_->resetView();
+        return true;
+    case Qt::Key_Plus:
+    case Qt::Key_Equal:
+    case Qt::Key_Minus:
+        if (delegate_)
+            delegate_->zoomView(event->key() == Qt::Key_Minus ? -1.0f : 1.0f, false);
+        return true;
+    case Qt::Key_Escape:
+        if (isSpinning())
+            stopTimer();
+        else if (delegate_)
+            delegate_->cancelPick();
+        return true;
+    default:
+        return false;
+    }
+    if (camera_) {
+        camera_->setElevation(camera_->elevation() + elevationChange, kLowestElevation,
+                              kHighestElevation);
+        camera_->setAzimuth(camera_->azimuth() + azimuthChange);
+        redraw();
+    }
+    return true;
+}
+
+void StrainView::focusInEvent(QFocusEvent* event) {
+    focusChanged();
+    QWidget::focusInEvent(event);
+}
+
+void StrainView::focusOutEvent(QFocusEvent* event) {
+    focusChanged();
+    QWidget::focusOutEvent(event);
+}
+
+void StrainView::focusChanged() {
+    const bool focused = hasFocus() || QGuiApplication::focusWindow() == surface_;
+    if (focused == showsFocus_)
+        return;
+    showsFocus_ = focused;
+    // Only the frame: the scene inside it is as it was.
+    update(QRegion(rect()).subtracted(contentsRect()));
+}
+
+void StrainView::paintEvent(QPaintEvent*) {
+    if (showsFocus_)
+        QPainter(this).fillRect(rect(), palette().color(QPalette::Highlight));
 }
 
 void StrainView::hideEvent(QHideEvent* event) {

@@ -2,8 +2,12 @@
 // own, hosted in the document window, so that a frame costs the drawing and a
 // swap rather than a re-composition of the whole window. It owns the OpenGL
 // lock, camera and hit tester, sets the fixed OpenGL state once, and on every
-// frame has the renderer draw the model it was handed. A drag turns the camera, a drag released while the pointer still
-// moves keeps the scene spinning, and a click picks a spot on the ellipsoid.
+// frame has the renderer draw the model it was handed. A drag turns the
+// camera, a drag released while the pointer still moves keeps the scene
+// spinning, and a click picks a spot on the ellipsoid. The view takes the
+// keyboard focus from a click or Tab and shows it with a frame: the arrows
+// turn the camera, Home resets the view, + and - and the wheel zoom, and
+// Escape stops a spin or cancels a waiting pick.
 #pragma once
 
 #include "render/SceneRenderer.h"
@@ -30,6 +34,13 @@ public:
     virtual void setStrainView(StrainView* view) = 0;
     // The scene position of the surface under a click.
     virtual void registerPick(const GLdouble pick[3]) = 0;
+    // Home: the plan view.
+    virtual void resetView() = 0;
+    // Steps of the zoom slider, positive to come closer; from the wheel,
+    // the notches of one turn make one undo step.
+    virtual void zoomView(float steps, bool fromWheel) = 0;
+    // Escape with no spin: the point waiting for a pick waits no more.
+    virtual void cancelPick() = 0;
 
 protected:
     ~StrainViewDelegate() = default;
@@ -61,9 +72,16 @@ public:
     // Ends a spin.
     void stopTimer();
 
+    // The view or its native window has the keyboard focus.
+    bool showsFocus() const { return showsFocus_; }
+
 protected:
     // A hidden view (its window closed, say) stops spinning.
     void hideEvent(QHideEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     class Surface;
@@ -73,6 +91,11 @@ private:
     void mousePressEvent(QMouseEvent* event);
     void mouseMoveEvent(QMouseEvent* event);
     void mouseReleaseEvent(QMouseEvent* event);
+    void wheelEvent(QWheelEvent* event);
+    // The keys of both the view and its native window; false for a key that
+    // the view leaves to others.
+    bool handleKey(const QKeyEvent* event);
+    void focusChanged();
     // Device pixels per logical pixel of the surface.
     qreal ratio() const;
     // The lock, camera and tester, the fixed OpenGL state, and the
@@ -103,4 +126,5 @@ private:
     // Between a left-button press and its release.
     bool tracking_ = false;
     bool didDrag_ = false;
+    bool showsFocus_ = false;
 };

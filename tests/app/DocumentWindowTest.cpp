@@ -16,13 +16,13 @@
 #include <QClipboard>
 #include <QDialog>
 #include <QDir>
+#include <QDockWidget>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QtCharts/QChartView>
 #include <QtCharts/QXYSeries>
 #include <QEventLoop>
 #include <QFile>
-#include <QImage>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -324,8 +324,8 @@ TEST_F(DocumentWindowTest, SaveUndoBackToTheSavedStateAndFailedSavesThatKeepEver
     EXPECT_EQ(contents(folder_.filePath("moved/doc.quorvel")), before);
 }
 
-// A full disk: Save and Export Image say why, the old file stays byte for
-// byte, no temporary file is left, and the edits can be saved elsewhere.
+// A full disk: Save says why, the old file stays byte for byte, no temporary
+// file is left, and the edits can be saved elsewhere.
 TEST_F(DocumentWindowTest, AFullDiskKeepsTheOldFileAndTheEditsForASaveElsewhere) {
     const QString disk = folder_.filePath("disk");
     ASSERT_TRUE(QDir().mkpath(disk));
@@ -353,13 +353,6 @@ TEST_F(DocumentWindowTest, AFullDiskKeepsTheOldFileAndTheEditsForASaveElsewhere)
     }
     EXPECT_EQ(contents(path), before);
     EXPECT_EQ(state(window), kEdited);
-    {
-        savePath_ = disk + "/picture.png";
-        MessageAnswerer answerer({"OK"});
-        choose(window, fileMenuItem(window, "Export Image…"));
-        EXPECT_EQ(answerer.texts(), QStringList{"The image “picture.png” could not be saved."});
-        EXPECT_EQ(answerer.informativeTexts(), QStringList{"No space left on device"});
-    }
     EXPECT_EQ(QDir(disk).entryList(QDir::Files), QStringList({"doc.quorvel", "filler"}));
 
     savePath_ = folder_.filePath("elsewhere.quorvel");
@@ -531,30 +524,6 @@ TEST_F(DocumentWindowTest, OpenRecentListsFilesNewestFirstAndDropsMissingOnes) {
     EXPECT_TRUE(documents_->recentFiles().isEmpty());
 }
 
-TEST_F(DocumentWindowTest, ExportImageSavesWhatTheViewShows) {
-    DocumentWindow* window = open(sample());
-    StrainView* view = window->windowController().strainView();
-    QAction* exportItem = fileMenuItem(window, "Export Image…");
-    ASSERT_NE(exportItem, nullptr);
-
-    savePath_ = folder_.filePath("picture.png");
-    choose(window, exportItem);
-    ASSERT_EQ(savePanels_.size(), 1u);
-    EXPECT_EQ(savePanels_[0].suffix, "png");
-    EXPECT_EQ(savePanels_[0].proposed, folder_.filePath("doc.png"));
-    const QImage image(savePath_);
-    ASSERT_FALSE(image.isNull());
-    EXPECT_EQ(image.convertToFormat(QImage::Format_RGB32),
-              view->grabFramebuffer().convertToFormat(QImage::Format_RGB32));
-
-    writeFile(folder_.filePath("plain"), "not a folder");
-    savePath_ = folder_.filePath("plain/picture.png");
-    MessageAnswerer answerer({"OK"});
-    choose(window, exportItem);
-    EXPECT_EQ(answerer.texts(), QStringList{"The image “picture.png” could not be saved."});
-}
-
-
 QAction* menuItem(DocumentWindow* window, int menu, const QString& title) {
     for (QAction* action : window->menuBar()->actions().at(menu)->menu()->actions())
         if (action->text() == title)
@@ -567,10 +536,10 @@ TEST_F(DocumentWindowTest, HelpShowsTheMouseAndKeyboardPageAndTheAboutBox) {
     DocumentWindow* window = shown(documents_->newDocument());
     EXPECT_FALSE(window->windowIcon().pixmap(32, 32).isNull()) << "the program's own icon";
     EXPECT_EQ(QGuiApplication::applicationDisplayName(), "Quorvel");
-    ASSERT_EQ(window->menuBar()->actions().size(), 3);
-    EXPECT_EQ(window->menuBar()->actions().at(2)->text(), "&Help");
+    ASSERT_EQ(window->menuBar()->actions().size(), 4);
+    EXPECT_EQ(window->menuBar()->actions().at(3)->text(), "&Help");
 
-    choose(window, menuItem(window, 2, "Mouse and Keyboard"));
+    choose(window, menuItem(window, 3, "Mouse and Keyboard"));
     auto* page = window->findChild<QDialog*>("mouseAndKeyboardHelp");
     ASSERT_TRUE(page && page->isVisible());
     const QString help = page->findChild<QTextBrowser*>()->toPlainText();
@@ -579,10 +548,22 @@ TEST_F(DocumentWindowTest, HelpShowsTheMouseAndKeyboardPageAndTheAboutBox) {
     page->close();
 
     MessageAnswerer answerer({"OK"});
-    choose(window, menuItem(window, 2, "About Quorvel"));
+    choose(window, menuItem(window, 3, "About Quorvel"));
     ASSERT_TRUE(answerer.allAnswered());
     EXPECT_EQ(answerer.texts().value(0), "<h3>Quorvel " QUORVEL_VERSION "</h3>");
     EXPECT_TRUE(answerer.informativeTexts().value(0).contains("MIT licence"));
+}
+
+TEST_F(DocumentWindowTest, TheViewMenuReopensAClosedAnalysisDock) {
+    DocumentWindow* window = shown(documents_->newDocument());
+    auto* dock = window->findChild<QDockWidget*>("analysisDock");
+    ASSERT_TRUE(dock && dock->isVisible());
+    QAction* item = menuItem(window, 2, "Analysis");
+    dock->close();
+    EXPECT_FALSE(item->isChecked());
+    choose(window, item);
+    EXPECT_TRUE(dock->isVisible());
+    EXPECT_TRUE(item->isChecked());
 }
 
 TEST_F(DocumentWindowTest, AWindowOpensWhereTheLastClosedOneWasOnAScreenThatShowsIt) {
@@ -616,7 +597,7 @@ TEST_F(DocumentWindowTest, AGermanUserGetsGermanMenusAndControls) {
     QStringList menus;
     for (QAction* menu : window->menuBar()->actions())
         menus << menu->text();
-    EXPECT_EQ(menus, QStringList({"&Datei", "&Bearbeiten", "&Hilfe"}));
+    EXPECT_EQ(menus, QStringList({"&Datei", "&Bearbeiten", "&Ansicht", "&Hilfe"}));
     EXPECT_EQ(window->windowTitle(), "Unbenannt[*]");
     EXPECT_EQ(window->windowController().restartButton()->text(), "Verformung neu beginnen");
     typeA(window, "2");

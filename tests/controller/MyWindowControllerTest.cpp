@@ -300,18 +300,10 @@ TEST(MyWindowController, ANewAnimationItemBringsItsBoundsBeforeItsValue) {
 
 TEST(MyWindowController, CheckBoxesAndTheRadioClusterNameTheirSteps) {
     Window w;
-    int paints = 0;
-    struct PaintCounter : QObject {
-        int* count;
-        explicit PaintCounter(int* c) : count(c) {}
-        bool eventFilter(QObject*, QEvent* event) override {
-            if (event->type() == QEvent::Paint)
-                ++*count;
-            return false;
-        }
-    } counter(&paints);
+    int paints = 0; // frames drawn
     w.camera(); // drawn once
-    w.c().strainView()->surface()->installEventFilter(&counter);
+    const QMetaObject::Connection counter = QObject::connect(
+        w.c().strainView()->surface(), &QOpenGLWindow::frameSwapped, [&paints] { ++paints; });
 
     w.click(w.c().preserveVolumeCheckbox());
     EXPECT_EQ(w.model().preserveVolume(), 1);
@@ -337,7 +329,7 @@ TEST(MyWindowController, CheckBoxesAndTheRadioClusterNameTheirSteps) {
     EXPECT_EQ(w.undo().undoMenuItemTitle(), "Undo Set Constraint");
     w.undo().undo();
     EXPECT_EQ(w.c().constraintRadioCluster()->checkedId(), 2);
-    w.c().strainView()->surface()->removeEventFilter(&counter);
+    QObject::disconnect(counter);
 }
 
 TEST(MyWindowController, PointButtonsToggleTheWaitAndNameNoStep) {
