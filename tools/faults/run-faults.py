@@ -13,7 +13,7 @@ server, and the file is put back.
 Exit status 1 when a fault's text is not found once, or the tree's own tests
 fail before any fault is applied.
 """
-import argparse, json, os, shutil, subprocess, sys, time
+import argparse, json, os, shutil, subprocess, sys
 from pathlib import Path
 
 ROOT = Path(__file__).resolve().parents[2]
@@ -75,12 +75,15 @@ def main():
     env = dict(os.environ)
     if shutil.which("ccache"):
         env.setdefault("CMAKE_CXX_COMPILER_LAUNCHER", "ccache")
-    # One X server for every run of the window tests.
-    display = ":97"
-    xvfb = subprocess.Popen(["Xvfb", display, "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
+    # One X server of its own for every run of the window tests: Xvfb picks a
+    # free display and writes its number, so two runs never share one.
+    read_end, write_end = os.pipe()
+    xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x1024x24",
+                             "-nolisten", "tcp"], pass_fds=(write_end,),
                             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    env["DISPLAY"] = display
-    time.sleep(1)
+    os.close(write_end)
+    with os.fdopen(read_end) as numbers:
+        env["DISPLAY"] = ":" + numbers.readline().strip()
     try:
         configure = run(["cmake", "-S", str(tree), "-B", str(build),
                          "-DCMAKE_BUILD_TYPE=RelWithDebInfo"], env=env)
