@@ -203,7 +203,8 @@ QString formatted(float value) {
 float fieldValue(const QLineEdit* field) {
     QString text = field->text();
     const QString decimalPoint = QLocale().decimalPoint();
-    if (decimalPoint != QStringLiteral(".")) text.replace(decimalPoint, QStringLiteral("."));
+    if (decimalPoint != QStringLiteral("."))
+        text.replace(decimalPoint, QStringLiteral("."));
     return floatValue(text.toStdString());
 }
 
@@ -225,23 +226,24 @@ QPointer<MyWindowController>& colorPanelTarget() {
 // A drag across the panel is one undo step, like a slider's: the step opens
 // when a button goes down in the panel and closes when it comes up.
 class PanelDragGrouping : public QObject {
-  public:
+public:
     using QObject::QObject;
 
-  protected:
+protected:
     bool eventFilter(QObject*, QEvent* event) override {
         if (event->type() == QEvent::MouseButtonPress && !dragging_ && colorPanelTarget()) {
             dragging_ = colorPanelTarget();
             dragging_->windowWillReturnUndoManager().beginUndoGrouping();
         } else if (event->type() == QEvent::MouseButtonRelease && dragging_) {
             UndoManager& undo = dragging_->windowWillReturnUndoManager();
-            if (undo.groupingLevel() > 0) undo.endUndoGrouping();
+            if (undo.groupingLevel() > 0)
+                undo.endUndoGrouping();
             dragging_ = nullptr;
         }
         return false;
     }
 
-  private:
+private:
     QPointer<MyWindowController> dragging_;
 };
 
@@ -280,7 +282,8 @@ MyWindowController::MyWindowController(MyDocument& document, QWidget* window)
 
 MyWindowController::~MyWindowController() {
     NotificationCenter::defaultCenter().removeObserver(this);
-    if (colorPanelTarget() == this) colorPanelTarget() = nullptr;
+    if (colorPanelTarget() == this)
+        colorPanelTarget() = nullptr;
 }
 
 StrainData& MyWindowController::strainData() const {
@@ -305,7 +308,8 @@ void MyWindowController::registerNotificationObservers() {
         if (!kBindings[row].notification.empty())
             observe(kBindings[row].notification, [this, row](const Notification& n) {
                 refreshBinding(row);
-                if (Refresh also = kBindings[row].also) (this->*also)(&n);
+                if (Refresh also = kBindings[row].also)
+                    (this->*also)(&n);
             });
     const std::pair<std::string_view, Refresh> observers[] = {
         {QuorvelStrainChangedNotification, &MyWindowController::updateStrain},
@@ -326,7 +330,8 @@ void MyWindowController::registerNotificationObservers() {
 void MyWindowController::updateWindow() {
     for (std::size_t row = 0; row < std::size(kBindings); ++row) {
         refreshBinding(row);
-        if (Refresh also = kBindings[row].also) (this->*also)(nullptr);
+        if (Refresh also = kBindings[row].also)
+            (this->*also)(nullptr);
     }
     updateZoomSlider();
     updateTranslucencySlider();
@@ -406,11 +411,13 @@ void MyWindowController::connectActions() {
 
 void MyWindowController::nameUndoStep(const QString& name) {
     UndoManager& undo = document_.undoManager();
-    if (undo.groupingLevel() > 0) undo.setActionName(name.toStdString());
+    if (undo.groupingLevel() > 0)
+        undo.setActionName(name.toStdString());
 }
 
 void MyWindowController::redraw() {
-    if (strainView_) strainView_->redraw();
+    if (strainView_)
+        strainView_->redraw();
 }
 
 // The bound controls.
@@ -439,12 +446,14 @@ void MyWindowController::refreshBinding(std::size_t row) {
         updateCheckbox(checkbox, value != 0.0f);
     else
         updatePopUpButton(qobject_cast<QComboBox*>(control), static_cast<int>(value));
-    if (binding.redraws) redraw();
+    if (binding.redraws)
+        redraw();
 }
 
 void MyWindowController::updateStrain(const Notification* notification) {
     for (std::size_t row = 0; row < std::size(kBindings); ++row)
-        if (kBindings[row].notification.empty()) refreshBinding(row);
+        if (kBindings[row].notification.empty())
+            refreshBinding(row);
     updateAnimationSlider(notification);
 }
 
@@ -514,7 +523,8 @@ void MyWindowController::restartAction() {
 }
 
 void MyWindowController::restartConfirmed(int returnCode) {
-    if (returnCode == 1) strainData().accumulateStrain();
+    if (returnCode == 1)
+        strainData().accumulateStrain();
 }
 
 // View controls.
@@ -556,7 +566,8 @@ void MyWindowController::colorAction() {
         connect(qApp, &QCoreApplication::aboutToQuit, panel.data(), &QObject::deleteLater);
         connect(panel.data(), &QColorDialog::currentColorChanged, panel.data(),
                 [](const QColor& color) {
-                    if (colorPanelTarget()) colorPanelTarget()->applyColor(color);
+                    if (colorPanelTarget())
+                        colorPanelTarget()->applyColor(color);
                 });
         auto* grouping = new PanelDragGrouping(panel.data());
         for (QWidget* part : panel->findChildren<QWidget*>())
@@ -582,19 +593,22 @@ void MyWindowController::updateColor(const Notification*) {
 // Control updates.
 
 void MyWindowController::updateCheckbox(QCheckBox* checkbox, bool setting) {
-    if ((checkbox->checkState() == Qt::Checked) == setting) return;
+    if ((checkbox->checkState() == Qt::Checked) == setting)
+        return;
     const QSignalBlocker blocker(checkbox);
     checkbox->setCheckState(setting ? Qt::Checked : Qt::Unchecked);
 }
 
 void MyWindowController::updatePopUpButton(QComboBox* popUp, int setting) {
-    if (popUp->currentIndex() == setting) return;
+    if (popUp->currentIndex() == setting)
+        return;
     const QSignalBlocker blocker(popUp);
     popUp->setCurrentIndex(setting);
 }
 
 void MyWindowController::updateRadioCluster(QButtonGroup* cluster, int setting) {
-    if (cluster->checkedId() == setting) return;
+    if (cluster->checkedId() == setting)
+        return;
     if (QAbstractButton* button = cluster->button(setting)) {
         const QSignalBlocker blocker(cluster);
         button->setChecked(true);
@@ -602,19 +616,22 @@ void MyWindowController::updateRadioCluster(QButtonGroup* cluster, int setting) 
 }
 
 void MyWindowController::updateSlider(FloatSlider* slider, float setting) {
-    if (slider->floatValue() == setting) return;
+    if (slider->floatValue() == setting)
+        return;
     const QSignalBlocker blocker(slider);
     slider->setFloatValue(setting);
 }
 
 void MyWindowController::updateTextField(QLineEdit* field, const QString& setting) {
-    if (field->text() == setting) return;
+    if (field->text() == setting)
+        return;
     const QSignalBlocker blocker(field);
     field->setText(setting);
 }
 
 void MyWindowController::updateButton(QAbstractButton* button, const QString& setting) {
-    if (button->text() == setting) return;
+    if (button->text() == setting)
+        return;
     button->setText(setting);
 }
 

@@ -33,7 +33,7 @@ class MyDocument;
 
 class MyWindowController : public QObject, public StrainViewDelegate {
     Q_OBJECT
-  public:
+public:
     // Loads the window interface into window (which the caller owns and
     // places), subscribes to the model's notifications and fills every
     // control from the model.
@@ -89,7 +89,7 @@ class MyWindowController : public QObject, public StrainViewDelegate {
     static void updateTextField(QLineEdit* field, const QString& setting);
     static void updateButton(QAbstractButton* button, const QString& setting);
 
-  private:
+private:
     void registerNotificationObservers();
     void connectActions();
     // Names the undo step that the action's setter has just opened; an

@@ -243,27 +243,10 @@ TEST(MyWindowController, AnOpenedDocumentShowsItsValuesAndCamera) {
     EXPECT_FALSE(w.undo().canUndo()) << "filling the window is no edit";
 }
 
-TEST(MyWindowController, EachWindowFollowsItsOwnDocument) {
-    Window first, second;
-    second.model().setStrain(0, 3.0f);
-    second.model().setShowAxes(0);
-    EXPECT_EQ(first.field("aField")->text(), "1.000000");
-    EXPECT_TRUE(first.get<QCheckBox>("showAxesCheckbox")->isChecked());
-    first.type("cField", "0.25");
-    second.endEvent();
-    second.undo().undo();
-    EXPECT_EQ(first.model().strainEntry(8), 0.25f);
-}
-
-// What the user typed is read up to its first character that is no number;
-// a number beyond a float, or an edit that overflows, changes nothing and the
-// field shows again the value that stayed.
-TEST(MyWindowController, TypedTextAppliesItsNumberOrChangesNothing) {
+// A number beyond a float, or an edit that overflows, changes nothing and
+// the field shows again the value that stayed.
+TEST(MyWindowController, ANumberTheModelRefusesLeavesTheFieldShowingItsValue) {
     Window w;
-    w.type("xField", "abc");
-    EXPECT_EQ(w.field("xField")->text(), "0.000000");
-    w.type("aField", "2.5 units");
-    EXPECT_EQ(w.model().strainEntry(0), 2.5f);
     w.type("aField", "1e30");
     w.click("preserveVolumeCheckbox");
     for (const char* name : {"lightYField", "sliderMaxField", "aField"}) {
@@ -430,8 +413,11 @@ TEST(MyWindowController, RefreshesNeverRunActions) {
     EXPECT_TRUE(w.get<QAbstractButton>("constraintZRadio")->isChecked());
 }
 
+// Each window follows its own document; the colour panel is shared.
 TEST(MyWindowController, OneSharedColourPanelServesTheWindowThatOpenedItLast) {
     Window first, second;
+    second.model().setStrain(0, 3.0f);
+    EXPECT_EQ(first.field("aField")->text(), "1.000000");
     first.click("colorButton");
     QColorDialog* panel = nullptr;
     ASSERT_TRUE(QTest::qWaitFor([&] {
@@ -440,7 +426,6 @@ TEST(MyWindowController, OneSharedColourPanelServesTheWindowThatOpenedItLast) {
                 panel = dialog;
         return panel != nullptr;
     }));
-    EXPECT_FALSE(panel->isModal());
     // A drag across the colour field is one step.
     QWidget* field = nullptr;
     for (QWidget* part : panel->findChildren<QWidget*>())
