@@ -316,8 +316,8 @@ TEST_F(DocumentWindowTest, CloseAsksAboutChangesAndFollowsEachAnswer) {
     EXPECT_TRUE(contents(path).contains("\"strain entry 1,1\" = \"5.000000\";"));
 }
 
-// Reading the file again restores every value, even where the present
-// document keeps the volume constant while its entries are set.
+// Reading the file again restores every value, even when the document keeps
+// its present volume constant, which the file's strain does not have.
 TEST_F(DocumentWindowTest, RevertRestoresTheFileWithNothingToUndoOrSaysWhyNot) {
     const QString path = sample();
     DocumentWindow* window = open(path);
@@ -328,9 +328,9 @@ TEST_F(DocumentWindowTest, RevertRestoresTheFileWithNothingToUndoOrSaysWhyNot) {
         return texts;
     };
     const QStringList saved = fields();
+    typeA(window, "9"); // nine times the volume, then kept
     auto* preserve = control<QCheckBox>(window, "preserveVolumeCheckbox");
     QTest::mouseClick(preserve, Qt::LeftButton, {}, QPoint(8, preserve->height() / 2));
-    typeA(window, "9");
     {
         MessageAnswerer answerer({"Cancel"});
         choose(window, "Revert To Saved…");
