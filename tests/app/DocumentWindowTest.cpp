@@ -257,6 +257,14 @@ TEST_F(DocumentWindowTest, SaveWritesTheFileOrSaysWhyAndKeepsEverything) {
     EXPECT_EQ(state(window), kEdited) << "a failed save keeps the undo history";
     EXPECT_EQ(contents(path), before);
     EXPECT_FALSE(documents_->recentFiles().contains(savePath_));
+
+    // Closing, a Save that fails the same way keeps the window.
+    ASSERT_TRUE(QDir(folder_.path()).rename("sub", "moved"));
+    writeFile(folder_.filePath("sub"), "not a folder");
+    MessageAnswerer closing({"Save", "OK"});
+    press(window, QKeySequence::Close);
+    EXPECT_TRUE(closing.allAnswered());
+    EXPECT_EQ(openWindows(), 1);
 }
 
 // A full disk: Save says why, the old file stays byte for byte, no temporary

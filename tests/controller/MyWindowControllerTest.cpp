@@ -15,6 +15,7 @@
 #include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
 #include <QTimer>
 
@@ -68,8 +69,8 @@ struct Window {
     }
     void click(const QString& name) {
         auto* button = get<QAbstractButton>(name);
-        // Check boxes answer on their box, at the left.
-        const bool box = qobject_cast<QCheckBox*>(button);
+        // Check boxes and radio buttons answer on their box, at the left.
+        const bool box = qobject_cast<QCheckBox*>(button) || qobject_cast<QRadioButton*>(button);
         QTest::mouseClick(button, Qt::LeftButton, {},
                           box ? QPoint(8, button->height() / 2) : button->rect().center());
         endEvent();
@@ -411,6 +412,9 @@ TEST(MyWindowController, RefreshesNeverRunActions) {
     w.undo().undo();
     EXPECT_FALSE(w.undo().canUndo()) << "all of them, as one step";
     EXPECT_TRUE(w.get<QAbstractButton>("constraintZRadio")->isChecked());
+    w.click("constraintXRadio");
+    EXPECT_EQ(w.model().constraint(), 0);
+    EXPECT_EQ(w.undoTitle(), "Undo Set Constraint");
 }
 
 // Each window follows its own document; the colour panel is shared.
