@@ -1,13 +1,13 @@
 #include "controller/MyWindowController.h"
 
 #include "controller/WheelGuard.h"
-#include "render/SceneRenderer.h"
 #include "document/MyDocument.h"
 #include "model/StrainData.h"
 #include "model/StrainNotifications.h"
 #include "platform/FloatSlider.h"
 #include "platform/NotificationCenter.h"
 #include "platform/NumberText.h"
+#include "render/SceneRenderer.h"
 #include "toolkit/GVCamera.h"
 #include "toolkit/GVUtilities.h"
 #include "ui_MyDocument.h"
@@ -19,75 +19,174 @@
 #include <QSignalBlocker>
 
 #include <cmath>
+#include <functional>
 
 namespace {
 
-// The nine strain fields, a to i, read row by row: the strain element each
-// shows when the matrix acts on the left and on the right.
-struct StrainField {
-    QLineEdit* Ui::MyDocument::*field;
-    int left;
-    int right;
-    const char* undoName;
+// A field's strain element acting on the left and on the right: the nine
+// fields, a to i, read row by row.
+template <int Left, int Right> float strainOf(const StrainData& m) {
+    return m.strainEntry(m.actingOnRight() ? Right : Left);
+}
+template <int Left, int Right> void setStrainOf(StrainData& m, float value) {
+    m.setStrain(m.actingOnRight() ? Right : Left, value);
+}
+template <float (StrainData::*Get)(int) const, int I> float entryOf(const StrainData& m) {
+    return (m.*Get)(I);
+}
+template <void (StrainData::*Set)(int, float), int I> void setEntryOf(StrainData& m, float value) {
+    (m.*Set)(I, value);
+}
+template <int (StrainData::*Get)() const> float flagOf(const StrainData& m) {
+    return static_cast<float>((m.*Get)());
+}
+template <void (StrainData::*Set)(int)> void setFlagOf(StrainData& m, float value) {
+    (m.*Set)(static_cast<int>(value));
+}
+
+using Refresh = void (MyWindowController::*)(const Notification*);
+
+// One field, check box or pop-up and the model value it shows and sets. A
+// field applies its number, a check box 1 or 0, a pop-up its item's index.
+// Each row stands for a refresh and an action of the same name.
+struct Binding {
+    const char* control;           // the control's objectName
+    std::string_view notification; // none: the strain fields, refreshed by updateStrain
+    float (*get)(const StrainData&);
+    void (*set)(StrainData&, float);
+    const char* undoName;    // the step's name; for a check box on, a pop-up item 1
+    const char* offUndoName; // for a check box off, a pop-up item 0; null: undoName
+    bool redraws;            // whether the picture shows the value
+    Refresh also = nullptr;  // what else the refresh shows
 };
-const StrainField kStrainFields[9] = {
-    {&Ui::MyDocument::aField, 0, 0, QT_TRANSLATE_NOOP("MyWindowController", "Set A Value")},
-    {&Ui::MyDocument::bField, 4, 1, QT_TRANSLATE_NOOP("MyWindowController", "Set B Value")},
-    {&Ui::MyDocument::cField, 8, 2, QT_TRANSLATE_NOOP("MyWindowController", "Set C Value")},
-    {&Ui::MyDocument::dField, 1, 4, QT_TRANSLATE_NOOP("MyWindowController", "Set D Value")},
-    {&Ui::MyDocument::eField, 5, 5, QT_TRANSLATE_NOOP("MyWindowController", "Set E Value")},
-    {&Ui::MyDocument::fField, 9, 6, QT_TRANSLATE_NOOP("MyWindowController", "Set F Value")},
-    {&Ui::MyDocument::gField, 2, 8, QT_TRANSLATE_NOOP("MyWindowController", "Set G Value")},
-    {&Ui::MyDocument::hField, 6, 9, QT_TRANSLATE_NOOP("MyWindowController", "Set H Value")},
-    {&Ui::MyDocument::iField, 10, 10, QT_TRANSLATE_NOOP("MyWindowController", "Set I Value")},
+
+using M = StrainData;
+// clang-format off
+const Binding kBindings[] = {
+    // updateAField .. updateIField, aAction .. iAction; updateStrain refreshes them
+    {"aField", {}, &strainOf<0, 0>, &setStrainOf<0, 0>,
+     QT_TRANSLATE_NOOP("MyWindowController", "Set A Value"), nullptr, true},
+    {"bField", {}, &strainOf<4, 1>, &setStrainOf<4, 1>,
+     QT_TRANSLATE_NOOP("MyWindowController", "Set B Value"), nullptr, true},
+    {"cField", {}, &strainOf<8, 2>, &setStrainOf<8, 2>,
+     QT_TRANSLATE_NOOP("MyWindowController", "Set C Value"), nullptr, true},
+    {"dField", {}, &strainOf<1, 4>, &setStrainOf<1, 4>,
+     QT_TRANSLATE_NOOP("MyWindowController", "Set D Value"), nullptr, true},
+    {"eField", {}, &strainOf<5, 5>, &setStrainOf<5, 5>,
+     QT_TRANSLATE_NOOP("MyWindowController", "Set E Value"), nullptr, true},
+    {"fField", {}, &strainOf<9, 6>, &setStrainOf<9, 6>,
+     QT_TRANSLATE_NOOP("MyWindowController", "Set F Value"), nullptr, true},
+    {"gField", {}, &strainOf<2, 8>, &setStrainOf<2, 8>,
+     QT_TRANSLATE_NOOP("MyWindowController", "Set G Value"), nullptr, true},
+    {"hField", {}, &strainOf<6, 9>, &setStrainOf<6, 9>,
+     QT_TRANSLATE_NOOP("MyWindowController", "Set H Value"), nullptr, true},
+    {"iField", {}, &strainOf<10, 10>, &setStrainOf<10, 10>,
+     QT_TRANSLATE_NOOP("MyWindowController", "Set I Value"), nullptr, true},
+    // updateXField .. updateZField, xAction .. zAction; the slider may show one
+    {"xField", QuorvelXChangedNotification,
+     &entryOf<&M::translation, 0>, &setEntryOf<&M::setTranslation, 0>,
+     QT_TRANSLATE_NOOP("MyWindowController", "Set X Value"), nullptr, true,
+     &MyWindowController::updateAnimationSlider},
+    {"yField", QuorvelYChangedNotification,
+     &entryOf<&M::translation, 1>, &setEntryOf<&M::setTranslation, 1>,
+     QT_TRANSLATE_NOOP("MyWindowController", "Set Y Value"), nullptr, true,
+     &MyWindowController::updateAnimationSlider},
+    {"zField", QuorvelZChangedNotification,
+     &entryOf<&M::translation, 2>, &setEntryOf<&M::setTranslation, 2>,
+     QT_TRANSLATE_NOOP("MyWindowController", "Set Z Value"), nullptr, true,
+     &MyWindowController::updateAnimationSlider},
+    // updateLightXField .., lightXAction ..
+    {"lightXField", QuorvelLightXChangedNotification,
+     &entryOf<&M::light, 0>, &setEntryOf<&M::setLight, 0>,
+     QT_TRANSLATE_NOOP("MyWindowController", "Set Light X Value"), nullptr, true},
+    {"lightYField", QuorvelLightYChangedNotification,
+     &entryOf<&M::light, 1>, &setEntryOf<&M::setLight, 1>,
+     QT_TRANSLATE_NOOP("MyWindowController", "Set Light Y Value"), nullptr, true},
+    {"lightZField", QuorvelLightZChangedNotification,
+     &entryOf<&M::light, 2>, &setEntryOf<&M::setLight, 2>,
+     QT_TRANSLATE_NOOP("MyWindowController", "Set Light Z Value"), nullptr, true},
+    // updatePoint1XField .. updatePoint3ZField, point1XAction .. point3ZAction
+    {"point1XField", QuorvelPoint1XChangedNotification,
+     &entryOf<&M::point1, 0>, &setEntryOf<&M::setPoint1, 0>,
+     QT_TRANSLATE_NOOP("MyWindowController", "Set Point 1 X Value"), nullptr, true},
+    {"point1YField", QuorvelPoint1YChangedNotification,
+     &entryOf<&M::point1, 1>, &setEntryOf<&M::setPoint1, 1>,
+     QT_TRANSLATE_NOOP("MyWindowController", "Set Point 1 Y Value"), nullptr, true},
+    {"point1ZField", QuorvelPoint1ZChangedNotification,
+     &entryOf<&M::point1, 2>, &setEntryOf<&M::setPoint1, 2>,
+     QT_TRANSLATE_NOOP("MyWindowController", "Set Point 1 Z Value"), nullptr, true},
+    {"point2XField", QuorvelPoint2XChangedNotification,
+     &entryOf<&M::point2, 0>, &setEntryOf<&M::setPoint2, 0>,
+     QT_TRANSLATE_NOOP("MyWindowController", "Set Point 2 X Value"), nullptr, true},
+    {"point2YField", QuorvelPoint2YChangedNotification,
+     &entryOf<&M::point2, 1>, &setEntryOf<&M::setPoint2, 1>,
+     QT_TRANSLATE_NOOP("MyWindowController", "Set Point 2 Y Value"), nullptr, true},
+    {"point2ZField", QuorvelPoint2ZChangedNotification,
+     &entryOf<&M::point2, 2>, &setEntryOf<&M::setPoint2, 2>,
+     QT_TRANSLATE_NOOP("MyWindowController", "Set Point 2 Z Value"), nullptr, true},
+    {"point3XField", QuorvelPoint3XChangedNotification,
+     &entryOf<&M::point3, 0>, &setEntryOf<&M::setPoint3, 0>,
+     QT_TRANSLATE_NOOP("MyWindowController", "Set Point 3 X Value"), nullptr, true},
+    {"point3YField", QuorvelPoint3YChangedNotification,
+     &entryOf<&M::point3, 1>, &setEntryOf<&M::setPoint3, 1>,
+     QT_TRANSLATE_NOOP("MyWindowController", "Set Point 3 Y Value"), nullptr, true},
+    {"point3ZField", QuorvelPoint3ZChangedNotification,
+     &entryOf<&M::point3, 2>, &setEntryOf<&M::setPoint3, 2>,
+     QT_TRANSLATE_NOOP("MyWindowController", "Set Point 3 Z Value"), nullptr, true},
+    // updatePoint1ShowCheckbox .., point1ShowAction ..
+    {"point1ShowCheckbox", QuorvelShowPoint1ChangedNotification,
+     &flagOf<&M::showPoint1>, &setFlagOf<&M::setShowPoint1>,
+     QT_TRANSLATE_NOOP("MyWindowController", "Show Point 1"),
+     QT_TRANSLATE_NOOP("MyWindowController", "Hide Point 1"), true},
+    {"point2ShowCheckbox", QuorvelShowPoint2ChangedNotification,
+     &flagOf<&M::showPoint2>, &setFlagOf<&M::setShowPoint2>,
+     QT_TRANSLATE_NOOP("MyWindowController", "Show Point 2"),
+     QT_TRANSLATE_NOOP("MyWindowController", "Hide Point 2"), true},
+    {"point3ShowCheckbox", QuorvelShowPoint3ChangedNotification,
+     &flagOf<&M::showPoint3>, &setFlagOf<&M::setShowPoint3>,
+     QT_TRANSLATE_NOOP("MyWindowController", "Show Point 3"),
+     QT_TRANSLATE_NOOP("MyWindowController", "Hide Point 3"), true},
+    // updateShowAxesCheckbox, showAxesAction
+    {"showAxesCheckbox", QuorvelShowAxesChangedNotification,
+     &flagOf<&M::showAxes>, &setFlagOf<&M::setShowAxes>,
+     QT_TRANSLATE_NOOP("MyWindowController", "Show Axes"),
+     QT_TRANSLATE_NOOP("MyWindowController", "Hide Axes"), true},
+    // updateMarkAxesCheckbox, markAxesAction
+    {"markAxesCheckbox", QuorvelMarkAxesChangedNotification,
+     &flagOf<&M::markAxes>, &setFlagOf<&M::setMarkAxes>,
+     QT_TRANSLATE_NOOP("MyWindowController", "Mark Axes"),
+     QT_TRANSLATE_NOOP("MyWindowController", "Don't Mark Axes"), true},
+    // updatePreserveVolumeCheckbox, preserveVolumeAction: nothing to draw
+    {"preserveVolumeCheckbox", QuorvelPreserveVolumeChangedNotification,
+     &flagOf<&M::preserveVolume>, &setFlagOf<&M::setPreserveVolume>,
+     QT_TRANSLATE_NOOP("MyWindowController", "Preserve Volume"),
+     QT_TRANSLATE_NOOP("MyWindowController", "Don't Preserve Volume"), false},
+    // updateActingOnPopUpButton, actingOnAction
+    {"actingOnPopUp", QuorvelActingOnChangedNotification,
+     &flagOf<&M::actingOnRight>, &setFlagOf<&M::setActingOnRight>,
+     QT_TRANSLATE_NOOP("MyWindowController", "Act On Right"),
+     QT_TRANSLATE_NOOP("MyWindowController", "Act On Left"), true},
+    // updateProjectionPopUpButton, projectionAction
+    {"projectionPopUp", QuorvelProjectionChangedNotification,
+     &flagOf<&M::projection>, &setFlagOf<&M::setProjection>,
+     QT_TRANSLATE_NOOP("MyWindowController", "Project in Perspective"),
+     QT_TRANSLATE_NOOP("MyWindowController", "Project Isometrically"), true,
+     &MyWindowController::updateCameraProjection},
+    // updateAnimationPopUpButton, animationAction
+    {"animationPopUp", QuorvelAnimationFieldChangedNotification,
+     &flagOf<&M::animationField>, &setFlagOf<&M::setAnimationField>,
+     QT_TRANSLATE_NOOP("MyWindowController", "Select Animation Field"), nullptr, false,
+     &MyWindowController::updateAnimationRange},
 };
+// clang-format on
 
-QLineEdit* Ui::MyDocument::* const kTranslationFields[3] = {
-    &Ui::MyDocument::xField, &Ui::MyDocument::yField, &Ui::MyDocument::zField};
-const char* const kTranslationUndoNames[3] = {
-    QT_TRANSLATE_NOOP("MyWindowController", "Set X Value"),
-    QT_TRANSLATE_NOOP("MyWindowController", "Set Y Value"),
-    QT_TRANSLATE_NOOP("MyWindowController", "Set Z Value")};
+QPushButton* Ui::MyDocument::*const kPointSetButtons[3] = {&Ui::MyDocument::point1SetButton,
+                                                           &Ui::MyDocument::point2SetButton,
+                                                           &Ui::MyDocument::point3SetButton};
+constexpr std::string_view kSetPointNotifications[3] = {QuorvelSetPoint1ChangedNotification,
+                                                        QuorvelSetPoint2ChangedNotification,
+                                                        QuorvelSetPoint3ChangedNotification};
 
-QLineEdit* Ui::MyDocument::* const kLightFields[3] = {
-    &Ui::MyDocument::lightXField, &Ui::MyDocument::lightYField, &Ui::MyDocument::lightZField};
-const char* const kLightUndoNames[3] = {
-    QT_TRANSLATE_NOOP("MyWindowController", "Set Light X Value"),
-    QT_TRANSLATE_NOOP("MyWindowController", "Set Light Y Value"),
-    QT_TRANSLATE_NOOP("MyWindowController", "Set Light Z Value")};
-
-QLineEdit* Ui::MyDocument::* const kPointFields[3][3] = {
-    {&Ui::MyDocument::point1XField, &Ui::MyDocument::point1YField, &Ui::MyDocument::point1ZField},
-    {&Ui::MyDocument::point2XField, &Ui::MyDocument::point2YField, &Ui::MyDocument::point2ZField},
-    {&Ui::MyDocument::point3XField, &Ui::MyDocument::point3YField, &Ui::MyDocument::point3ZField}};
-const char* const kPointUndoNames[3][3] = {
-    {QT_TRANSLATE_NOOP("MyWindowController", "Set Point 1 X Value"),
-     QT_TRANSLATE_NOOP("MyWindowController", "Set Point 1 Y Value"),
-     QT_TRANSLATE_NOOP("MyWindowController", "Set Point 1 Z Value")},
-    {QT_TRANSLATE_NOOP("MyWindowController", "Set Point 2 X Value"),
-     QT_TRANSLATE_NOOP("MyWindowController", "Set Point 2 Y Value"),
-     QT_TRANSLATE_NOOP("MyWindowController", "Set Point 2 Z Value")},
-    {QT_TRANSLATE_NOOP("MyWindowController", "Set Point 3 X Value"),
-     QT_TRANSLATE_NOOP("MyWindowController", "Set Point 3 Y Value"),
-     QT_TRANSLATE_NOOP("MyWindowController", "Set Point 3 Z Value")}};
-
-QCheckBox* Ui::MyDocument::* const kPointShowCheckboxes[3] = {&Ui::MyDocument::point1ShowCheckbox,
-                                                              &Ui::MyDocument::point2ShowCheckbox,
-                                                              &Ui::MyDocument::point3ShowCheckbox};
-const char* const kPointShowUndoNames[3][2] = {
-    {QT_TRANSLATE_NOOP("MyWindowController", "Show Point 1"),
-     QT_TRANSLATE_NOOP("MyWindowController", "Hide Point 1")},
-    {QT_TRANSLATE_NOOP("MyWindowController", "Show Point 2"),
-     QT_TRANSLATE_NOOP("MyWindowController", "Hide Point 2")},
-    {QT_TRANSLATE_NOOP("MyWindowController", "Show Point 3"),
-     QT_TRANSLATE_NOOP("MyWindowController", "Hide Point 3")}};
-
-QPushButton* Ui::MyDocument::* const kPointSetButtons[3] = {
-    &Ui::MyDocument::point1SetButton, &Ui::MyDocument::point2SetButton,
-    &Ui::MyDocument::point3SetButton};
-
-// The animation pop-up's code for the x translation; y and z follow.
-constexpr int kFirstTranslationCode = 10;
 // Zoom exponents reachable in one drag of the zoom slider.
 constexpr float kZoomRange = 2.0f;
 
@@ -174,6 +273,8 @@ MyWindowController::MyWindowController(MyDocument& document, QWidget* window)
              ui_->zoomSlider, ui_->translucencySlider})
         wheelGuard_->guard(control);
 
+    for (const Binding& binding : kBindings)
+        boundControls_.push_back(window->findChild<QWidget*>(binding.control));
     connectActions();
     registerNotificationObservers();
     updateWindow();
@@ -185,140 +286,75 @@ MyWindowController::~MyWindowController() {
         colorPanelTarget() = nullptr;
 }
 
-StrainData& MyWindowController::strainData() const { return document_.strainData(); }
+StrainData& MyWindowController::strainData() const {
+    return document_.strainData();
+}
 
 UndoManager& MyWindowController::windowWillReturnUndoManager() const {
     return document_.undoManager();
 }
 
-StrainView* MyWindowController::strainView() const { return ui_->strainView; }
+StrainView* MyWindowController::strainView() const {
+    return ui_->strainView;
+}
 
 void MyWindowController::registerNotificationObservers() {
-    using Refresh = void (MyWindowController::*)(const Notification*);
+    NotificationCenter& center = NotificationCenter::defaultCenter();
+    const auto observe = [&](std::string_view name,
+                             std::function<void(const Notification&)> refresh) {
+        center.addObserver(this, name, &strainData(), std::move(refresh));
+    };
+    for (std::size_t row = 0; row < std::size(kBindings); ++row)
+        if (!kBindings[row].notification.empty())
+            observe(kBindings[row].notification, [this, row](const Notification& n) {
+                refreshBinding(row);
+                if (Refresh also = kBindings[row].also)
+                    (this->*also)(&n);
+            });
     const std::pair<std::string_view, Refresh> observers[] = {
+        {QuorvelStrainChangedNotification, &MyWindowController::updateStrain},
         {QuorvelColorChangedNotification, &MyWindowController::updateColor},
         {QuorvelTranslucencyChangedNotification, &MyWindowController::updateTranslucencySlider},
-        {QuorvelActingOnChangedNotification, &MyWindowController::updateActingOnPopUpButton},
-        {QuorvelAnimationFieldChangedNotification, &MyWindowController::updateAnimationPopUpButton},
-        {QuorvelXChangedNotification, &MyWindowController::updateXField},
-        {QuorvelYChangedNotification, &MyWindowController::updateYField},
-        {QuorvelZChangedNotification, &MyWindowController::updateZField},
         {QuorvelMinChangedNotification, &MyWindowController::updateSliderMinField},
         {QuorvelMaxChangedNotification, &MyWindowController::updateSliderMaxField},
-        {QuorvelStrainChangedNotification, &MyWindowController::updateStrain},
-        {QuorvelLightXChangedNotification, &MyWindowController::updateLightXField},
-        {QuorvelLightYChangedNotification, &MyWindowController::updateLightYField},
-        {QuorvelLightZChangedNotification, &MyWindowController::updateLightZField},
         {QuorvelDistanceChangedNotification, &MyWindowController::updateZoomSlider},
-        {QuorvelProjectionChangedNotification, &MyWindowController::updateProjectionPopUpButton},
-        {QuorvelShowAxesChangedNotification, &MyWindowController::updateShowAxesCheckbox},
-        {QuorvelMarkAxesChangedNotification, &MyWindowController::updateMarkAxesCheckbox},
-        {QuorvelPreserveVolumeChangedNotification,
-         &MyWindowController::updatePreserveVolumeCheckbox},
         {QuorvelConstraintChangedNotification, &MyWindowController::updateConstraintRadioCluster},
-        {QuorvelShowPoint1ChangedNotification, &MyWindowController::updatePoint1ShowCheckbox},
-        {QuorvelShowPoint2ChangedNotification, &MyWindowController::updatePoint2ShowCheckbox},
-        {QuorvelShowPoint3ChangedNotification, &MyWindowController::updatePoint3ShowCheckbox},
-        {QuorvelPoint1XChangedNotification, &MyWindowController::updatePoint1XField},
-        {QuorvelPoint1YChangedNotification, &MyWindowController::updatePoint1YField},
-        {QuorvelPoint1ZChangedNotification, &MyWindowController::updatePoint1ZField},
-        {QuorvelPoint2XChangedNotification, &MyWindowController::updatePoint2XField},
-        {QuorvelPoint2YChangedNotification, &MyWindowController::updatePoint2YField},
-        {QuorvelPoint2ZChangedNotification, &MyWindowController::updatePoint2ZField},
-        {QuorvelPoint3XChangedNotification, &MyWindowController::updatePoint3XField},
-        {QuorvelPoint3YChangedNotification, &MyWindowController::updatePoint3YField},
-        {QuorvelPoint3ZChangedNotification, &MyWindowController::updatePoint3ZField},
-        {QuorvelSetPoint1ChangedNotification, &MyWindowController::updatePoint1SetButton},
-        {QuorvelSetPoint2ChangedNotification, &MyWindowController::updatePoint2SetButton},
-        {QuorvelSetPoint3ChangedNotification, &MyWindowController::updatePoint3SetButton},
     };
     for (const auto& [name, refresh] : observers)
-        NotificationCenter::defaultCenter().addObserver(
-            this, name, &strainData(),
-            [this, refresh](const Notification& notification) { (this->*refresh)(&notification); });
+        observe(name, [this, refresh](const Notification& n) { (this->*refresh)(&n); });
+    for (int point = 0; point < 3; ++point)
+        observe(kSetPointNotifications[point],
+                [this, point](const Notification&) { updatePointSetButton(point); });
 }
 
 void MyWindowController::updateWindow() {
-    updateAField();
-    updateBField();
-    updateCField();
-    updateDField();
-    updateEField();
-    updateFField();
-    updateGField();
-    updateHField();
-    updateIField();
-    updateActingOnPopUpButton();
-    updateXField();
-    updateYField();
-    updateZField();
-    updateAnimationPopUpButton();
-    updateAnimationSlider();
-    updateSliderMaxField();
-    updateSliderMinField();
-    updateProjectionPopUpButton();
-    updateLightXField();
-    updateLightYField();
-    updateLightZField();
+    for (std::size_t row = 0; row < std::size(kBindings); ++row) {
+        refreshBinding(row);
+        if (Refresh also = kBindings[row].also)
+            (this->*also)(nullptr);
+    }
     updateZoomSlider();
-    updateShowAxesCheckbox();
-    updateMarkAxesCheckbox();
     updateTranslucencySlider();
-    updatePreserveVolumeCheckbox();
     updateConstraintRadioCluster();
-    updatePoint1XField();
-    updatePoint1YField();
-    updatePoint1ZField();
-    updatePoint1ShowCheckbox();
-    updatePoint2XField();
-    updatePoint2YField();
-    updatePoint2ZField();
-    updatePoint2ShowCheckbox();
-    updatePoint3XField();
-    updatePoint3YField();
-    updatePoint3ZField();
-    updatePoint3ShowCheckbox();
 }
 
 void MyWindowController::connectActions() {
-    for (int k = 0; k < 9; ++k)
-        connect(ui_.get()->*kStrainFields[k].field, &QLineEdit::editingFinished, this,
-                [this, k] { strainFieldAction(k); });
-    for (int i = 0; i < 3; ++i) {
-        connect(ui_.get()->*kTranslationFields[i], &QLineEdit::editingFinished, this,
-                [this, i] { translationAction(i); });
-        connect(ui_.get()->*kLightFields[i], &QLineEdit::editingFinished, this,
-                [this, i] { lightAction(i); });
-        for (int point = 0; point < 3; ++point)
-            connect(ui_.get()->*kPointFields[point][i], &QLineEdit::editingFinished, this,
-                    [this, point, i] { pointAction(point, i); });
+    for (std::size_t row = 0; row < std::size(kBindings); ++row) {
+        QWidget* control = boundControls_[row];
+        if (auto* field = qobject_cast<QLineEdit*>(control))
+            connect(field, &QLineEdit::editingFinished, this, [this, row] { bindingAction(row); });
+        else if (auto* checkbox = qobject_cast<QCheckBox*>(control))
+            connect(checkbox, &QCheckBox::clicked, this, [this, row] { bindingAction(row); });
+        else
+            connect(qobject_cast<QComboBox*>(control), &QComboBox::activated, this,
+                    [this, row] { bindingAction(row); });
     }
-    for (int point = 0; point < 3; ++point) {
-        connect(ui_.get()->*kPointShowCheckboxes[point], &QCheckBox::clicked, this,
-                [this, point] { pointShowAction(point); });
-        connect(ui_.get()->*kPointSetButtons[point], &QPushButton::clicked, this,
-                [this, point] { pointSetAction(point); });
-    }
-
-    connect(ui_->actingOnPopUp, &QComboBox::activated, this, [this](int index) {
-        strainData().setActingOnRight(index);
-        nameUndoStep(index == 0 ? tr("Act On Left") : tr("Act On Right"));
-    });
-    connect(ui_->showAxesCheckbox, &QCheckBox::clicked, this, [this] {
-        checkboxAction(ui_->showAxesCheckbox, &StrainData::setShowAxes,
-                       QT_TRANSLATE_NOOP("MyWindowController", "Show Axes"),
-                       QT_TRANSLATE_NOOP("MyWindowController", "Hide Axes"));
-    });
-    connect(ui_->markAxesCheckbox, &QCheckBox::clicked, this, [this] {
-        checkboxAction(ui_->markAxesCheckbox, &StrainData::setMarkAxes,
-                       QT_TRANSLATE_NOOP("MyWindowController", "Mark Axes"),
-                       QT_TRANSLATE_NOOP("MyWindowController", "Don't Mark Axes"));
-    });
-    connect(ui_->preserveVolumeCheckbox, &QCheckBox::clicked, this, [this] {
-        checkboxAction(ui_->preserveVolumeCheckbox, &StrainData::setPreserveVolume,
-                       QT_TRANSLATE_NOOP("MyWindowController", "Preserve Volume"),
-                       QT_TRANSLATE_NOOP("MyWindowController", "Don't Preserve Volume"));
-    });
+    for (int point = 0; point < 3; ++point)
+        connect(ui_.get()->*kPointSetButtons[point], &QPushButton::clicked, this, [this, point] {
+            // Choosing which point waits is not undoable, so no step is
+            // named: a name here would relabel the previous, unrelated step.
+            strainData().setPointToSet(point + 1);
+        });
     connect(ui_->constraintRadioCluster, &QButtonGroup::idClicked, this, [this](int tag) {
         strainData().setConstraint(tag);
         nameUndoStep(tr("Set Constraint"));
@@ -336,42 +372,36 @@ void MyWindowController::connectActions() {
         strainData().setTranslucency(ui_->translucencySlider->floatValue());
         nameUndoStep(tr("Set Translucency"));
     });
-
-    connect(ui_->animationPopUp, &QComboBox::activated, this, [this](int index) {
-        strainData().setAnimationField(index);
-        nameUndoStep(tr("Select Animation Field"));
-    });
     connect(ui_->animationSlider, &FloatSlider::triggered, this, [this] {
         const float value = ui_->animationSlider->floatValue();
-        if (strainData().animationField() > 9)
-            strainData().setTranslation(animatedIndex(), value);
+        StrainData& m = strainData();
+        if (m.animationField() > 9)
+            m.setTranslation(m.animatedIndex(), value);
         else
-            strainData().setStrain(animatedIndex(), value);
+            m.setStrain(m.animatedIndex(), value);
         nameUndoStep(tr("Adjust Animation Slider"));
     });
     connect(ui_->sliderMaxField, &QLineEdit::editingFinished, this, [this] {
         const float value = fieldValue(ui_->sliderMaxField);
-        if (strainData().animationField() > 9)
-            strainData().setTranslationMax(animatedIndex(), value);
+        StrainData& m = strainData();
+        if (m.animationField() > 9)
+            m.setTranslationMax(m.animatedIndex(), value);
         else
-            strainData().setStrainMax(animatedIndex(), value);
+            m.setStrainMax(m.animatedIndex(), value);
         nameUndoStep(tr("Set Slider Max Value"));
     });
     connect(ui_->sliderMinField, &QLineEdit::editingFinished, this, [this] {
         const float value = fieldValue(ui_->sliderMinField);
-        if (strainData().animationField() > 9)
-            strainData().setTranslationMin(animatedIndex(), value);
+        StrainData& m = strainData();
+        if (m.animationField() > 9)
+            m.setTranslationMin(m.animatedIndex(), value);
         else
-            strainData().setStrainMin(animatedIndex(), value);
+            m.setStrainMin(m.animatedIndex(), value);
         nameUndoStep(tr("Set Slider Min Value"));
     });
 
     connect(ui_->restartButton, &QPushButton::clicked, this, [this] { restartAction(); });
     connect(ui_->resetView2DButton, &QPushButton::clicked, this, [this] { resetView2DAction(); });
-    connect(ui_->projectionPopUp, &QComboBox::activated, this, [this](int index) {
-        strainData().setProjection(index);
-        nameUndoStep(index == 0 ? tr("Project Isometrically") : tr("Project in Perspective"));
-    });
     connect(ui_->zoomSlider, &FloatSlider::triggered, this, [this] {
         strainData().setZoom(ui_->zoomSlider->floatValue());
         nameUndoStep(tr("Zoom"));
@@ -390,175 +420,46 @@ void MyWindowController::redraw() {
         strainView_->redraw();
 }
 
-// The strain fields.
+// The bound controls.
 
-void MyWindowController::strainFieldAction(int field) {
-    const StrainField& f = kStrainFields[field];
-    const float value = fieldValue(ui_.get()->*f.field);
-    strainData().setStrain(strainData().actingOnRight() ? f.right : f.left, value);
-    nameUndoStep(tr(f.undoName));
+void MyWindowController::bindingAction(std::size_t row) {
+    const Binding& binding = kBindings[row];
+    QWidget* control = boundControls_[row];
+    float value;
+    if (auto* field = qobject_cast<QLineEdit*>(control))
+        value = fieldValue(field);
+    else if (auto* checkbox = qobject_cast<QCheckBox*>(control))
+        value = checkboxValue(checkbox);
+    else
+        value = static_cast<float>(qobject_cast<QComboBox*>(control)->currentIndex());
+    binding.set(strainData(), value);
+    nameUndoStep(tr(value == 0.0f && binding.offUndoName ? binding.offUndoName : binding.undoName));
 }
 
-void MyWindowController::updateStrainField(int field) {
-    const StrainField& f = kStrainFields[field];
-    const int index = strainData().actingOnRight() ? f.right : f.left;
-    updateTextField(ui_.get()->*f.field, formatted(strainData().strainEntry(index)));
-    redraw();
+void MyWindowController::refreshBinding(std::size_t row) {
+    const Binding& binding = kBindings[row];
+    QWidget* control = boundControls_[row];
+    const float value = binding.get(strainData());
+    if (auto* field = qobject_cast<QLineEdit*>(control))
+        updateTextField(field, formatted(value));
+    else if (auto* checkbox = qobject_cast<QCheckBox*>(control))
+        updateCheckbox(checkbox, value != 0.0f);
+    else
+        updatePopUpButton(qobject_cast<QComboBox*>(control), static_cast<int>(value));
+    if (binding.redraws)
+        redraw();
 }
 
 void MyWindowController::updateStrain(const Notification* notification) {
-    updateAField(notification);
-    updateBField(notification);
-    updateCField(notification);
-    updateDField(notification);
-    updateEField(notification);
-    updateFField(notification);
-    updateGField(notification);
-    updateHField(notification);
-    updateIField(notification);
+    for (std::size_t row = 0; row < std::size(kBindings); ++row)
+        if (kBindings[row].notification.empty())
+            refreshBinding(row);
     updateAnimationSlider(notification);
-}
-
-void MyWindowController::updateAField(const Notification*) { updateStrainField(0); }
-void MyWindowController::updateBField(const Notification*) { updateStrainField(1); }
-void MyWindowController::updateCField(const Notification*) { updateStrainField(2); }
-void MyWindowController::updateDField(const Notification*) { updateStrainField(3); }
-void MyWindowController::updateEField(const Notification*) { updateStrainField(4); }
-void MyWindowController::updateFField(const Notification*) { updateStrainField(5); }
-void MyWindowController::updateGField(const Notification*) { updateStrainField(6); }
-void MyWindowController::updateHField(const Notification*) { updateStrainField(7); }
-void MyWindowController::updateIField(const Notification*) { updateStrainField(8); }
-
-void MyWindowController::updateActingOnPopUpButton(const Notification*) {
-    updatePopUpButton(ui_->actingOnPopUp, strainData().actingOnRight());
-    redraw();
-}
-
-// Translation, light and material points.
-
-void MyWindowController::translationAction(int component) {
-    strainData().setTranslation(component, fieldValue(ui_.get()->*kTranslationFields[component]));
-    nameUndoStep(tr(kTranslationUndoNames[component]));
-}
-
-void MyWindowController::updateTranslationField(int component) {
-    updateTextField(ui_.get()->*kTranslationFields[component],
-                    formatted(strainData().translation(component)));
-    if (strainData().animationField() == kFirstTranslationCode + component)
-        updateAnimationSlider();
-    redraw();
-}
-
-void MyWindowController::updateXField(const Notification*) { updateTranslationField(0); }
-void MyWindowController::updateYField(const Notification*) { updateTranslationField(1); }
-void MyWindowController::updateZField(const Notification*) { updateTranslationField(2); }
-
-void MyWindowController::lightAction(int component) {
-    strainData().setLight(component, fieldValue(ui_.get()->*kLightFields[component]));
-    nameUndoStep(tr(kLightUndoNames[component]));
-}
-
-void MyWindowController::updateLightField(int component) {
-    updateTextField(ui_.get()->*kLightFields[component], formatted(strainData().light(component)));
-    redraw();
-}
-
-void MyWindowController::updateLightXField(const Notification*) { updateLightField(0); }
-void MyWindowController::updateLightYField(const Notification*) { updateLightField(1); }
-void MyWindowController::updateLightZField(const Notification*) { updateLightField(2); }
-
-void MyWindowController::pointAction(int point, int component) {
-    const float value = fieldValue(ui_.get()->*kPointFields[point][component]);
-    switch (point) {
-    case 0: strainData().setPoint1(component, value); break;
-    case 1: strainData().setPoint2(component, value); break;
-    default: strainData().setPoint3(component, value); break;
-    }
-    nameUndoStep(tr(kPointUndoNames[point][component]));
-}
-
-void MyWindowController::updatePointField(int point, int component) {
-    const StrainData& m = strainData();
-    const float value = point == 0 ? m.point1(component)
-                        : point == 1 ? m.point2(component)
-                                     : m.point3(component);
-    updateTextField(ui_.get()->*kPointFields[point][component], formatted(value));
-    redraw();
-}
-
-void MyWindowController::updatePoint1XField(const Notification*) { updatePointField(0, 0); }
-void MyWindowController::updatePoint1YField(const Notification*) { updatePointField(0, 1); }
-void MyWindowController::updatePoint1ZField(const Notification*) { updatePointField(0, 2); }
-void MyWindowController::updatePoint2XField(const Notification*) { updatePointField(1, 0); }
-void MyWindowController::updatePoint2YField(const Notification*) { updatePointField(1, 1); }
-void MyWindowController::updatePoint2ZField(const Notification*) { updatePointField(1, 2); }
-void MyWindowController::updatePoint3XField(const Notification*) { updatePointField(2, 0); }
-void MyWindowController::updatePoint3YField(const Notification*) { updatePointField(2, 1); }
-void MyWindowController::updatePoint3ZField(const Notification*) { updatePointField(2, 2); }
-
-void MyWindowController::pointShowAction(int point) {
-    const int on = checkboxValue(ui_.get()->*kPointShowCheckboxes[point]);
-    switch (point) {
-    case 0: strainData().setShowPoint1(on); break;
-    case 1: strainData().setShowPoint2(on); break;
-    default: strainData().setShowPoint3(on); break;
-    }
-    nameUndoStep(tr(kPointShowUndoNames[point][on ? 0 : 1]));
-}
-
-void MyWindowController::updatePointShowCheckbox(int point) {
-    const StrainData& m = strainData();
-    const int shown = point == 0 ? m.showPoint1() : point == 1 ? m.showPoint2() : m.showPoint3();
-    updateCheckbox(ui_.get()->*kPointShowCheckboxes[point], shown != 0);
-    redraw();
-}
-
-void MyWindowController::updatePoint1ShowCheckbox(const Notification*) {
-    updatePointShowCheckbox(0);
-}
-void MyWindowController::updatePoint2ShowCheckbox(const Notification*) {
-    updatePointShowCheckbox(1);
-}
-void MyWindowController::updatePoint3ShowCheckbox(const Notification*) {
-    updatePointShowCheckbox(2);
-}
-
-void MyWindowController::pointSetAction(int point) {
-    // Choosing which point waits is not undoable, so no step is named: a
-    // name here would relabel the previous, unrelated step.
-    strainData().setPointToSet(point + 1);
 }
 
 void MyWindowController::updatePointSetButton(int point) {
     updateButton(ui_.get()->*kPointSetButtons[point],
                  strainData().pointToSet() == point + 1 ? tr("Cancel") : tr("Set..."));
-}
-
-void MyWindowController::updatePoint1SetButton(const Notification*) { updatePointSetButton(0); }
-void MyWindowController::updatePoint2SetButton(const Notification*) { updatePointSetButton(1); }
-void MyWindowController::updatePoint3SetButton(const Notification*) { updatePointSetButton(2); }
-
-// Check boxes, the constraint and the translucency.
-
-void MyWindowController::checkboxAction(QCheckBox* sender, void (StrainData::*setter)(int),
-                                        const char* onName, const char* offName) {
-    const int on = checkboxValue(sender);
-    (strainData().*setter)(on);
-    nameUndoStep(tr(on ? onName : offName));
-}
-
-void MyWindowController::updateShowAxesCheckbox(const Notification*) {
-    updateCheckbox(ui_->showAxesCheckbox, strainData().showAxes() != 0);
-    redraw();
-}
-
-void MyWindowController::updateMarkAxesCheckbox(const Notification*) {
-    updateCheckbox(ui_->markAxesCheckbox, strainData().markAxes() != 0);
-    redraw();
-}
-
-void MyWindowController::updatePreserveVolumeCheckbox(const Notification*) {
-    updateCheckbox(ui_->preserveVolumeCheckbox, strainData().preserveVolume() != 0);
 }
 
 void MyWindowController::updateConstraintRadioCluster(const Notification*) {
@@ -572,11 +473,7 @@ void MyWindowController::updateTranslucencySlider(const Notification*) {
 
 // The animation group.
 
-int MyWindowController::animatedIndex() const { return strainData().animatedIndex(); }
-
-void MyWindowController::updateAnimationPopUpButton(const Notification* notification) {
-    updatePopUpButton(ui_->animationPopUp, strainData().animationField());
-    // The range first, so that the value lands inside it.
+void MyWindowController::updateAnimationRange(const Notification* notification) {
     updateSliderMinField(notification);
     updateSliderMaxField(notification);
     updateAnimationSlider(notification);
@@ -584,15 +481,15 @@ void MyWindowController::updateAnimationPopUpButton(const Notification* notifica
 
 void MyWindowController::updateAnimationSlider(const Notification*) {
     const StrainData& m = strainData();
-    const float value =
-        m.animationField() > 9 ? m.translation(animatedIndex()) : m.strainEntry(animatedIndex());
+    const float value = m.animationField() > 9 ? m.translation(m.animatedIndex())
+                                               : m.strainEntry(m.animatedIndex());
     updateSlider(ui_->animationSlider, value);
 }
 
 void MyWindowController::updateSliderMaxField(const Notification*) {
     const StrainData& m = strainData();
-    const float newEntry =
-        m.animationField() > 9 ? m.translationMax(animatedIndex()) : m.strainMax(animatedIndex());
+    const float newEntry = m.animationField() > 9 ? m.translationMax(m.animatedIndex())
+                                                  : m.strainMax(m.animatedIndex());
     updateTextField(ui_->sliderMaxField, formatted(newEntry));
     const QSignalBlocker blocker(ui_->animationSlider);
     ui_->animationSlider->setMaxValue(newEntry);
@@ -600,8 +497,8 @@ void MyWindowController::updateSliderMaxField(const Notification*) {
 
 void MyWindowController::updateSliderMinField(const Notification*) {
     const StrainData& m = strainData();
-    const float newEntry =
-        m.animationField() > 9 ? m.translationMin(animatedIndex()) : m.strainMin(animatedIndex());
+    const float newEntry = m.animationField() > 9 ? m.translationMin(m.animatedIndex())
+                                                  : m.strainMin(m.animatedIndex());
     updateTextField(ui_->sliderMinField, formatted(newEntry));
     const QSignalBlocker blocker(ui_->animationSlider);
     ui_->animationSlider->setMinValue(newEntry);
@@ -645,11 +542,9 @@ void MyWindowController::resetView2DAction() {
     redraw();
 }
 
-void MyWindowController::updateProjectionPopUpButton(const Notification*) {
-    updatePopUpButton(ui_->projectionPopUp, strainData().projection());
+void MyWindowController::updateCameraProjection(const Notification*) {
     if (strainView_ && strainView_->camera())
         SceneRenderer::applyProjection(*strainView_->camera(), strainData());
-    redraw();
 }
 
 void MyWindowController::updateZoomSlider(const Notification*) {
@@ -710,7 +605,9 @@ void MyWindowController::applyColor(const QColor& color) {
     nameUndoStep(tr("Set Color"));
 }
 
-void MyWindowController::updateColor(const Notification*) { redraw(); }
+void MyWindowController::updateColor(const Notification*) {
+    redraw();
+}
 
 // Control updates.
 
@@ -811,54 +708,6 @@ void MyWindowController::registerPick(const GLdouble pick[3]) {
     nameUndoStep(tr("Pick Material Point"));
 }
 
-// Outlets.
-
-QLineEdit* MyWindowController::aField() const { return ui_->aField; }
-QLineEdit* MyWindowController::bField() const { return ui_->bField; }
-QLineEdit* MyWindowController::cField() const { return ui_->cField; }
-QLineEdit* MyWindowController::dField() const { return ui_->dField; }
-QLineEdit* MyWindowController::eField() const { return ui_->eField; }
-QLineEdit* MyWindowController::fField() const { return ui_->fField; }
-QLineEdit* MyWindowController::gField() const { return ui_->gField; }
-QLineEdit* MyWindowController::hField() const { return ui_->hField; }
-QLineEdit* MyWindowController::iField() const { return ui_->iField; }
-QComboBox* MyWindowController::actingOnPopUp() const { return ui_->actingOnPopUp; }
-QLineEdit* MyWindowController::xField() const { return ui_->xField; }
-QLineEdit* MyWindowController::yField() const { return ui_->yField; }
-QLineEdit* MyWindowController::zField() const { return ui_->zField; }
-QComboBox* MyWindowController::animationPopUp() const { return ui_->animationPopUp; }
-FloatSlider* MyWindowController::animationSlider() const { return ui_->animationSlider; }
-QLineEdit* MyWindowController::sliderMaxField() const { return ui_->sliderMaxField; }
-QLineEdit* MyWindowController::sliderMinField() const { return ui_->sliderMinField; }
-QComboBox* MyWindowController::projectionPopUp() const { return ui_->projectionPopUp; }
-QLineEdit* MyWindowController::lightXField() const { return ui_->lightXField; }
-QLineEdit* MyWindowController::lightYField() const { return ui_->lightYField; }
-QLineEdit* MyWindowController::lightZField() const { return ui_->lightZField; }
-FloatSlider* MyWindowController::zoomSlider() const { return ui_->zoomSlider; }
-QCheckBox* MyWindowController::showAxesCheckbox() const { return ui_->showAxesCheckbox; }
-QCheckBox* MyWindowController::markAxesCheckbox() const { return ui_->markAxesCheckbox; }
-FloatSlider* MyWindowController::translucencySlider() const { return ui_->translucencySlider; }
-QCheckBox* MyWindowController::preserveVolumeCheckbox() const {
-    return ui_->preserveVolumeCheckbox;
+FloatSlider* MyWindowController::animationSlider() const {
+    return ui_->animationSlider;
 }
-QButtonGroup* MyWindowController::constraintRadioCluster() const {
-    return ui_->constraintRadioCluster;
-}
-QLineEdit* MyWindowController::point1XField() const { return ui_->point1XField; }
-QLineEdit* MyWindowController::point1YField() const { return ui_->point1YField; }
-QLineEdit* MyWindowController::point1ZField() const { return ui_->point1ZField; }
-QCheckBox* MyWindowController::point1ShowCheckbox() const { return ui_->point1ShowCheckbox; }
-QLineEdit* MyWindowController::point2XField() const { return ui_->point2XField; }
-QLineEdit* MyWindowController::point2YField() const { return ui_->point2YField; }
-QLineEdit* MyWindowController::point2ZField() const { return ui_->point2ZField; }
-QCheckBox* MyWindowController::point2ShowCheckbox() const { return ui_->point2ShowCheckbox; }
-QLineEdit* MyWindowController::point3XField() const { return ui_->point3XField; }
-QLineEdit* MyWindowController::point3YField() const { return ui_->point3YField; }
-QLineEdit* MyWindowController::point3ZField() const { return ui_->point3ZField; }
-QCheckBox* MyWindowController::point3ShowCheckbox() const { return ui_->point3ShowCheckbox; }
-QPushButton* MyWindowController::restartButton() const { return ui_->restartButton; }
-QPushButton* MyWindowController::resetView2DButton() const { return ui_->resetView2DButton; }
-QPushButton* MyWindowController::colorButton() const { return ui_->colorButton; }
-QPushButton* MyWindowController::point1SetButton() const { return ui_->point1SetButton; }
-QPushButton* MyWindowController::point2SetButton() const { return ui_->point2SetButton; }
-QPushButton* MyWindowController::point3SetButton() const { return ui_->point3SetButton; }

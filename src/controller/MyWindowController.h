@@ -11,6 +11,7 @@
 
 #include <memory>
 #include <string_view>
+#include <vector>
 
 class FloatSlider;
 class MyDocument;
@@ -54,105 +55,28 @@ public:
     void zoomView(float steps, bool fromWheel) override;
     void cancelPick() override;
 
-    // The controls.
-    QLineEdit* aField() const;
-    QLineEdit* bField() const;
-    QLineEdit* cField() const;
-    QLineEdit* dField() const;
-    QLineEdit* eField() const;
-    QLineEdit* fField() const;
-    QLineEdit* gField() const;
-    QLineEdit* hField() const;
-    QLineEdit* iField() const;
-    QComboBox* actingOnPopUp() const;
-    QLineEdit* xField() const;
-    QLineEdit* yField() const;
-    QLineEdit* zField() const;
-    QComboBox* animationPopUp() const;
+    // The slider that animates one quantity; the analysis panel follows it.
     FloatSlider* animationSlider() const;
-    QLineEdit* sliderMaxField() const;
-    QLineEdit* sliderMinField() const;
-    QComboBox* projectionPopUp() const;
-    QLineEdit* lightXField() const;
-    QLineEdit* lightYField() const;
-    QLineEdit* lightZField() const;
-    FloatSlider* zoomSlider() const;
-    QCheckBox* showAxesCheckbox() const;
-    QCheckBox* markAxesCheckbox() const;
-    FloatSlider* translucencySlider() const;
-    QCheckBox* preserveVolumeCheckbox() const;
-    QButtonGroup* constraintRadioCluster() const;
-    QLineEdit* point1XField() const;
-    QLineEdit* point1YField() const;
-    QLineEdit* point1ZField() const;
-    QCheckBox* point1ShowCheckbox() const;
-    QLineEdit* point2XField() const;
-    QLineEdit* point2YField() const;
-    QLineEdit* point2ZField() const;
-    QCheckBox* point2ShowCheckbox() const;
-    QLineEdit* point3XField() const;
-    QLineEdit* point3YField() const;
-    QLineEdit* point3ZField() const;
-    QCheckBox* point3ShowCheckbox() const;
-    QPushButton* restartButton() const;
-    QPushButton* resetView2DButton() const;
-    QPushButton* colorButton() const;
-    QPushButton* point1SetButton() const;
-    QPushButton* point2SetButton() const;
-    QPushButton* point3SetButton() const;
 
-    // The strain element (or, for x, y and z, the translation component)
-    // that the animation slider drives, on the side the matrix acts from.
-    int animatedIndex() const;
-
-    // Refreshes: each shows one model value in its control (and most ask the
-    // view to redraw). They run on the model's change notifications, and all
-    // at once from updateWindow when the window loads.
+    // Refreshes: each shows model values in controls (and most ask the view
+    // to redraw). They run on the model's change notifications, and all at
+    // once from updateWindow when the window loads. The fields, check boxes
+    // and pop-ups are refreshed through the table of bindings in the .cpp
+    // (updateAField, updateShowAxesCheckbox, ... are its rows).
     void updateWindow();
     void updateStrain(const Notification* notification = nullptr);
-    void updateAField(const Notification* notification = nullptr);
-    void updateBField(const Notification* notification = nullptr);
-    void updateCField(const Notification* notification = nullptr);
-    void updateDField(const Notification* notification = nullptr);
-    void updateEField(const Notification* notification = nullptr);
-    void updateFField(const Notification* notification = nullptr);
-    void updateGField(const Notification* notification = nullptr);
-    void updateHField(const Notification* notification = nullptr);
-    void updateIField(const Notification* notification = nullptr);
-    void updateActingOnPopUpButton(const Notification* notification = nullptr);
-    void updateXField(const Notification* notification = nullptr);
-    void updateYField(const Notification* notification = nullptr);
-    void updateZField(const Notification* notification = nullptr);
-    void updateAnimationPopUpButton(const Notification* notification = nullptr);
     void updateAnimationSlider(const Notification* notification = nullptr);
     void updateSliderMaxField(const Notification* notification = nullptr);
     void updateSliderMinField(const Notification* notification = nullptr);
-    void updateProjectionPopUpButton(const Notification* notification = nullptr);
-    void updateLightXField(const Notification* notification = nullptr);
-    void updateLightYField(const Notification* notification = nullptr);
-    void updateLightZField(const Notification* notification = nullptr);
     void updateZoomSlider(const Notification* notification = nullptr);
-    void updateShowAxesCheckbox(const Notification* notification = nullptr);
-    void updateMarkAxesCheckbox(const Notification* notification = nullptr);
     void updateTranslucencySlider(const Notification* notification = nullptr);
-    void updatePreserveVolumeCheckbox(const Notification* notification = nullptr);
     void updateConstraintRadioCluster(const Notification* notification = nullptr);
-    void updatePoint1XField(const Notification* notification = nullptr);
-    void updatePoint1YField(const Notification* notification = nullptr);
-    void updatePoint1ZField(const Notification* notification = nullptr);
-    void updatePoint1ShowCheckbox(const Notification* notification = nullptr);
-    void updatePoint2XField(const Notification* notification = nullptr);
-    void updatePoint2YField(const Notification* notification = nullptr);
-    void updatePoint2ZField(const Notification* notification = nullptr);
-    void updatePoint2ShowCheckbox(const Notification* notification = nullptr);
-    void updatePoint3XField(const Notification* notification = nullptr);
-    void updatePoint3YField(const Notification* notification = nullptr);
-    void updatePoint3ZField(const Notification* notification = nullptr);
-    void updatePoint3ShowCheckbox(const Notification* notification = nullptr);
-    void updatePoint1SetButton(const Notification* notification = nullptr);
-    void updatePoint2SetButton(const Notification* notification = nullptr);
-    void updatePoint3SetButton(const Notification* notification = nullptr);
     void updateColor(const Notification* notification = nullptr);
+    // The animation pop-up's range and value, the range first so that the
+    // value lands inside it.
+    void updateAnimationRange(const Notification* notification = nullptr);
+    // The camera follows the document's projection.
+    void updateCameraProjection(const Notification* notification = nullptr);
 
     // The restart sheet's answer: the strain restarts only for the default
     // button (1).
@@ -177,26 +101,17 @@ private:
     void nameUndoStep(const QString& name);
     void redraw();
 
-    void strainFieldAction(int field);
-    void updateStrainField(int field);
-    void translationAction(int component);
-    void updateTranslationField(int component);
-    void lightAction(int component);
-    void updateLightField(int component);
-    void pointAction(int point, int component);
-    void updatePointField(int point, int component);
-    void pointShowAction(int point);
-    void updatePointShowCheckbox(int point);
-    void pointSetAction(int point);
+    // A bound control's action and refresh; binding is its row in the table.
+    void bindingAction(std::size_t binding);
+    void refreshBinding(std::size_t binding);
     void updatePointSetButton(int point);
-    void checkboxAction(QCheckBox* sender, void (StrainData::*setter)(int), const char* onName,
-                        const char* offName);
     void restartAction();
     void resetView2DAction();
     void colorAction();
 
     MyDocument& document_;
     std::unique_ptr<Ui::MyDocument> ui_;
-    QPointer<StrainView> strainView_; // set once the view has drawn
+    std::vector<QWidget*> boundControls_; // one for each row of the table
+    QPointer<StrainView> strainView_;     // set once the view has drawn
     WheelGuard* wheelGuard_ = nullptr;
 };

@@ -87,6 +87,7 @@ TEST_F(CommandLineTest, BadCommandLinesNameTheProblemAndWriteNothing) {
         {"--print " + document + " --render", "cannot be used together"},
         {"--size 10x10 " + document, "--size goes with --render"},
         {"--analyze", "--analyze wants one FILE"},
+        {"--analyze a b", "--analyze wants one FILE"},
         {"--analyze " + document + " --print", "cannot be used together"},
         {"--json " + document, "--json goes with --analyze"},
         {render, "--render wants FILE and OUT"},

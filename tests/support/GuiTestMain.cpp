@@ -3,6 +3,7 @@
 #include "app/Application.h"
 
 #include <QApplication>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -41,6 +42,10 @@ int main(int argc, char* argv[]) {
     if (GTEST_FLAG_GET(list_tests))
         return RUN_ALL_TESTS();
 
+    // Settings (Open Recent, window places) of this process's own, so that
+    // tests running side by side do not see each other's.
+    const QTemporaryDir settings;
+    qputenv("XDG_CONFIG_HOME", settings.path().toLocal8Bit());
     prepareApplication();
     QApplication application(argc, argv);
     const int result = RUN_ALL_TESTS();
