@@ -256,7 +256,7 @@ TEST_F(StrainViewWindowTest, TakesTheFocusFromAClickAndTabAndShowsIt) {
     const auto focusReaches = [](QWidget* widget) {
         return QTest::qWaitFor([widget] { return widget->hasFocus(); }, 2000);
     };
-    QLineEdit* aField = window->windowController().aField();
+    auto* aField = window->findChild<QLineEdit*>("aField");
     QTest::mouseClick(aField, Qt::LeftButton);
     ASSERT_TRUE(focusReaches(aField));
     EXPECT_FALSE(view->showsFocus());
@@ -324,7 +324,7 @@ TEST_F(StrainViewWindowTest, KeysTurnResetZoomAndCancel) {
 }
 
 TEST_F(StrainViewWindowTest, EscapeStopsASpinOrCancelsAWaitingPick) {
-    QTest::mouseClick(window->windowController().point2SetButton(), Qt::LeftButton);
+    QTest::mouseClick(window->findChild<QPushButton*>("point2SetButton"), Qt::LeftButton);
     ASSERT_EQ(model().pointToSet(), 2);
     QTest::mousePress(view->surface(), Qt::LeftButton, {}, {100, 100});
     QTest::mouseMove(view->surface(), {110, 100});
@@ -337,7 +337,7 @@ TEST_F(StrainViewWindowTest, EscapeStopsASpinOrCancelsAWaitingPick) {
     EXPECT_EQ(model().pointToSet(), 2) << "the first Escape only stops the spin";
     QTest::keyClick(view, Qt::Key_Escape);
     EXPECT_EQ(model().pointToSet(), 0);
-    EXPECT_EQ(window->windowController().point2SetButton()->text(), "Set...");
+    EXPECT_EQ(window->findChild<QPushButton*>("point2SetButton")->text(), "Set...");
 }
 
 TEST_F(StrainViewWindowTest, TheWheelZoomsOneUndoStepPerTurn) {
