@@ -75,6 +75,8 @@ AnalysisPanel::AnalysisPanel(StrainData& model, FloatSlider* animationSlider,
 
     auto* chart = new QChart;
     chart->setTitle(tr("Flinn plot"));
+    // The axes' numbers in the user's locale, as the table beside them.
+    chart->setLocalizeNumbers(true);
     path_ = new QLineSeries(chart);
     path_->setName(tr("Slider path"));
     path_->setPointsVisible(true);
