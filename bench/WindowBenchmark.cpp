@@ -36,7 +36,10 @@ int main(int argc, char* argv[]) {
         return 1;
     StrainView* view = controller.strainView();
     const qreal ratio = view->surface()->devicePixelRatio();
-    view->setFixedSize(static_cast<int>(800 / ratio), static_cast<int>(600 / ratio));
+    // The drawing surface sits inside the view's focus frame.
+    const QSize border = view->size() - view->surface()->size();
+    view->setFixedSize(static_cast<int>(800 / ratio) + border.width(),
+                       static_cast<int>(600 / ratio) + border.height());
     if (!QTest::qWaitFor([&] { return view->camera() && view->camera()->height() == 600; })) {
         std::fprintf(stderr, "window_benchmark: the view did not reach 800 x 600\n");
         return 1;
