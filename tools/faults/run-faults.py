@@ -99,13 +99,22 @@ def main():
         if baseline:
             sys.exit("tests fail before any fault: " + ", ".join(baseline))
 
+        # Each row is written as soon as it is known, so a run cut short keeps
+        # what it found.
+        out = open(args.out, "w")
         missing, rows = [], []
+
+        def record(row):
+            rows.append(row)
+            out.write("\t".join(row) + "\n")
+            out.flush()
+
         for fault in faults:
             path = locate(tree, fault["file"])
             original = path.read_text()
             if original.count(fault["find"]) != 1:
                 missing.append(fault["id"])
-                rows.append((fault["id"], "NOT-FOUND", ""))
+                record((fault["id"], "NOT-FOUND", ""))
                 print(f"{fault['id']}: text not found once in {path.name}", flush=True)
                 continue
             path.write_text(original.replace(fault["find"], fault["replace"]))
@@ -117,13 +126,11 @@ def main():
                     caught, status = [], "NO-BUILD"
             finally:
                 path.write_text(original)
-            rows.append((fault["id"], status, " ".join(caught)))
+            record((fault["id"], status, " ".join(caught)))
             print(f"{fault['id']}: {status} {len(caught)}", flush=True)
         build_ok()
 
-        with open(args.out, "w") as out:
-            for row in rows:
-                out.write("\t".join(row) + "\n")
+        out.close()
         caught = sum(1 for r in rows if r[1] == "caught")
         print(f"{caught} of {len(rows)} faults caught; results in {args.out}")
         sys.exit(1 if missing else 0)
