@@ -1,16 +1,22 @@
 // The program as users and scripts call it from a shell with no display:
 // exit statuses, messages, and the pictures that --render writes.
 #include <QImage>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QImageReader>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <set>
+#include <sstream>
 #include <string>
 #include <sys/wait.h>
 
@@ -44,8 +50,9 @@ protected:
 
     // `quorvel arguments` with the display variables taken away, standard
     // output going to output.
-    Result run(const std::string& arguments, const std::string& output = {}) const {
-        const std::string command = "env -u DISPLAY -u WAYLAND_DISPLAY " QUORVEL_PROGRAM " " +
+    Result run(const std::string& arguments, const std::string& output = {},
+               const std::string& environment = {}) const {
+        const std::string command = "env -u DISPLAY -u WAYLAND_DISPLAY " + environment + " " QUORVEL_PROGRAM " " +
                                     arguments + " > " + (output.empty() ? path("out") : output) +
                                     " 2> " + path("err");
         const int status = std::system(command.c_str());
@@ -156,24 +163,57 @@ TEST_F(CommandLineTest, RenderWritesTheFormatAndBackgroundAsked) {
     }
 }
 
-// A picture that cannot be had says why, on one line naming the file, with
-// status 1: a full disk too.
-TEST_F(CommandLineTest, RenderFailuresSayWhy) {
-    const std::string full = path("full.png");
+// A file that cannot be read, or a picture that cannot be written, says why
+// on one line naming the file, with status 1: a full disk too.
+TEST_F(CommandLineTest, FailuresSayWhy) {
+    const std::string full = path("full.png"), missing = path("missing.quorvel");
     std::filesystem::create_symlink("/dev/full", full);
     const struct {
-        std::string document, image, named;
+        std::string arguments, named;
     } cases[] = {
-        {path("missing.quorvel"), path("out.png"), path("missing.quorvel")},
-        {document, path("no/such/folder.png"), path("no/such/folder.png")},
-        {document, full, full},
+        {"--render " + missing + " " + path("out.png"), missing},
+        {"--render " + document + " " + path("no/such/folder.png"), path("no/such/folder.png")},
+        {"--render " + document + " " + full, full},
+        {"--analyze " + missing, missing},
+        {"--analyze --json " + missing, missing},
     };
-    for (const auto& [input, image, named] : cases) {
-        const Result result = run("--render " + input + " " + image);
-        EXPECT_EQ(result.status, 1) << image;
+    for (const auto& [arguments, named] : cases) {
+        const Result result = run(arguments);
+        EXPECT_EQ(result.status, 1) << arguments;
+        EXPECT_EQ(result.out, "") << arguments;
         EXPECT_EQ(result.err.rfind("quorvel: " + named + ": ", 0), 0u) << result.err;
         EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'), 1) << result.err;
     }
+}
+
+// The analysis of the shear x += 2y (S1 = 1 + √2) as a table, in the C
+// locale whatever the user's, and as JSON.
+TEST_F(CommandLineTest, AnalyzePrintsATableOrJson) {
+    const std::string shear = path("shear.quorvel");
+    std::ofstream(shear) << "{ \"strain entry 1,1\" = 1; \"strain entry 2,2\" = 1; "
+                            "\"strain entry 3,3\" = 1; \"strain entry 1,2\" = 2; "
+                            "\"saved strain entry 1,1\" = 1; \"saved strain entry 2,2\" = 1; "
+                            "\"saved strain entry 3,3\" = 1; }";
+    const Result table = run("--analyze " + shear, {}, "LC_ALL=de_DE.UTF-8");
+    ASSERT_EQ(table.status, 0) << table.err;
+    EXPECT_NE(table.out.find("2.414214     1.000000     0.414214"), std::string::npos) << table.out;
+    // The first value of every row ends in the same column.
+    std::istringstream lines(table.out);
+    std::set<size_t> ends;
+    for (std::string line; std::getline(lines, line);)
+        for (const char* label : {"Stretches", "Centre", "Volume ratio", "Flinn d"})
+            if (line.rfind(label, 0) == 0) {
+                const size_t digits = line.find_first_of("0123456789", line.find("  "));
+                ends.insert(std::min(line.find(' ', digits), line.size()));
+            }
+    EXPECT_EQ(ends.size(), 1u) << table.out;
+
+    const Result json = run("--analyze " + shear + " --json");
+    ASSERT_EQ(json.status, 0) << json.err;
+    const QJsonObject o = QJsonDocument::fromJson(QByteArray::fromStdString(json.out)).object();
+    EXPECT_NEAR(o["stretches"].toArray()[0].toDouble(), 1 + std::sqrt(2.0), 1e-6) << json.out;
+    EXPECT_NEAR(o["flinn_k"].toDouble(), 1, 1e-6);
+    EXPECT_TRUE(o["state"].isNull());
 }
 
 } // namespace

@@ -3,152 +3,44 @@
 // questions and messages answered by clicking their buttons. The file panels
 // are replaced by answers of the test's own. Shortcuts, focus and the wheel
 // need the active window, so these tests run one at a time.
+#include "../support/WindowTest.h"
+
 #include "app/Application.h"
-#include "app/DocumentController.h"
-#include "app/DocumentWindow.h"
 #include "controller/MyWindowController.h"
 #include "document/MyDocument.h"
 
-#include <QAbstractButton>
 #include <QAccessible>
-#include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QDialog>
 #include <QDockWidget>
 #include <QDir>
-#include <QEventLoop>
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenuBar>
-#include <QMessageBox>
-#include <QPointer>
 #include <QProcess>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTableWidget>
-#include <QTemporaryDir>
-#include <QTest>
 #include <QTextBrowser>
-#include <QTimer>
 #include <QWheelEvent>
 #include <QtCharts/QChartView>
 #include <QtCharts/QXYSeries>
 
-#include <gtest/gtest.h>
-
 #include <cmath>
-#include <memory>
 
 namespace {
-
-// Answers the message boxes that come up, in order, by clicking the button
-// with the given title in each, and records what each said. Message boxes
-// run their own event loop, so the answers are set up before the action that
-// brings them up.
-class MessageAnswerer {
-public:
-    explicit MessageAnswerer(QStringList buttons) : buttons_(std::move(buttons)) {
-        QObject::connect(&timer_, &QTimer::timeout, [this] { answer(); });
-        timer_.start(20);
-    }
-    QStringList texts, informativeTexts;
-    bool allAnswered() const { return buttons_.isEmpty(); }
-
-private:
-    void answer() {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box || box == answered_ || !box->isVisible() || buttons_.isEmpty())
-            return;
-        const QString title = buttons_.takeFirst();
-        texts.push_back(box->text());
-        informativeTexts.push_back(box->informativeText());
-        answered_ = box;
-        for (QAbstractButton* button : box->buttons())
-            if (button->text().remove(QLatin1Char('&')) == title)
-                return QTest::mouseClick(button, Qt::LeftButton);
-        ADD_FAILURE() << "no button " << title.toStdString() << " in " << box->text().toStdString();
-        box->reject();
-    }
-
-    QStringList buttons_;
-    QPointer<QMessageBox> answered_;
-    QTimer timer_;
-};
-
-QByteArray contents(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-// Lets the event loop wait for events, as between the user's actions;
-// waiting is what ends an undo step.
-void idle() {
-    QEventLoop loop;
-    QTimer::singleShot(10, &loop, &QEventLoop::quit);
-    loop.exec();
-}
 
 // A document with a file, as opened and after its a field was edited.
 const QString kClean = "clean, (Save), (Revert To Saved…), (Undo), (Redo)";
 const QString kEdited = "modified, Save, Revert To Saved…, Undo Set A Value, (Redo)";
 
-template <class T = QWidget> T* control(QWidget* window, const char* name) {
-    T* found = window->findChild<T*>(name);
-    EXPECT_NE(found, nullptr) << name;
-    return found;
-}
-
 float entryA(DocumentWindow* window) { return window->document().strainData().strainEntry(0); }
 
-class DocumentWindowTest : public ::testing::Test {
+class DocumentWindowTest : public WindowTest {
 protected:
-    static void SetUpTestSuite() {
-        prepareApplication();
-        installLocalizer();
-    }
-
-    void SetUp() override {
-        ASSERT_TRUE(folder_.isValid());
-        documents_ = std::make_unique<DocumentController>();
-        documents_->clearRecentFiles();
-        documents_->filePanels().chooseFilesToOpen = [this](QWidget*) { return filesToOpen_; };
-        documents_->filePanels().chooseSavePath = [this](QWidget*, const QString&, const QString&,
-                                                         const QString& filter, const QString& suffix) {
-            savePanels_ << filter + " " + suffix;
-            return savePath_;
-        };
-    }
-
-    void TearDown() override {
-        documents_.reset();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
-
-    // A copy of a sample document in the test's folder.
-    QString sample(const QString& name = "doc.quorvel") {
-        const QString path = folder_.filePath(name);
-        QFile::remove(path);
-        EXPECT_TRUE(QFile::copy(QUORVEL_EXAMPLES_DIR "/simple-shear.quorvel", path));
-        return path;
-    }
-
-    DocumentWindow* shown(DocumentWindow* window) {
-        if (window)
-            window->activateWindow();
-        EXPECT_TRUE(window && QTest::qWaitForWindowActive(window));
-        return window;
-    }
-    DocumentWindow* open(const QString& path) { return shown(documents_->openFile(path, nullptr)); }
+    static void SetUpTestSuite() { installLocalizer(); }
 
     // Clicks into the a field, selects its text and types; Return ends the
     // editing unless the user is still typing.
@@ -170,40 +62,6 @@ protected:
             parts << (a->isEnabled() ? a->text() : "(" + a->text() + ")");
         return parts.join(", ");
     }
-
-    // Presses a shortcut where the keyboard focus is. Without a window
-    // manager nobody hands the activation back to a window after a message
-    // over it has closed; the user would click into the window.
-    static void press(QWidget* window, const QKeySequence& shortcut) {
-        window->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(window));
-        const QKeyCombination keys = shortcut[0];
-        QTest::keyClick(window->focusWidget() ? window->focusWidget() : window, keys.key(),
-                        keys.keyboardModifiers());
-        idle();
-    }
-
-    // Opens the menu that holds the item with the mouse and clicks the item.
-    static void choose(DocumentWindow* window, const QString& title) {
-        QMenuBar* bar = window->menuBar();
-        for (QAction* heading : bar->actions())
-            for (QAction* item : heading->menu()->actions())
-                if (item->text() == title) {
-                    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(heading).center());
-                    ASSERT_TRUE(QTest::qWaitForWindowExposed(heading->menu()));
-                    QTest::mouseClick(heading->menu(), Qt::LeftButton, {},
-                                      heading->menu()->actionGeometry(item).center());
-                    return idle();
-                }
-        FAIL() << "no menu item " << title.toStdString();
-    }
-
-    int openWindows() const { return int(documents_->windows().size()); }
-
-    QTemporaryDir folder_;
-    std::unique_ptr<DocumentController> documents_;
-    QStringList filesToOpen_, savePanels_;
-    QString savePath_;
 };
 
 TEST_F(DocumentWindowTest, TitleMenusAndUndoStepsFollowTheEdits) {
@@ -364,15 +222,12 @@ TEST_F(DocumentWindowTest, OpenShowsEachFileOnceAndRefusesUnreadableOnes) {
     const QString good = sample();
     const QString bad = folder_.filePath("bad.quorvel");
     writeFile(bad, "( not, a, dictionary )");
-    // /proc/self/mem fails its first read with EIO, as a failing disk does.
-    filesToOpen_ = {good, bad, "/proc/self/mem"};
-    MessageAnswerer answerer({"OK", "OK"});
+    filesToOpen_ = {good, bad};
+    MessageAnswerer answerer({"OK"});
     press(window, QKeySequence::Open);
-    EXPECT_EQ(answerer.texts, QStringList({"The document “bad.quorvel” could not be opened.",
-                                           "The document “mem” could not be opened."}));
+    EXPECT_EQ(answerer.texts, QStringList{"The document “bad.quorvel” could not be opened."});
     EXPECT_EQ(answerer.informativeTexts,
-              QStringList({"The file holds no document: its text is not a dictionary",
-                           "Input/output error"}));
+              QStringList{"The file holds no document: its text is not a dictionary"});
     ASSERT_EQ(openWindows(), 2);
     filesToOpen_ = {good};
     press(window, QKeySequence::Open);
@@ -447,7 +302,7 @@ TEST_F(DocumentWindowTest, OpenRecentKeepsFilesThatStillExist) {
     EXPECT_FALSE(recent.contains(folder_.filePath("11.quorvel")));
 }
 
-TEST_F(DocumentWindowTest, HelpShowsTheMouseAndKeyboardPageAndTheAboutBox) {
+TEST_F(DocumentWindowTest, HelpAndViewMenusShowTheirWindows) {
     DocumentWindow* window = shown(documents_->newDocument());
     EXPECT_FALSE(window->windowIcon().pixmap(32, 32).isNull()) << "the program's own icon";
     choose(window, "Mouse and Keyboard");
@@ -458,15 +313,12 @@ TEST_F(DocumentWindowTest, HelpShowsTheMouseAndKeyboardPageAndTheAboutBox) {
     MessageAnswerer answerer({"OK"});
     choose(window, "About Quorvel");
     EXPECT_EQ(answerer.texts.value(0), "<h3>Quorvel " QUORVEL_VERSION "</h3>");
-}
 
-TEST_F(DocumentWindowTest, TheViewMenuReopensAClosedAnalysisDock) {
-    DocumentWindow* window = shown(documents_->newDocument());
     auto* dock = window->findChild<QDockWidget*>("analysisDock");
     ASSERT_TRUE(dock && dock->isVisible());
     dock->close();
     choose(window, "Analysis");
-    EXPECT_TRUE(dock->isVisible());
+    EXPECT_TRUE(dock->isVisible()) << "View > Analysis reopens the closed panel";
 }
 
 TEST_F(DocumentWindowTest, AWindowOpensWhereTheLastClosedOneWasOnAScreenThatShowsIt) {
@@ -525,20 +377,13 @@ TEST_F(DocumentWindowTest, TheWheelScrollsTheInspectorAndEditsOnlyAControlWithFo
     }
     EXPECT_FALSE(window->undoAction()->isEnabled()) << "nothing edited";
 
-    // With the focus, three notches in a row are one step.
+    // With the focus the wheel edits; how notches make undo steps is the
+    // view's wheel test's.
     auto* slider = control(window, "animationSlider");
     slider->setFocus();
     ASSERT_TRUE(QTest::qWaitFor([&] { return slider->hasFocus(); }));
-    for (int notch = 0; notch < 3; ++notch) {
-        turnWheel(slider, 1);
-        idle(); // each notch is an event of its own
-    }
-    UndoManager& undo = window->document().undoManager();
-    EXPECT_TRUE(QTest::qWaitFor([&] { return undo.groupingLevel() == 0; })) << "the burst ends";
-    EXPECT_NE(model.strainEntry(4), b);
-    press(window, QKeySequence::Undo);
-    EXPECT_EQ(model.strainEntry(4), b);
-    EXPECT_FALSE(window->undoAction()->isEnabled());
+    turnWheel(slider, 1);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return model.strainEntry(4) != b; }));
 }
 
 // Tab goes through the controls in reading order, each with the name a

@@ -105,7 +105,7 @@ struct Window {
 std::string exampleText(const char* name) {
     MyDocument document;
     std::string error;
-    EXPECT_TRUE(document.readFromFile(std::string(QUORVEL_EXAMPLES) + "/" + name, error)) << error;
+    EXPECT_TRUE(document.readFromFile(std::string(QUORVEL_EXAMPLES_DIR) + "/" + name, error)) << error;
     return document.convertForStorage();
 }
 

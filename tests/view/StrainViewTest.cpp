@@ -5,8 +5,7 @@
 // 1 and 2, to catch logical and device pixels mixed up.
 #include "view/StrainView.h"
 
-#include "app/DocumentController.h"
-#include "app/DocumentWindow.h"
+#include "../support/WindowTest.h"
 #include "controller/MyWindowController.h"
 #include "document/MyDocument.h"
 #include "model/StrainData.h"
@@ -220,20 +219,17 @@ TEST_F(StrainViewTest, MaterialPointsAreAsWideInLogicalPixelsAtEveryScale) {
 }
 
 // The view in a new document's window, as the user meets it.
-class StrainViewWindowTest : public ::testing::Test {
+class StrainViewWindowTest : public WindowTest {
 protected:
     void SetUp() override {
-        window = documents.newDocument();
-        window->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+        WindowTest::SetUp();
+        window = shown(documents_->newDocument());
         view = window->windowController().strainView();
         ASSERT_TRUE(QTest::qWaitFor([&] { return view->camera() != nullptr; }));
     }
 
     StrainData& model() { return window->document().strainData(); }
     UndoManager& undo() { return window->undoManager(); }
-    // Lets the event loop wait, which ends an undo step.
-    static void idle() { QTest::qWait(20); }
     void wheel(int notches) {
         const QPointF at(100, 100);
         QWheelEvent event(at, view->surface()->mapToGlobal(at), {}, {0, 120 * notches},
@@ -246,7 +242,6 @@ protected:
         return view->grab().toImage().pixel(0, 0) == view->palette().color(QPalette::Highlight).rgb();
     }
 
-    DocumentController documents;
     DocumentWindow* window = nullptr;
     StrainView* view = nullptr;
 };

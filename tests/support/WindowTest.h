@@ -1,0 +1,151 @@
+// Document windows as the user meets them: opened through the document
+// controller, whose file panels answer with the test's own paths; menus
+// opened and items clicked with the mouse; shortcuts pressed; message boxes
+// answered by clicking their buttons.
+#pragma once
+
+#include "app/DocumentController.h"
+#include "app/DocumentWindow.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QEventLoop>
+#include <QFile>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPointer>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+// Answers the message boxes that come up, in order, by clicking the button
+// with the given title in each, and records what each said. Message boxes
+// run their own event loop, so the answers are set up before the action that
+// brings them up.
+class MessageAnswerer {
+public:
+    explicit MessageAnswerer(QStringList buttons) : buttons_(std::move(buttons)) {
+        QObject::connect(&timer_, &QTimer::timeout, [this] { answer(); });
+        timer_.start(20);
+    }
+    QStringList texts, informativeTexts;
+    bool allAnswered() const { return buttons_.isEmpty(); }
+
+private:
+    void answer() {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box || box == answered_ || !box->isVisible() || buttons_.isEmpty())
+            return;
+        const QString title = buttons_.takeFirst();
+        texts.push_back(box->text());
+        informativeTexts.push_back(box->informativeText());
+        answered_ = box;
+        for (QAbstractButton* button : box->buttons())
+            if (button->text().remove(QLatin1Char('&')) == title)
+                return QTest::mouseClick(button, Qt::LeftButton);
+        ADD_FAILURE() << "no button " << title.toStdString() << " in " << box->text().toStdString();
+        box->reject();
+    }
+
+    QStringList buttons_;
+    QPointer<QMessageBox> answered_;
+    QTimer timer_;
+};
+
+inline QByteArray contents(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+inline void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+// Lets the event loop wait for events, as between the user's actions;
+// waiting is what ends an undo step.
+inline void idle() {
+    QEventLoop loop;
+    QTimer::singleShot(10, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+template <class T = QWidget> T* control(QWidget* window, const char* name) {
+    T* found = window->findChild<T*>(name);
+    EXPECT_NE(found, nullptr) << name;
+    return found;
+}
+
+class WindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(folder_.isValid());
+        documents_ = std::make_unique<DocumentController>();
+        documents_->clearRecentFiles();
+        documents_->filePanels().chooseFilesToOpen = [this](QWidget*) { return filesToOpen_; };
+        documents_->filePanels().chooseSavePath = [this](QWidget*, const QString&, const QString&,
+                                                         const QString& filter, const QString& suffix) {
+            savePanels_ << filter + " " + suffix;
+            return savePath_;
+        };
+    }
+
+    void TearDown() override {
+        documents_.reset();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    // A copy of the simple shear example in the test's folder.
+    QString sample(const QString& name = "doc.quorvel") {
+        const QString path = folder_.filePath(name);
+        QFile::remove(path);
+        EXPECT_TRUE(QFile::copy(QUORVEL_EXAMPLES_DIR "/simple-shear.quorvel", path));
+        return path;
+    }
+
+    static DocumentWindow* shown(DocumentWindow* window) {
+        if (window)
+            window->activateWindow();
+        EXPECT_TRUE(window && QTest::qWaitForWindowActive(window));
+        return window;
+    }
+    DocumentWindow* open(const QString& path) { return shown(documents_->openFile(path, nullptr)); }
+    int openWindows() const { return int(documents_->windows().size()); }
+
+    // Presses a shortcut where the keyboard focus is. Without a window
+    // manager nobody hands the activation back to a window after a message
+    // over it has closed; the user would click into the window.
+    static void press(QWidget* window, const QKeySequence& shortcut) {
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+        const QKeyCombination keys = shortcut[0];
+        QTest::keyClick(window->focusWidget() ? window->focusWidget() : window, keys.key(),
+                        keys.keyboardModifiers());
+        idle();
+    }
+
+    // Opens the menu that holds the item with the mouse and clicks the item.
+    static void choose(DocumentWindow* window, const QString& title) {
+        QMenuBar* bar = window->menuBar();
+        for (QAction* heading : bar->actions())
+            for (QAction* item : heading->menu()->actions())
+                if (item->text() == title) {
+                    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(heading).center());
+                    ASSERT_TRUE(QTest::qWaitForWindowExposed(heading->menu()));
+                    QTest::mouseClick(heading->menu(), Qt::LeftButton, {},
+                                      heading->menu()->actionGeometry(item).center());
+                    return idle();
+                }
+        FAIL() << "no menu item " << title.toStdString();
+    }
+
+    QTemporaryDir folder_;
+    std::unique_ptr<DocumentController> documents_;
+    QStringList filesToOpen_, savePanels_;
+    QString savePath_;
+};
