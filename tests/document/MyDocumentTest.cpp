@@ -167,25 +167,6 @@ TEST(MyDocument, RefusedTextLeavesEverythingAsItWas) {
     EXPECT_FALSE(document.loadDataRepresentation("{}", "Text document", error));
 }
 
-TEST(MyDocument, SavingEndsTheEditedStateAndUndoHistory) {
-    MyDocument document;
-    EXPECT_FALSE(document.validateMenuItem("Save"));
-    EXPECT_TRUE(document.validateMenuItem("Close"));
-    edit(document);
-    EXPECT_TRUE(document.validateMenuItem("Save"));
-    EXPECT_FALSE(document.validateMenuItem("Revert To Saved")) << "no file yet";
-
-    document.didSave("/tmp/example.quorvel");
-    EXPECT_FALSE(document.undoManager().canUndo());
-    EXPECT_FALSE(document.validateMenuItem("Save") || document.validateMenuItem("Revert To Saved"));
-    EXPECT_EQ(document.displayName(), "example.quorvel");
-    document.strainData().setShowAxes(0);
-    document.undoManager().closeEventGroup();
-    EXPECT_TRUE(document.validateMenuItem("Save") && document.validateMenuItem("Revert To Saved"));
-    document.undoManager().undo();
-    EXPECT_FALSE(document.validateMenuItem("Save")) << "undone back to the saved state";
-}
-
 class DocumentFiles : public ::testing::Test {
 protected:
     std::filesystem::path dir = std::filesystem::temp_directory_path() /
@@ -198,29 +179,6 @@ protected:
         return (dir / name).string();
     }
 };
-
-TEST_F(DocumentFiles, ReadAndRevertAFile) {
-    MyDocument original;
-    fillEveryField(original);
-    const std::string path = write("shear.quorvel", original.convertForStorage());
-    MyDocument document;
-    std::string error;
-    ASSERT_TRUE(document.readFromFile(path, error)) << error;
-    EXPECT_EQ(document.fileName(), path);
-    EXPECT_EQ(stored(document), stored(original));
-
-    edit(document);
-    ASSERT_TRUE(document.revertToSaved(error)) << error;
-    EXPECT_EQ(stored(document), stored(original));
-    EXPECT_FALSE(document.undoManager().canUndo() || document.isDocumentEdited());
-
-    // A file that went bad since: the revert is refused and nothing changes.
-    edit(document);
-    write("shear.quorvel", "{ broken");
-    EXPECT_FALSE(document.revertToSaved(error));
-    EXPECT_EQ(document.strainData().translucency(), 0.3f);
-    EXPECT_TRUE(document.undoManager().canUndo());
-}
 
 TEST_F(DocumentFiles, UnreadableFilesSayWhy) {
     const std::pair<std::string, const char*> cases[] = {

@@ -261,32 +261,3 @@ TEST_F(StrainDataTest, ActingOnRightTransposesOnAChangeOfSide) {
     EXPECT_TRUE(model.actingOnRight() == 0 && model.strainEntry(4) == 0.5f);
 }
 
-TEST_F(StrainDataTest, ZoomScalesTheDistanceAndIsUndone) {
-    event([&] { model.setZoom(1.0f); });
-    EXPECT_EQ(model.distance(), 20.0f);
-    EXPECT_EQ(posted, Names{"Distance Changed Notification"});
-    event([&] { model.setZoom(-2.0f); });
-    EXPECT_EQ(model.distance(), 5.0f);
-    undo.undo();
-    undo.undo();
-    EXPECT_EQ(model.distance(), 10.0f);
-}
-
-TEST_F(StrainDataTest, PointToSetTogglesAndPostsForOldAndNewPoints) {
-    struct Step {
-        int set, expected;
-        Names posts;
-    };
-    for (const Step& s :
-         {Step{2, 2, {"Set Point2 Changed Notification"}},
-          Step{2, 0, {"Set Point2 Changed Notification"}},
-          Step{2, 2, {"Set Point2 Changed Notification"}},
-          Step{3, 3, {"Set Point2 Changed Notification", "Set Point3 Changed Notification"}},
-          Step{0, 0, {"Set Point3 Changed Notification"}}}) {
-        posted.clear();
-        model.setPointToSet(s.set);
-        EXPECT_EQ(model.pointToSet(), s.expected);
-        EXPECT_EQ(posted, s.posts);
-    }
-    EXPECT_FALSE(undo.canUndo());
-}

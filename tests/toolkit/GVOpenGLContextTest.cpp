@@ -1,8 +1,7 @@
-#include "OffscreenGL.h"
+#include "render/EglOffscreenContext.h"
+#include "toolkit/GVOpenGLContext.h"
 
-#include "toolkit/GVCamera.h"
-
-#include <EGL/egl.h>
+#include <gtest/gtest.h>
 
 #include <atomic>
 #include <chrono>
@@ -60,41 +59,6 @@ TEST(GVOpenGLContext, EveryAcquisitionMakesCurrentAndOtherThreadsWaitForTheLastR
 }
 
 } // namespace
-
-using GVOpenGLContextOnEgl = OffscreenGL;
-
-// The owner gives up the shared context (keeping the lock), so a wrong
-// makeCurrent from the other thread would succeed and show.
-TEST_F(GVOpenGLContextOnEgl, FailedAttemptsLeaveTheCallersCurrentContext) {
-    std::string error;
-    auto own = EglOffscreenContext::create(8, 8, error);
-    ASSERT_NE(own, nullptr) << error;
-    openGL->lock();
-    const EGLDisplay display = eglGetCurrentDisplay();
-    ASSERT_TRUE(eglMakeCurrent(display, EGL_NO_SURFACE, EGL_NO_SURFACE, EGL_NO_CONTEXT));
-    std::thread([&] {
-        own->makeCurrent();
-        const EGLContext before = eglGetCurrentContext();
-        EXPECT_FALSE(openGL->tryLock());
-        EXPECT_FALSE(openGL->lockBeforeDate(Clock::now() + 20ms));
-        EXPECT_EQ(eglGetCurrentContext(), before);
-        eglMakeCurrent(display, EGL_NO_SURFACE, EGL_NO_SURFACE, EGL_NO_CONTEXT);
-    }).join();
-    openGL->unlock();
-}
-
-TEST_F(GVOpenGLContextOnEgl, TheCameraKeepsLockAndContextAlive) {
-    std::weak_ptr<GVOpenGLContext> lock = openGL;
-    std::weak_ptr<EglOffscreenContext> context = egl;
-    egl.reset();
-    {
-        GVCamera camera;
-        camera.attachWithOpenGLContext(openGL, GVRect{0, 0, 400, 300});
-        openGL.reset(); // the view lets go first
-        EXPECT_FALSE(lock.expired() || context.expired());
-    }
-    EXPECT_TRUE(lock.expired() && context.expired());
-}
 
 TEST(EglOffscreenContext, ReportsWhyNoContextCanBeMade) {
     std::string error;

@@ -13,7 +13,6 @@
 #include <array>
 #include <memory>
 #include <mutex>
-#include <numbers>
 #include <string>
 
 class OffscreenGL : public ::testing::Test {
@@ -53,4 +52,3 @@ protected:
 
 using Mat = std::array<double, 16>;
 
-inline double radians(double degrees) { return degrees * std::numbers::pi / 180; }
