@@ -105,49 +105,10 @@ TEST_F(StrainDataTest, PreserveVolumeSkipsZerosAndIsOneStep) {
     EXPECT_EQ(strain(), kIdentity);
 }
 
-TEST_F(StrainDataTest, EverySetterIsUndoableAndPostsItsNotification) {
-    struct Edit {
-        const char* notification;
-        std::function<void()> apply;
-        std::function<bool()> applied;
-    };
+// Indices outside their ranges change, register and post nothing, and read
+// as 0. (That each setter is undoable is seen through the inspector.)
+TEST_F(StrainDataTest, IndicesOutOfRangeChangeNothing) {
     StrainData& m = model;
-    const Edit edits[] = {
-        {"Color", [&] { m.setRed(.1f, .2f, .3f); }, [&] { return m.color(2) == .3f; }},
-        {"Translucency", [&] { m.setTranslucency(.4f); }, [&] { return m.translucency() == .4f; }},
-        {"AnimationField", [&] { m.setAnimationField(11); }, [&] { return m.animationField() == 11; }},
-        {"Y", [&] { m.setTranslation(1, -.5f); }, [&] { return m.translation(1) == -.5f; }},
-        {"Min", [&] { m.setTranslationMin(2, -3); }, [&] { return m.translationMin(2) == -3; }},
-        {"Min", [&] { m.setStrainMin(5, 5); }, [&] { return m.strainMin(5) == 5; }},
-        {"Max", [&] { m.setStrainMax(5, 6); }, [&] { return m.strainMax(5) == 6; }},
-        {"Light Z", [&] { m.setLight(2, -2); }, [&] { return m.light(2) == -2; }},
-        {"Projection", [&] { m.setProjection(1); }, [&] { return m.projection() == 1; }},
-        {"ShowAxes", [&] { m.setShowAxes(0); }, [&] { return m.showAxes() == 0; }},
-        {"ShowPrincipalAxes", [&] { m.setShowPrincipalAxes(1); },
-         [&] { return m.showPrincipalAxes() == 1; }},
-        {"PreserveVolume", [&] { m.setPreserveVolume(1); }, [&] { return m.preserveVolume(); }},
-        {"Constraint", [&] { m.setConstraint(0); }, [&] { return m.constraint() == 0; }},
-        {"ShowPoint1", [&] { m.setShowPoint1(1); }, [&] { return m.showPoint1() == 1; }},
-        {"ShowPoint3", [&] { m.setShowPoint3(1); }, [&] { return m.showPoint3() == 1; }},
-        {"Point1 Z", [&] { m.setPoint1(2, .25f); }, [&] { return m.point1(2) == .25f; }},
-        {"Point2 X", [&] { m.setPoint2(0, .5f); }, [&] { return m.point2(0) == .5f; }},
-        {"Point3 Y", [&] { m.setPoint3(1, .75f); }, [&] { return m.point3(1) == .75f; }},
-        {"Strain", [&] { m.setStrain(9, .3f); }, [&] { return m.strainEntry(9) == .3f; }},
-    };
-    for (const Edit& edit : edits) {
-        const Names expected{std::string(edit.notification) + " Changed Notification"};
-        event(edit.apply);
-        EXPECT_EQ(posted, expected);
-        EXPECT_TRUE(edit.applied()) << edit.notification;
-        posted.clear();
-        undo.undo();
-        EXPECT_EQ(posted, expected) << "undo posts the same notification";
-        EXPECT_FALSE(edit.applied()) << edit.notification << " is undone";
-        undo.redo();
-        EXPECT_TRUE(edit.applied()) << edit.notification << " is redone";
-    }
-
-    // Indices outside their ranges change, register and post nothing, and read as 0.
     undo.removeAllActions();
     const StrainData::StringDictionary before = stored();
     event([&] {

@@ -1,12 +1,8 @@
 #include "OffscreenGL.h"
 
-#include "toolkit/GVCamera.h"
 #include "toolkit/GVTester.h"
 
-#include <GL/glu.h>
-
 #include <climits>
-#include <cmath>
 #include <initializer_list>
 #include <tuple>
 #include <vector>
@@ -85,57 +81,3 @@ TEST_F(GVTesterTest, ResultsAreTheNearestFirstWithTiesInDrawingOrder) {
     EXPECT_EQ(pickPoints({10}), Names{});
 }
 
-namespace {
-
-// Picks on the unit sphere, seen from an angle with back faces
-// culled as in the view.
-class GVTesterPickTest : public GVTesterTest {
-protected:
-    void SetUp() override {
-        GVTesterTest::SetUp();
-        if (HasFatalFailure())
-            return;
-        {
-            std::lock_guard guard(*openGL);
-            glEnable(GL_CULL_FACE);
-        }
-        camera.attachWithOpenGLContext(openGL, GVRect{0, 0, 400, 300});
-        camera.setElevation(-60.0f);
-        camera.setAzimuth(30.0f);
-        ASSERT_EQ(tester.setNameDepth(1, 1), 1);
-    }
-
-    GVCamera camera;
-    std::unique_ptr<GLUquadric, void (*)(GLUquadric*)> quadric{gluNewQuadric(),
-                                                               gluDeleteQuadric};
-};
-
-} // namespace
-
-TEST_F(GVTesterPickTest, PickedPointLiesOnTheSurfaceUnderThePickInBothProjections) {
-    for (GLint projection : {1, 0}) {
-        camera.setProjection(projection);
-        const Mat projectionBefore = matrix(GL_PROJECTION_MATRIX);
-        const double x = 240.5, y = 124.75;
-        tester.beginPickingWithRadius(0.5f, x, y);
-        glLoadName(1);
-        gluSphere(quadric.get(), 1.0, 40, 40);
-        ASSERT_EQ(tester.endTest(1), 1);
-        ASSERT_EQ(tester.resultCount(), 1);
-        const GLdouble* p = tester.coordinatesForResult(0);
-        // A 40 x 40 sphere's facets lie within 1 - cos(4.5 degrees) of the surface.
-        EXPECT_NEAR(std::hypot(p[0], p[1], p[2]), 1.0, 0.004);
-        EXPECT_EQ(matrix(GL_PROJECTION_MATRIX), projectionBefore) << "restored after the test";
-        EXPECT_EQ(integer(GL_RENDER_MODE), GL_RENDER);
-        GLdouble wx = 0, wy = 0, wz = 0;
-        ASSERT_EQ(gluProject(p[0], p[1], p[2], matrix(GL_MODELVIEW_MATRIX).data(),
-                             projectionBefore.data(), integers(GL_VIEWPORT).data(), &wx, &wy, &wz),
-                  GL_TRUE);
-        EXPECT_NEAR(wx, x, 1e-3) << projection;
-        EXPECT_NEAR(wy, y, 1e-3) << projection;
-        GLdouble cx = 0, cy = 0, centre = 0;
-        gluProject(0, 0, 0, matrix(GL_MODELVIEW_MATRIX).data(), projectionBefore.data(),
-                   integers(GL_VIEWPORT).data(), &cx, &cy, &centre);
-        EXPECT_LT(wz, centre) << "the side facing the eye";
-    }
-}

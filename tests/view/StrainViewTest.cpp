@@ -12,7 +12,6 @@
 #include "platform/UndoManager.h"
 #include "render/SceneRenderer.h"
 #include "toolkit/GVCamera.h"
-#include "toolkit/GVOpenGLContext.h"
 
 #include <QCursor>
 #include <QLayout>
@@ -28,7 +27,6 @@
 #include <cmath>
 #include <memory>
 #include <tuple>
-#include <mutex>
 #include <vector>
 
 namespace {
@@ -102,22 +100,6 @@ TEST(StrainViewFirstFrame, ShowingTheViewDrawsOneFrame) {
     ASSERT_TRUE(frames.wait());
     QTest::qWait(200);
     EXPECT_EQ(frames.count(), 1);
-}
-
-TEST_F(StrainViewTest, CameraAndViewportAreInDevicePixels) {
-    const qreal ratio = view->surface()->devicePixelRatio();
-    EXPECT_FLOAT_EQ(camera().width(), 400 * ratio);
-    EXPECT_FLOAT_EQ(camera().height(), 300 * ratio);
-
-    view->resize(QSize(300, 200).grownBy(frame));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return camera().height() == 200 * ratio; }));
-    EXPECT_FLOAT_EQ(camera().width(), 300 * ratio);
-    std::array<GLint, 4> viewport{};
-    {
-        std::lock_guard guard(*view->openGL());
-        glGetIntegerv(GL_VIEWPORT, viewport.data());
-    }
-    EXPECT_EQ(viewport, (std::array<GLint, 4>{0, 0, GLint(300 * ratio), GLint(200 * ratio)}));
 }
 
 TEST_F(StrainViewTest, DragsTurnHalfADegreePerPixelWithinTheElevationLimits) {
