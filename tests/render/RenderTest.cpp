@@ -104,54 +104,43 @@ void expectOutline(const QImage& image, double cx, double cy, double a, double b
     }
 }
 
-// An outline with half-axes a across and b up.
-void expectOutline(const QImage& image, double cx, double cy, double a, double b) {
-    expectOutline(image, cx, cy, a, 0, 0, b);
-}
-
-TEST_F(RenderTest, StrainAndTranslationDeformAndMoveTheOutlineInPlanAndSideViews) {
-    const QImage sphere = render(sphereKeys());
-    ASSERT_EQ(sphere.size(), QSize(800, 600));
-    expectOutline(sphere, 400, 300, kScale, kScale);
-    EXPECT_EQ(pixel(sphere, 0.5, 0.5).brightest() + pixel(sphere, 799.5, 599.5).brightest(), 0)
-        << "on black";
-    // x doubled: the translation by 0.5 along x moves the centre to x = 1.
-    expectOutline(render(with(sphereKeys(), {{"strain entry 1,1", "2"}, {"translation x", "0.5"}})),
-                  400 + kScale, 300, 2 * kScale, kScale);
-    // A shear x += y slants the outline.
-    expectOutline(render(with(sphereKeys(), {{"strain entry 1,2", "1"}})), 400, 300, kScale,
-                  kScale, 0, kScale);
-
-    // x doubled, lifted by 1 along z.
-    const Keys keys = with(sphereKeys(), {{"strain entry 1,1", "2"}, {"translation z", "1"}});
-    // From above the lift is along the line of sight.
-    expectOutline(render(keys), 400, 300, 2 * kScale, kScale);
-    // From the -y side: x to the right, z up.
-    expectOutline(render(keys, {.elevation = -90}), 400, 300 + kScale, 2 * kScale, kScale);
-    // From the +x side: y to the right, z up; the doubled x is depth now.
-    const Keys shifted = with(keys, {{"translation y", "0.5"}});
-    expectOutline(render(shifted, {.elevation = -90, .azimuth = 90}), 400 + kScale / 2,
-                  300 + kScale, kScale, kScale);
-}
-
-TEST_F(RenderTest, DistanceZoomsTheSizeFramesTheViewAndPerspectiveShowsANearSphereLarger) {
-    expectOutline(render(with(sphereKeys(), {{"distance", "20"}})), 400, 300, kScale / 2,
-                  kScale / 2);
-    // The view's height sets the scale; its width only widens the view.
-    const QImage small = render(sphereKeys(), {.width = 300, .height = 200});
-    ASSERT_EQ(small.size(), QSize(300, 200));
-    expectOutline(small, 150, 100, kScale / 3, kScale / 3);
-
-    // At distance 4 the orthographic view frames the target's plane; the
-    // perspective sees the sphere's outline where its tangent cone from
-    // the eye meets the view: tan(asin(1 / 4)) = 1 / sqrt(15).
+// Where the outline lies: the strain and translation seen in plan and side
+// views, the distance, the view's height (its width only widens the view),
+// and the perspective, which shows a near sphere larger: at distance 4 its
+// outline is where the tangent cone from the eye meets the view,
+// tan(asin(1 / 4)) = 1 / sqrt(15).
+TEST_F(RenderTest, TheOutlineFollowsStrainTranslationViewAndProjection) {
+    const double nearOrtho = 300.0 / (4.0 * kTanHalfAngle);
+    const double nearPerspective = 300.0 / (std::sqrt(15.0) * kTanHalfAngle);
+    const Keys doubled = with(sphereKeys(), {{"strain entry 1,1", "2"}, {"translation z", "1"}});
     const Keys nearby = with(sphereKeys(), {{"distance", "4"}});
-    const double orthographic = 300.0 / (4.0 * kTanHalfAngle);
-    const double perspective = 300.0 / (std::sqrt(15.0) * kTanHalfAngle);
-    ASSERT_GT(perspective - orthographic, 8.0);
-    expectOutline(render(nearby), 400, 300, orthographic, orthographic);
-    expectOutline(render(with(nearby, {{"perspective projection", "1"}})), 400, 300,
-                  perspective, perspective);
+    const struct {
+        Keys keys;
+        RenderSettings settings;
+        double cx, cy, a, b, c, d; // the unit circle mapped by [a b; c d] about (cx, cy)
+    } cases[] = {
+        {sphereKeys(), {}, 400, 300, kScale, 0, 0, kScale},
+        // x doubled and moved along x by 0.5: the centre at x = 1.
+        {with(sphereKeys(), {{"strain entry 1,1", "2"}, {"translation x", "0.5"}}), {},
+         400 + kScale, 300, 2 * kScale, 0, 0, kScale},
+        {with(sphereKeys(), {{"strain entry 1,2", "1"}}), {}, 400, 300, kScale, kScale, 0, kScale},
+        // x doubled, lifted along z: from above, from the -y side, from the +x side.
+        {doubled, {}, 400, 300, 2 * kScale, 0, 0, kScale},
+        {doubled, {.elevation = -90}, 400, 300 + kScale, 2 * kScale, 0, 0, kScale},
+        {with(doubled, {{"translation y", "0.5"}}), {.elevation = -90, .azimuth = 90},
+         400 + kScale / 2, 300 + kScale, kScale, 0, 0, kScale},
+        {with(sphereKeys(), {{"distance", "20"}}), {}, 400, 300, kScale / 2, 0, 0, kScale / 2},
+        {sphereKeys(), {.width = 300, .height = 200}, 150, 100, kScale / 3, 0, 0, kScale / 3},
+        {nearby, {}, 400, 300, nearOrtho, 0, 0, nearOrtho},
+        {with(nearby, {{"perspective projection", "1"}}), {}, 400, 300, nearPerspective, 0, 0,
+         nearPerspective},
+    };
+    for (const auto& c : cases) {
+        const QImage image = render(c.keys, c.settings);
+        ASSERT_EQ(image.size(), QSize(c.settings.width, c.settings.height));
+        expectOutline(image, c.cx, c.cy, c.a, c.b, c.c, c.d);
+        EXPECT_EQ(pixel(image, 0.5, 0.5).brightest(), 0) << "on black";
+    }
 }
 
 TEST_F(RenderTest, SurfaceIsLitByAmbientAndDiffuseLight) {
@@ -239,7 +228,7 @@ TEST_F(RenderTest, ARestartedDocumentDrawsItsPointsOnItsSurface) {
                                                {"point 1 x", "1.2"},
                                                {"point 1 z", "0.8"}});
     const QImage image = render(restarted);
-    expectOutline(image, 400, 300, 2 * kScale, 1.5 * kScale);
+    expectOutline(image, 400, 300, 2 * kScale, 0, 0, 1.5 * kScale);
     const Rgb point = pixel(image, 400 + 1.2 * kScale, 300.5);
     EXPECT_GT(point.g, 150) << "the white point shows on the red surface";
     EXPECT_EQ(pixel(image, 400 + 1.2 * kScale + 8, 300.5).g, 0) << "the surface beside it";

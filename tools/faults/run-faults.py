@@ -8,7 +8,7 @@ text that replaces it, and what a developer would have done wrong. The copy is
 built once; each fault is applied, the changed build is tested under one X
 server, and the file is put back.
 
-    python3 tools/faults/run-faults.py [--faults FILE] [--only ID,...] [--out FILE]
+    python3 tools/faults/run-faults.py [--faults FILE] [--only ID,...] [--out FILE] [--jobs N]
 
 Exit status 1 when a fault's text is not found once, or the tree's own tests
 fail before any fault is applied.
@@ -48,8 +48,8 @@ def locate(tree, name):
     return found[0]
 
 
-def failed_tests(build, env):
-    result = run(["ctest", "--test-dir", str(build), "--timeout", "60"], env=env)
+def failed_tests(build, env, jobs):
+    result = run(["ctest", "--test-dir", str(build), "--timeout", "60", "-j", str(jobs)], env=env)
     log = build / "Testing" / "Temporary" / "LastTestsFailed.log"
     names = []
     if result.returncode != 0 and log.exists():
@@ -62,6 +62,8 @@ def main():
     parser.add_argument("--faults", default=str(ROOT / "tools" / "faults" / "faults.jsonl"))
     parser.add_argument("--only", default="")
     parser.add_argument("--out", default=str(SCRATCH / "results.tsv"))
+    # The window tests that need the active window run alone whatever this is.
+    parser.add_argument("--jobs", type=int, default=2)
     args = parser.parse_args()
 
     faults = [json.loads(line) for line in Path(args.faults).read_text().splitlines()
@@ -95,7 +97,7 @@ def main():
 
         if not build_ok():
             sys.exit("the tree does not build")
-        baseline = failed_tests(build, env)
+        baseline = failed_tests(build, env, args.jobs)
         if baseline:
             sys.exit("tests fail before any fault: " + ", ".join(baseline))
 
@@ -120,7 +122,7 @@ def main():
             path.write_text(original.replace(fault["find"], fault["replace"]))
             try:
                 if build_ok():
-                    caught = failed_tests(build, env)
+                    caught = failed_tests(build, env, args.jobs)
                     status = "caught" if caught else "MISSED"
                 else:
                     caught, status = [], "NO-BUILD"
