@@ -41,16 +41,8 @@ class DocumentWindowTest : public WindowTest {
 protected:
     static void SetUpTestSuite() { installLocalizer(); }
 
-    // Clicks into the a field, selects its text and types; Return ends the
-    // editing unless the user is still typing.
     static void typeA(DocumentWindow* window, const QString& text, bool pressReturn = true) {
-        auto* field = control<QLineEdit>(window, "aField");
-        QTest::mouseClick(field, Qt::LeftButton);
-        QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClicks(field, text);
-        if (pressReturn)
-            QTest::keyClick(field, Qt::Key_Return);
-        idle();
+        type(window, "aField", text, pressReturn);
     }
 
     // The modified marker and the Save, Revert, Undo and Redo items as the

@@ -22,7 +22,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <functional>
 #include <map>
 #include <memory>
 
@@ -85,6 +84,11 @@ struct Window {
         EXPECT_TRUE(QTest::qWaitFor([&] { return controller->strainView()->camera(); }));
         return controller->strainView()->camera();
     }
+    StrainData::StringDictionary stored() {
+        StrainData::StringDictionary d;
+        model().convertToDictionary(d);
+        return d;
+    }
     // What every field, box and pop-up shows, by name.
     std::map<QString, QString> controls() {
         std::map<QString, QString> state;
@@ -109,127 +113,104 @@ std::string exampleText(const char* name) {
     return document.convertForStorage();
 }
 
-// A control and the model value it edits.
+// A document whose every stored number differs from every other, with every
+// code 0, so that a control showing another's value shows something else.
+std::string distinctValues() {
+    StrainData::StringDictionary fields;
+    StrainData().convertToDictionary(fields);
+    std::string text = "{";
+    float number = 0.5f;
+    for (const auto& [key, value] : fields)
+        text += "\"" + key + "\" = " +
+                (value.find('.') == std::string::npos ? "0" : std::to_string(number += 0.125f)) + ";";
+    return text + "}";
+}
+
+// A control, the file key of the value it edits and its undo names.
 struct Bound {
     QString control;
-    std::function<float(const StrainData&)> get;
-    std::function<void(StrainData&, float)> set;
+    std::string key;
     QString undoName, offUndoName; // off: a box cleared, a pop-up's first item
 };
 
-std::vector<Bound> boundControls() {
+std::vector<Bound> boundControls(bool actingOnRight) {
     std::vector<Bound> rows;
-    // The strain fields a to i read row by row; the element each edits
-    // depends on the side the matrix acts from.
-    const int left[9] = {0, 4, 8, 1, 5, 9, 2, 6, 10}, right[9] = {0, 1, 2, 4, 5, 6, 8, 9, 10};
+    // The strain fields a to i read row by row as the matrix acts on the
+    // left; acting on the right each edits the transposed entry.
     for (int k = 0; k < 9; ++k) {
-        const auto index = [=](const StrainData& m) { return m.actingOnRight() ? right[k] : left[k]; };
-        const QChar name('a' + k);
-        rows.push_back({QString(name) + "Field",
-                        [=](const StrainData& m) { return m.strainEntry(index(m)); },
-                        [=](StrainData& m, float v) { m.setStrain(index(m), v); },
-                        QString("Set %1 Value").arg(name.toUpper()), {}});
+        const int row = actingOnRight ? k % 3 : k / 3, column = actingOnRight ? k / 3 : k % 3;
+        rows.push_back({QString(QChar('a' + k)) + "Field",
+                        "strain entry " + std::to_string(row + 1) + "," + std::to_string(column + 1),
+                        QString("Set %1 Value").arg(QChar('A' + k)), {}});
     }
-    using Getter = float (StrainData::*)(int) const;
-    using Setter = void (StrainData::*)(int, float);
     const struct {
-        const char *prefix, *undo;
-        Getter get;
-        Setter set;
-    } vectors[] = {{"", "", &StrainData::translation, &StrainData::setTranslation},
-                   {"light", "Light ", &StrainData::light, &StrainData::setLight},
-                   {"point1", "Point 1 ", &StrainData::point1, &StrainData::setPoint1},
-                   {"point2", "Point 2 ", &StrainData::point2, &StrainData::setPoint2},
-                   {"point3", "Point 3 ", &StrainData::point3, &StrainData::setPoint3}};
+        const char *control, *key, *undo;
+    } vectors[] = {{"", "translation ", ""},
+                   {"light", "light ", "Light "},
+                   {"point1", "point 1 ", "Point 1 "},
+                   {"point2", "point 2 ", "Point 2 "},
+                   {"point3", "point 3 ", "Point 3 "}};
     for (const auto& v : vectors)
         for (int i = 0; i < 3; ++i) {
             const QString xyz(QChar("XYZ"[i]));
-            rows.push_back({v.prefix + (*v.prefix ? xyz : xyz.toLower()) + "Field",
-                            [=](const StrainData& m) { return (m.*v.get)(i); },
-                            [=](StrainData& m, float value) { (m.*v.set)(i, value); },
+            rows.push_back({v.control + (*v.control ? xyz : xyz.toLower()) + "Field",
+                            v.key + std::string(1, "xyz"[i]),
                             QString("Set %1%2 Value").arg(v.undo, xyz), {}});
         }
-    const struct {
-        const char* control;
-        int (StrainData::*get)() const;
-        void (StrainData::*set)(int);
-        const char *on, *off;
-    } choices[] = {
-        {"point1ShowCheckbox", &StrainData::showPoint1, &StrainData::setShowPoint1, "Show Point 1",
-         "Hide Point 1"},
-        {"point2ShowCheckbox", &StrainData::showPoint2, &StrainData::setShowPoint2, "Show Point 2",
-         "Hide Point 2"},
-        {"point3ShowCheckbox", &StrainData::showPoint3, &StrainData::setShowPoint3, "Show Point 3",
-         "Hide Point 3"},
-        {"showAxesCheckbox", &StrainData::showAxes, &StrainData::setShowAxes, "Show Axes",
-         "Hide Axes"},
-        {"markAxesCheckbox", &StrainData::markAxes, &StrainData::setMarkAxes, "Mark Axes",
-         "Don't Mark Axes"},
-        {"preserveVolumeCheckbox", &StrainData::preserveVolume, &StrainData::setPreserveVolume,
-         "Preserve Volume", "Don't Preserve Volume"},
-        {"projectionPopUp", &StrainData::projection, &StrainData::setProjection,
-         "Project in Perspective", "Project Isometrically"},
-        {"animationPopUp", &StrainData::animationField, &StrainData::setAnimationField,
-         "Select Animation Field", "Select Animation Field"},
-        // Last: it turns the side for the rows after it.
-        {"actingOnPopUp", &StrainData::actingOnRight, &StrainData::setActingOnRight,
-         "Act On Right", "Act On Left"},
-    };
-    for (const auto& c : choices)
-        rows.push_back({c.control, [=](const StrainData& m) { return float((m.*c.get)()); },
-                        [=](StrainData& m, float v) { (m.*c.set)(int(v)); }, c.on, c.off});
+    rows.insert(rows.end(),
+                {{"point1ShowCheckbox", "show point 1", "Show Point 1", "Hide Point 1"},
+                 {"point2ShowCheckbox", "show point 2", "Show Point 2", "Hide Point 2"},
+                 {"point3ShowCheckbox", "show point 3", "Show Point 3", "Hide Point 3"},
+                 {"showAxesCheckbox", "show axes", "Show Axes", "Hide Axes"},
+                 {"markAxesCheckbox", "mark axes", "Mark Axes", "Don't Mark Axes"},
+                 {"preserveVolumeCheckbox", "preserve volume", "Preserve Volume",
+                  "Don't Preserve Volume"},
+                 {"projectionPopUp", "perspective projection", "Project in Perspective",
+                  "Project Isometrically"},
+                 {"animationPopUp", "animation field", "Select Animation Field",
+                  "Select Animation Field"},
+                 {"actingOnPopUp", "matrix acts on right", "Act On Right", "Act On Left"}});
     return rows;
 }
 
 } // namespace
 
 // Every field, box and pop-up, acting on the left and on the right: the
-// user's edit sets its model value as one named step that undoes and redoes,
-// and a change of that value in the model shows in that control and in no
-// other.
+// user's edit sets its value, and only its value, as one named step; the
+// field shows the number entered, and undoing the step shows every control
+// as it was.
 TEST(MyWindowController, EveryControlEditsItsValueAndShowsItsChanges) {
-    for (int side : {0, 1}) {
-        Window w;
-        StrainData& m = w.model();
-        m.setActingOnRight(side);
+    for (bool right : {false, true}) {
+        Window w(distinctValues());
+        w.model().setActingOnRight(right);
         w.endEvent();
-        for (const Bound& row : boundControls()) {
-            SCOPED_TRACE(row.control.toStdString() + (side ? " right" : " left"));
+        for (const Bound& row : boundControls(right)) {
+            SCOPED_TRACE(row.control.toStdString() + (right ? " right" : " left"));
             QWidget* control = w.get(row.control);
             auto* popUp = qobject_cast<QComboBox*>(control);
-            const float before = row.get(m);
-            float expected;
-            if (qobject_cast<QLineEdit*>(control)) {
-                w.type(row.control, "1E2");
-                expected = 100.0f;
-            } else if (popUp) {
-                expected = before + (before + 1 < popUp->count() ? 1 : -1);
-                w.key(row.control, expected > before ? Qt::Key_Down : Qt::Key_Up);
-            } else {
-                w.click(row.control);
-                expected = before != 0 ? 0 : 1;
-            }
-            EXPECT_EQ(row.get(m), expected);
-            EXPECT_EQ(w.undoTitle(), "Undo " + (expected == 0 ? row.offUndoName : row.undoName));
-            w.undo().undo();
-            EXPECT_EQ(row.get(m), before) << "undone";
-            w.undo().redo();
-            EXPECT_EQ(row.get(m), expected) << "redone";
-
+            const auto storedBefore = w.stored();
             const auto shownBefore = w.controls();
-            const float changed = popUp ? before : qobject_cast<QCheckBox*>(control) ? before : 3;
-            row.set(m, changed);
-            w.endEvent();
-            auto shownAfter = w.controls();
-            const QString expectShown = popUp ? QString::number(int(changed))
-                                        : qobject_cast<QCheckBox*>(control) ? (changed ? "on" : "off")
-                                                                            : shown(changed);
-            EXPECT_EQ(shownAfter[row.control], expectShown);
-            shownAfter[row.control] = shownBefore.at(row.control);
-            if (row.control == "animationPopUp") // its range comes with it
-                for (const char* range : {"sliderMinField", "sliderMaxField"})
-                    shownAfter[range] = shownBefore.at(range);
-            EXPECT_EQ(shownAfter, shownBefore) << "another control changed";
+            if (qobject_cast<QLineEdit*>(control))
+                w.type(row.control, "1E2");
+            else if (popUp)
+                w.key(row.control, popUp->currentIndex() + 1 < popUp->count() ? Qt::Key_Down : Qt::Key_Up);
+            else
+                w.click(row.control);
+            auto stored = w.stored();
+            const std::string value = stored[row.key];
+            EXPECT_EQ(w.undoTitle(), "Undo " + (value == "0" ? row.offUndoName : row.undoName));
+            if (qobject_cast<QLineEdit*>(control)) {
+                EXPECT_EQ(value, "100.000000");
+                EXPECT_EQ(w.field(row.control)->text(), shown(100));
+            }
+            EXPECT_NE(value, storedBefore.at(row.key));
+            stored[row.key] = storedBefore.at(row.key);
+            if (row.key != "matrix acts on right") { // which transposes the matrix
+                EXPECT_EQ(stored, storedBefore) << "another value changed";
+            }
+            w.undo().undo();
+            EXPECT_EQ(w.stored(), storedBefore);
+            EXPECT_EQ(w.controls(), shownBefore);
         }
     }
 }
@@ -339,55 +320,6 @@ TEST(MyWindowController, RestartAsksAndOnlyTheRestartButtonRestarts) {
     }
     EXPECT_EQ(w.field("xField")->text(), "0.000000");
     EXPECT_EQ(w.model().savedStrainMatrix()[12], 0.5f);
-}
-
-namespace {
-
-// Clicks the view where the plan view shows the scene point (x, y): the
-// camera looks down at distance 10, with a 30 degree field of view.
-void clickScene(Window& w, double x, double y) {
-    StrainView* view = w.controller->strainView();
-    w.camera();
-    const double pixelsPerUnit = view->height() / (2.0 * std::tan(M_PI / 12) * 10.0);
-    QTest::mouseClick(view->surface(), Qt::LeftButton, {},
-                      QPoint(int(std::lround(view->width() / 2.0 + x * pixelsPerUnit)),
-                             int(std::lround(view->height() / 2.0 - y * pixelsPerUnit))));
-    w.endEvent();
-}
-
-} // namespace
-
-// The sphere's point u is drawn at strain * (u + translation); under a shear
-// the strain's inverse is not its transpose.
-TEST(MyWindowController, APickStoresTheSpherePointUnderTheClickAsOneStep) {
-    Window w;
-    w.type("bField", "1"); // x' = x + y
-    w.type("xField", "0.25");
-    w.click("point1SetButton");
-    const float u[3] = {0.48f, 0.64f, 0.6f};
-    clickScene(w, (u[0] + 0.25) + u[1], u[1]);
-    for (int i = 0; i < 3; ++i)
-        EXPECT_NEAR(w.model().point1(i), u[i], 0.03) << i;
-    EXPECT_EQ(w.model().pointToSet(), 0);
-    EXPECT_EQ(w.field("point1XField")->text(), shown(w.model().point1(0)));
-    EXPECT_EQ(w.undoTitle(), "Undo Pick Material Point");
-    w.undo().undo();
-    EXPECT_EQ(w.model().point1(1), 0.0f);
-    EXPECT_EQ(w.undoTitle(), "Undo Set X Value") << "one step for the pick";
-}
-
-TEST(MyWindowController, APickWithASingularStrainOrNoWaitingPointStoresNothing) {
-    Window w;
-    w.type("iField", "0"); // flattened into the x-y plane
-    w.click("point2SetButton");
-    clickScene(w, 0.3, 0.3);
-    EXPECT_EQ(w.model().point2(0), 0.0f);
-    EXPECT_EQ(w.model().pointToSet(), 2) << "the point keeps waiting";
-    w.type("iField", "1");
-    w.click("point2SetButton");
-    clickScene(w, 0.3, 0.3);
-    EXPECT_EQ(w.model().point2(0), 0.0f);
-    EXPECT_EQ(w.undoTitle(), "Undo Set I Value") << "no step renamed";
 }
 
 TEST(MyWindowController, RefreshesNeverRunActions) {

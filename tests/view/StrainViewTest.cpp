@@ -1,6 +1,6 @@
-// The view in a real window with real mouse events: frames in device pixels,
+// The view in a document window, with real mouse, key and wheel events:
 // the press-drag-release cycle turning the camera, the spin that a flick
-// leaves behind, and picks on the ellipsoid; in a document window, its
+// leaves behind, clicks that place material points on the ellipsoid, its
 // focus, keys and wheel. Registered twice with CTest, at device pixel ratios
 // 1 and 2, to catch logical and device pixels mixed up.
 #include "view/StrainView.h"
@@ -10,69 +10,55 @@
 #include "document/MyDocument.h"
 #include "model/StrainData.h"
 #include "platform/UndoManager.h"
-#include "render/SceneRenderer.h"
 #include "toolkit/GVCamera.h"
 
 #include <QCursor>
-#include <QLayout>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
-#include <QTest>
 #include <QWheelEvent>
 
-#include <gtest/gtest.h>
-
-#include <array>
 #include <cmath>
-#include <memory>
-#include <tuple>
-#include <vector>
 
 namespace {
 
-constexpr double kPi = 3.14159265358979;
+TEST(StrainViewFirstFrame, ShowingTheViewDrawsOneFrame) {
+    StrainView view;
+    QSignalSpy frames(view.surface(), &QOpenGLWindow::frameSwapped);
+    view.resize(400, 300);
+    view.show();
+    ASSERT_TRUE(frames.wait());
+    QTest::qWait(200);
+    EXPECT_EQ(frames.count(), 1);
+}
 
-// Sets the camera up for the default scene (unit sphere, axes, orthographic
-// from distance 10) and records the picks.
-class SceneDelegate final : public StrainViewDelegate {
-public:
-    void setStrainView(StrainView* newView) override {
-        view = newView;
-        SceneRenderer::applyProjection(*view->camera(), model);
-        SceneRenderer::applyDistance(*view->camera(), model);
-    }
-    void registerPick(const GLdouble pick[3]) override {
-        picks.push_back({pick[0], pick[1], pick[2]});
-    }
-    void resetView() override {}
-    void zoomView(float, bool) override {}
-    void cancelPick() override {}
-
-    StrainData model;
-    StrainView* view = nullptr;
-    std::vector<std::array<double, 3>> picks;
-};
-
-class StrainViewTest : public ::testing::Test {
+// A new document's view: the unit sphere with its axes, seen from above,
+// orthographically from distance 10.
+class StrainViewTest : public WindowTest {
 protected:
     void SetUp() override {
-        view = std::make_unique<StrainView>();
-        view->setDelegate(&delegate);
-        view->setModel(&delegate.model);
-        // The scene 400 by 300, inside the focus frame.
-        frame = view->layout()->contentsMargins();
-        view->resize(QSize(400, 300).grownBy(frame));
-        view->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(view.get()));
+        WindowTest::SetUp();
+        window = shown(documents_->newDocument());
+        view = window->windowController().strainView();
         ASSERT_TRUE(QTest::qWaitFor([&] { return view->camera() != nullptr; }));
-        ASSERT_EQ(delegate.view, view.get());
     }
 
     GVCamera& camera() { return *view->camera(); }
+    StrainData& model() { return window->document().strainData(); }
+    UndoManager& undo() { return window->undoManager(); }
 
+    // Where the scene point (x, y) of the plane z = 0 shows, in logical
+    // pixels: the view's height spans 2 tan 15 degrees times the distance.
+    QPoint at(double x, double y) const {
+        const QSize size = view->surface()->size();
+        const double perUnit = size.height() / (2 * std::tan(M_PI / 12) * 10);
+        return QPoint(int(std::lround(size.width() / 2.0 + x * perUnit)),
+                      int(std::lround(size.height() / 2.0 - y * perUnit)));
+    }
     void press(QPoint at) { QTest::mousePress(view->surface(), Qt::LeftButton, {}, at); }
-    void click(QPoint at) { QTest::mouseClick(view->surface(), Qt::LeftButton, {}, at); }
+    void click(QPoint at) {
+        QTest::mouseClick(view->surface(), Qt::LeftButton, {}, at);
+        idle();
+    }
     // Releases at a point with the pointer elsewhere: at the release point
     // for a pointer at rest, beyond it for one still moving.
     void release(QPoint at, QPoint movedOn = {}) {
@@ -86,21 +72,21 @@ protected:
             QTest::mouseMove(view->surface(), *to);
         release(*std::prev(path.end()), movedOn);
     }
+    void wheel(int notches) {
+        const QPointF at(100, 100);
+        QWheelEvent event(at, view->surface()->mapToGlobal(at), {}, {0, 120 * notches},
+                          Qt::NoButton, {}, Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(view->surface(), &event);
+        idle();
+    }
+    // The focus frame in the view's margin, as the window draws it.
+    bool frameShows() const {
+        return view->grab().toImage().pixel(0, 0) == view->palette().color(QPalette::Highlight).rgb();
+    }
 
-    SceneDelegate delegate;
-    std::unique_ptr<StrainView> view;
-    QMargins frame;
+    DocumentWindow* window = nullptr;
+    StrainView* view = nullptr;
 };
-
-TEST(StrainViewFirstFrame, ShowingTheViewDrawsOneFrame) {
-    StrainView view;
-    QSignalSpy frames(view.surface(), &QOpenGLWindow::frameSwapped);
-    view.resize(400, 300);
-    view.show();
-    ASSERT_TRUE(frames.wait());
-    QTest::qWait(200);
-    EXPECT_EQ(frames.count(), 1);
-}
 
 TEST_F(StrainViewTest, DragsTurnHalfADegreePerPixelWithinTheElevationLimits) {
     camera().setElevation(-90);
@@ -108,7 +94,6 @@ TEST_F(StrainViewTest, DragsTurnHalfADegreePerPixelWithinTheElevationLimits) {
     EXPECT_FLOAT_EQ(camera().elevation(), -95);
     EXPECT_FLOAT_EQ(camera().azimuth(), 0);
     EXPECT_FALSE(view->isSpinning());
-    EXPECT_TRUE(delegate.picks.empty()) << "a drag is no click";
     // Every move counts, each by its own step; right lowers the azimuth.
     gesture({{200, 150}, {210, 150}, {230, 154}});
     EXPECT_FLOAT_EQ(camera().azimuth(), 345);
@@ -160,37 +145,50 @@ TEST_F(StrainViewTest, FlickSpinsUntilTheLimitTheNextPressOrTheClose) {
 
     gesture({{200, 150}, {210, 150}}, {10, 0});
     ASSERT_TRUE(view->isSpinning());
-    view->close();
+    window->close();
     EXPECT_FALSE(view->isSpinning());
 }
 
-TEST_F(StrainViewTest, ClickPicksTheSurfaceUnderThePointer) {
-    // 40 right of and 30 above the centre; the orthographic view from
-    // distance 10 shows 150 / (10 tan 15 degrees) logical pixels per unit.
-    const double scale = 150 / (10 * std::tan(15 * kPi / 180));
-    click({240, 120});
-    ASSERT_EQ(delegate.picks.size(), 1u);
-    const auto& [x, y, z] = delegate.picks[0];
-    EXPECT_NEAR(x, 40 / scale, 0.03);
-    EXPECT_NEAR(y, 30 / scale, 0.03);
-    EXPECT_NEAR(std::sqrt(x * x + y * y + z * z), 1, 0.03);
-    EXPECT_GT(z, 0) << "the hit lies on the side facing the viewer";
+// The sphere's point u is drawn at strain * (u + translation); under a shear
+// the strain's inverse is not its transpose.
+TEST_F(StrainViewTest, AClickStoresTheSpherePointUnderItForTheWaitingPoint) {
+    type(window, "bField", "1"); // x' = x + y
+    type(window, "xField", "0.25");
+    click(at(0.3, -0.3));
+    EXPECT_EQ(model().point1(0), 0.0f) << "no point waits";
+    QTest::mouseClick(control<QPushButton>(window, "point1SetButton"), Qt::LeftButton);
+    click(at(-1.5, 1.5)); // background
+    click(at(3.2, 0)); // the x axis, which cannot be hit
+    EXPECT_EQ(model().point1(0), 0.0f);
+    ASSERT_EQ(model().pointToSet(), 1);
+    const float u[3] = {0.48f, 0.64f, 0.6f};
+    click(at(u[0] + 0.25 + u[1], u[1]));
+    for (int i = 0; i < 3; ++i)
+        EXPECT_NEAR(model().point1(i), u[i], 0.03) << i;
+    EXPECT_EQ(model().pointToSet(), 0);
+    EXPECT_EQ(undo().undoActionName(), "Pick Material Point");
+    undo().undo();
+    EXPECT_EQ(model().point1(1), 0.0f);
+    EXPECT_EQ(undo().undoActionName(), "Set X Value") << "one step for the pick";
 
-    click({20, 20}); // background: nothing
-    click({380, 150}); // on the red axis: the axes cannot be hit
-    EXPECT_EQ(delegate.picks.size(), 1u);
+    // Flattened into the x-y plane: no point, and the point keeps waiting.
+    type(window, "iField", "0");
+    QTest::mouseClick(control<QPushButton>(window, "point2SetButton"), Qt::LeftButton);
+    click(at(0.3, 0.3));
+    EXPECT_EQ(model().point2(0), 0.0f);
+    EXPECT_EQ(model().pointToSet(), 2);
+    EXPECT_EQ(undo().undoActionName(), "Set I Value") << "no step renamed";
 }
 
+// Below the sphere, where no axis runs, on black.
 TEST_F(StrainViewTest, MaterialPointsAreAsWideInLogicalPixelsAtEveryScale) {
-    // Below the sphere, where no axis runs, on black.
-    delegate.model.setPoint1(1, -1.5f);
-    delegate.model.setShowPoint1(1);
+    model().setPoint1(1, -1.5f);
+    model().setShowPoint1(1);
     view->redraw();
     QTest::qWait(50);
     const QImage frame = view->grabFramebuffer();
     const qreal ratio = view->surface()->devicePixelRatio();
-    // 1.5 units of 150 / (10 tan 15 degrees) logical pixels below the centre.
-    const QPoint centre(int(200 * ratio), int((150 + 1.5 * 150 / (10 * std::tan(15 * kPi / 180))) * ratio));
+    const QPoint centre = at(0, -1.5) * ratio;
     QRect lit;
     for (int y = centre.y() - 20; y <= centre.y() + 20; ++y)
         for (int x = centre.x() - 20; x <= centre.x() + 20; ++x)
@@ -200,62 +198,21 @@ TEST_F(StrainViewTest, MaterialPointsAreAsWideInLogicalPixelsAtEveryScale) {
     EXPECT_NEAR(lit.height(), 7 * ratio, 1);
 }
 
-// The view in a new document's window, as the user meets it.
-class StrainViewWindowTest : public WindowTest {
-protected:
-    void SetUp() override {
-        WindowTest::SetUp();
-        window = shown(documents_->newDocument());
-        view = window->windowController().strainView();
-        ASSERT_TRUE(QTest::qWaitFor([&] { return view->camera() != nullptr; }));
-    }
-
-    StrainData& model() { return window->document().strainData(); }
-    UndoManager& undo() { return window->undoManager(); }
-    void wheel(int notches) {
-        const QPointF at(100, 100);
-        QWheelEvent event(at, view->surface()->mapToGlobal(at), {}, {0, 120 * notches},
-                          Qt::NoButton, {}, Qt::NoScrollPhase, false);
-        QCoreApplication::sendEvent(view->surface(), &event);
-        idle();
-    }
-    // The focus frame in the view's margin, as the window draws it.
-    bool frameShows() const {
-        return view->grab().toImage().pixel(0, 0) == view->palette().color(QPalette::Highlight).rgb();
-    }
-
-    DocumentWindow* window = nullptr;
-    StrainView* view = nullptr;
-};
-
-TEST_F(StrainViewWindowTest, TakesTheFocusFromAClickAndTabAndShowsIt) {
-    // Focus events may come after the click or key that caused them.
-    const auto focusReaches = [](QWidget* widget) {
-        return QTest::qWaitFor([widget] { return widget->hasFocus(); }, 2000);
-    };
-    auto* aField = window->findChild<QLineEdit*>("aField");
-    QTest::mouseClick(aField, Qt::LeftButton);
-    ASSERT_TRUE(focusReaches(aField));
-    EXPECT_FALSE(view->showsFocus());
+TEST_F(StrainViewTest, TakesTheFocusFromAClickAndTabAndShowsIt) {
+    QTest::mouseClick(control(window, "aField"), Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !view->showsFocus(); }, 2000));
     EXPECT_FALSE(frameShows());
-
-    QTest::mouseClick(view->surface(), Qt::LeftButton, {}, {20, 20});
-    EXPECT_TRUE(focusReaches(view));
-    EXPECT_TRUE(view->showsFocus());
+    click(at(-1.5, 1.5));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return view->hasFocus() && view->showsFocus(); }, 2000));
     EXPECT_TRUE(frameShows());
-
     QTest::keyClick(view, Qt::Key_Tab);
     ASSERT_TRUE(QTest::qWaitFor([&] { return !view->showsFocus(); }, 2000));
     EXPECT_FALSE(frameShows());
-    ASSERT_NE(QApplication::focusWidget(), nullptr);
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
-    EXPECT_TRUE(focusReaches(view)) << "the view is the first tab stop";
-    EXPECT_TRUE(frameShows());
 }
 
 // Each key, sent to the view and to its native window (which has the keys
 // when a click made it the focus window).
-TEST_F(StrainViewWindowTest, KeysTurnResetZoomAndCancel) {
+TEST_F(StrainViewTest, KeysTurnResetZoomAndCancel) {
     GVCamera& camera = *view->camera();
     const float distance = model().distance();
     const float zoomStep = std::pow(2.0f, 0.04f);
@@ -300,7 +257,7 @@ TEST_F(StrainViewWindowTest, KeysTurnResetZoomAndCancel) {
     EXPECT_FLOAT_EQ(camera.elevation(), 0);
 }
 
-TEST_F(StrainViewWindowTest, EscapeStopsASpinOrCancelsAWaitingPick) {
+TEST_F(StrainViewTest, EscapeStopsASpinOrCancelsAWaitingPick) {
     QTest::mouseClick(window->findChild<QPushButton*>("point2SetButton"), Qt::LeftButton);
     ASSERT_EQ(model().pointToSet(), 2);
     QTest::mousePress(view->surface(), Qt::LeftButton, {}, {100, 100});
@@ -317,7 +274,7 @@ TEST_F(StrainViewWindowTest, EscapeStopsASpinOrCancelsAWaitingPick) {
     EXPECT_EQ(window->findChild<QPushButton*>("point2SetButton")->text(), "Set...");
 }
 
-TEST_F(StrainViewWindowTest, TheWheelZoomsOneUndoStepPerTurn) {
+TEST_F(StrainViewTest, TheWheelZoomsOneUndoStepPerTurn) {
     const float distance = model().distance();
     wheel(1);
     wheel(1);
