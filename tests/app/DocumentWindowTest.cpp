@@ -12,17 +12,14 @@
 #include <QAccessible>
 #include <QCheckBox>
 #include <QClipboard>
-#include <QDialog>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
-#include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTableWidget>
-#include <QTextBrowser>
 #include <QWheelEvent>
 #include <QtCharts/QChartView>
 #include <QtCharts/QXYSeries>
@@ -291,37 +288,6 @@ TEST_F(DocumentWindowTest, OpenRecentKeepsFilesThatStillExist) {
     recent = documents_->recentFiles();
     EXPECT_TRUE(recent.contains(broken));
     EXPECT_FALSE(recent.contains(folder_.filePath("11.quorvel")));
-}
-
-TEST_F(DocumentWindowTest, HelpShowsTheMouseAndKeyboardPageAndTheVersion) {
-    DocumentWindow* window = shown(documents_->newDocument());
-    choose(window, "Mouse and Keyboard");
-    auto* page = window->findChild<QDialog*>("mouseAndKeyboardHelp");
-    ASSERT_TRUE(page && page->isVisible());
-    EXPECT_TRUE(page->findChild<QTextBrowser*>()->toPlainText().contains("Drag"));
-    page->close();
-    MessageAnswerer answerer({"OK"});
-    choose(window, "About Quorvel");
-    EXPECT_EQ(answerer.texts.value(0), "<h3>Quorvel " QUORVEL_VERSION "</h3>");
-}
-
-TEST_F(DocumentWindowTest, AWindowOpensWhereTheLastClosedOneWasOnAScreenThatShowsIt) {
-    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-    const QSize size = QSize(900, 600).expandedTo(documents_->newDocument()->minimumSizeHint());
-    documents_->windows()[0]->close();
-    // Where the user left it, and where no screen shows it any more.
-    for (const QRect& left : {QRect(screen.topLeft() + QPoint(40, 30), size),
-                              QRect(screen.bottomRight() + QPoint(3000, 3000), size)}) {
-        DocumentWindow* window = shown(documents_->newDocument());
-        window->setGeometry(left);
-        ASSERT_TRUE(QTest::qWaitFor([&] { return window->geometry() == left; }));
-        window->close();
-        DocumentWindow* next = shown(documents_->newDocument());
-        EXPECT_EQ(next->size(), left.size());
-        EXPECT_TRUE(screen.contains(next->frameGeometry().topLeft()));
-        EXPECT_TRUE(!screen.contains(left) || next->geometry() == left);
-        next->close();
-    }
 }
 
 // Menus, controls, undo names and numbers in the user's language.

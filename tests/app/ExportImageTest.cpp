@@ -88,13 +88,18 @@ protected:
     QSize defaultSize;
 };
 
-TEST_F(ExportImageTest, ByDefaultTheViewsPictureAtItsSizeInDevicePixels) {
+// By default, and on the clipboard: the view's picture at its size in
+// device pixels.
+TEST_F(ExportImageTest, ByDefaultAndCopiedTheViewsPictureAtItsSizeInDevicePixels) {
     const QString path = folder_.filePath("picture.png");
     EXPECT_EQ(exportImage(path), QStringList());
     EXPECT_EQ(defaultSize, viewPixels());
-    const QImage image(path);
-    ASSERT_EQ(image.size(), viewPixels());
-    EXPECT_LT(differenceFromView(image), 1.0);
+    QApplication::clipboard()->clear();
+    choose(window, "Copy Image");
+    for (const QImage& image : {QImage(path), QApplication::clipboard()->image()}) {
+        ASSERT_EQ(image.size(), viewPixels());
+        EXPECT_LT(differenceFromView(image), 1.0);
+    }
 }
 
 TEST_F(ExportImageTest, TheSizeAndBackgroundAsked) {
@@ -120,14 +125,6 @@ TEST_F(ExportImageTest, RefusalsAndFailuresSayWhy) {
         EXPECT_TRUE(messages[0].startsWith(reason)) << messages[0].toStdString();
         EXPECT_FALSE(QFile::exists(path));
     }
-}
-
-TEST_F(ExportImageTest, CopyImagePutsTheViewsPictureOnTheClipboard) {
-    QApplication::clipboard()->clear();
-    choose(window, "Copy Image");
-    const QImage copied = QApplication::clipboard()->image();
-    ASSERT_EQ(copied.size(), viewPixels());
-    EXPECT_LT(differenceFromView(copied), 1.0);
 }
 
 } // namespace

@@ -82,21 +82,6 @@ TEST_F(UndoManagerTest, AnExplicitGroupIsOneStepAcrossEvents) {
     EXPECT_FALSE(undo.canUndo());
 }
 
-TEST_F(UndoManagerTest, DisablingNestsAndRemoveAllActionsEmptiesEverything) {
-    undo.disableUndoRegistration();
-    undo.disableUndoRegistration();
-    set(1);
-    undo.enableUndoRegistration();
-    set(2);
-    undo.enableUndoRegistration();
-    EXPECT_FALSE(undo.canUndo());
-    edit(3);
-    undo.undo();
-    set(9); // left open
-    undo.removeAllActions();
-    EXPECT_FALSE(undo.canUndo() || undo.canRedo());
-}
-
 // The document is edited when the count is not 0.
 TEST_F(UndoManagerTest, ChangeCountFollowsDoneUndoneAndRedoneSteps) {
     int notified = 0;
