@@ -1,19 +1,17 @@
 // The offscreen picture of quorvel --render, measured against the geometry
 // that the camera and the scene fix: where the ellipsoid's outline lies, how
-// it is lit, what shows through it. Documents are written for each test with
-// only the keys it relies on.
+// it is lit, what shows through it. Each test's document holds only the keys
+// it relies on.
 #include "app/RenderCommand.h"
+#include "document/MyDocument.h"
 
 #include <QImage>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
-#include <fstream>
 #include <map>
-#include <sstream>
 #include <string>
 
 namespace {
@@ -48,31 +46,18 @@ struct Rgb {
     int brightest() const { return std::max({r, g, b}); }
 };
 
-class RenderTest : public ::testing::Test {
-protected:
-    void SetUp() override { ASSERT_TRUE(folder.isValid()); }
-
-    std::string write(const Keys& keys) {
-        const std::string path = folder.filePath("document.quorvel").toStdString();
-        std::ofstream file(path);
-        file << "{\n";
-        for (const auto& [key, value] : keys)
-            file << "    \"" << key << "\" = \"" << value << "\";\n";
-        file << "}\n";
-        return path;
-    }
-
-    // What `quorvel --render` makes of the document, read back from its PNG.
-    QImage render(const Keys& keys, RenderSettings settings = {}) {
-        const std::string image = folder.filePath("picture.png").toStdString();
-        std::ostringstream err;
-        const int status = renderDocument(write(keys), image, settings, err);
-        EXPECT_EQ(status, 0) << err.str();
-        return QImage(QString::fromStdString(image)).convertToFormat(QImage::Format_RGB32);
-    }
-
-    QTemporaryDir folder;
-};
+// The picture `quorvel --render` makes of a document that holds the keys.
+QImage render(const Keys& keys, RenderSettings settings = {}) {
+    std::string text = "{";
+    for (const auto& [key, value] : keys)
+        text += "\"" + key + "\" = \"" + value + "\";";
+    MyDocument document;
+    std::string error;
+    EXPECT_TRUE(document.loadDataRepresentation(text + "}", MyDocument::kTypeName, error)) << error;
+    const QImage image = renderPicture(document.strainData(), settings, error);
+    EXPECT_FALSE(image.isNull()) << error;
+    return image.convertToFormat(QImage::Format_RGB32);
+}
 
 // The pixel at (x, y) in OpenGL window coordinates: origin at the lower left.
 Rgb pixel(const QImage& image, double x, double y) {
@@ -109,7 +94,7 @@ void expectOutline(const QImage& image, double cx, double cy, double a, double b
 // and the perspective, which shows a near sphere larger: at distance 4 its
 // outline is where the tangent cone from the eye meets the view,
 // tan(asin(1 / 4)) = 1 / sqrt(15).
-TEST_F(RenderTest, TheOutlineFollowsStrainTranslationViewAndProjection) {
+TEST(RenderTest, TheOutlineFollowsStrainTranslationViewAndProjection) {
     const double nearOrtho = 300.0 / (4.0 * kTanHalfAngle);
     const double nearPerspective = 300.0 / (std::sqrt(15.0) * kTanHalfAngle);
     const Keys doubled = with(sphereKeys(), {{"strain entry 1,1", "2"}, {"translation z", "1"}});
@@ -143,7 +128,7 @@ TEST_F(RenderTest, TheOutlineFollowsStrainTranslationViewAndProjection) {
     }
 }
 
-TEST_F(RenderTest, SurfaceIsLitByAmbientAndDiffuseLight) {
+TEST(RenderTest, SurfaceIsLitByAmbientAndDiffuseLight) {
     // Colour c, ambient 0.6, diffuse 1 from +z: c (0.6 + n.z), where the
     // normal's z at radius fraction f is sqrt(1 - f^2).
     // A sphere shrunk by the strain is lit alike: its normals are renormalised.
@@ -163,7 +148,7 @@ TEST_F(RenderTest, SurfaceIsLitByAmbientAndDiffuseLight) {
     }
 }
 
-TEST_F(RenderTest, AxesShowThroughATranslucentSurface) {
+TEST(RenderTest, AxesShowThroughATranslucentSurface) {
     // Along the red x axis against the same spot mirrored, off the axis.
     const auto redAcross = [](const QImage& image) {
         int onAxis = 0, offAxis = 0;
@@ -188,7 +173,7 @@ TEST_F(RenderTest, AxesShowThroughATranslucentSurface) {
     EXPECT_EQ(pixel(hidden, 400 + 2 * kScale, 300).brightest(), 0);
 }
 
-TEST_F(RenderTest, PrincipalAxesReachTheOutlineOfASimpleShear) {
+TEST(RenderTest, PrincipalAxesReachTheOutlineOfASimpleShear) {
     // x += y: S1 = (1 + sqrt 5) / 2 at θ from x with tan 2θ = 2, S3 = 1 / S1
     // across it, S2 = 1 along the line of sight.
     const double s1 = (1 + std::sqrt(5.0)) / 2, theta = std::atan(2.0) / 2;
@@ -218,7 +203,7 @@ TEST_F(RenderTest, PrincipalAxesReachTheOutlineOfASimpleShear) {
 
 // After a restart the ellipsoid is the present map after the saved strain,
 // and the material points, carried by the restart, lie on its surface.
-TEST_F(RenderTest, ARestartedDocumentDrawsItsPointsOnItsSurface) {
+TEST(RenderTest, ARestartedDocumentDrawsItsPointsOnItsSurface) {
     // Saved x doubled, present y stretched by 1.5; the point (1.2, 0, 0.8)
     // lies on the saved ellipsoid, on its upper side.
     const Keys restarted = with(sphereKeys(), {{"saved strain entry 1,1", "2"},
