@@ -9,7 +9,6 @@
 #include "view/StrainView.h"
 
 #include <QClipboard>
-#include <QComboBox>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QPushButton>
@@ -43,20 +42,12 @@ protected:
                 return;
             defaultSize = {control<QSpinBox>(dialog, "widthBox")->value(),
                            control<QSpinBox>(dialog, "heightBox")->value()};
-            for (auto [name, value] : {std::pair{"widthBox", size.width()}, {"heightBox", size.height()}}) {
-                auto* box = control<QSpinBox>(dialog, name);
+            for (auto [name, value] : {std::pair{"widthBox", size.width()}, {"heightBox", size.height()}})
                 if (!size.isEmpty()) {
-                    QTest::mouseDClick(box, Qt::LeftButton);
-                    QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
-                    QTest::keyClicks(box, QString::number(value));
+                    QTest::keyClick(control(dialog, name), Qt::Key_A, Qt::ControlModifier);
+                    QTest::keyClicks(control(dialog, name), QString::number(value));
                 }
-            }
-            auto* popUp = control<QComboBox>(dialog, "backgroundPopUp");
-            QTest::mouseClick(popUp, Qt::LeftButton);
-            QTest::keyClick(popUp, Qt::Key_Home);
-            while (popUp->currentText() != background)
-                QTest::keyClick(popUp, Qt::Key_Down);
-            QTest::keyClick(popUp, Qt::Key_Return);
+            QTest::keyClicks(control(dialog, "backgroundPopUp"), background); // finds the item
             QTest::mouseClick(dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok),
                               Qt::LeftButton);
         });

@@ -79,11 +79,6 @@ protected:
         QCoreApplication::sendEvent(view->surface(), &event);
         idle();
     }
-    // The focus frame in the view's margin, as the window draws it.
-    bool frameShows() const {
-        return view->grab().toImage().pixel(0, 0) == view->palette().color(QPalette::Highlight).rgb();
-    }
-
     DocumentWindow* window = nullptr;
     StrainView* view = nullptr;
 };
@@ -196,18 +191,6 @@ TEST_F(StrainViewTest, MaterialPointsAreAsWideInLogicalPixelsAtEveryScale) {
                 lit |= QRect(x, y, 1, 1);
     EXPECT_NEAR(lit.width(), 7 * ratio, 1);
     EXPECT_NEAR(lit.height(), 7 * ratio, 1);
-}
-
-TEST_F(StrainViewTest, TakesTheFocusFromAClickAndTabAndShowsIt) {
-    QTest::mouseClick(control(window, "aField"), Qt::LeftButton);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !view->showsFocus(); }, 2000));
-    EXPECT_FALSE(frameShows());
-    click(at(-1.5, 1.5));
-    EXPECT_TRUE(QTest::qWaitFor([&] { return view->hasFocus() && view->showsFocus(); }, 2000));
-    EXPECT_TRUE(frameShows());
-    QTest::keyClick(view, Qt::Key_Tab);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !view->showsFocus(); }, 2000));
-    EXPECT_FALSE(frameShows());
 }
 
 // Each key, sent to the view and to its native window (which has the keys
