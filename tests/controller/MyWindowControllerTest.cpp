@@ -1,69 +1,51 @@
 // The inspector as the user meets it: typing into fields, clicking boxes and
 // buttons, choosing pop-up items, clicking the view; and the model's changes
 // shown back in the controls.
+#include "../support/WindowTest.h"
 #include "controller/MyWindowController.h"
 #include "document/MyDocument.h"
 #include "model/StrainData.h"
 #include "platform/FloatSlider.h"
 #include "toolkit/GVCamera.h"
+#include "view/StrainView.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QColorDialog>
 #include <QComboBox>
-#include <QLineEdit>
 #include <QLocale>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTest>
-#include <QTimer>
-
-#include <gtest/gtest.h>
 
 #include <map>
-#include <memory>
 
 namespace {
 
-QString shown(float value) {
+QString asShown(float value) {
     QLocale locale;
     locale.setNumberOptions(QLocale::OmitGroupSeparator);
     return locale.toString(static_cast<double>(value), 'f', 6);
 }
 
-// One document window: the document, the widget that hosts the interface and
-// its controller, shown on screen. Events go straight to the controls, so
+// One document window's inspector. Events go straight to the controls, so
 // the window need not be the active one.
-struct Window {
-    explicit Window(const std::string& text = {}) {
-        std::string error;
-        if (!text.empty()) {
-            EXPECT_TRUE(document.loadDataRepresentation(text, MyDocument::kTypeName, error));
-        }
-        host.resize(1100, 760);
-        controller = std::make_unique<MyWindowController>(document, &host);
-        host.show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(&host));
-    }
-    ~Window() { controller.reset(); }
+struct Inspector {
+    DocumentWindow* window;
 
-    StrainData& model() { return document.strainData(); }
-    UndoManager& undo() { return document.undoManager(); }
+    StrainData& model() { return window->document().strainData(); }
+    UndoManager& undo() { return window->undoManager(); }
     QString undoTitle() { return QString::fromStdString(undo().undoMenuItemTitle()); }
     template <class T = QWidget> T* get(const QString& name) {
-        T* control = host.findChild<T*>(name);
-        EXPECT_NE(control, nullptr) << name.toStdString();
-        return control;
+        return control<T>(window, name.toLatin1().constData());
     }
     QLineEdit* field(const QString& name) { return get<QLineEdit>(name); }
-
+    // Types into the field where the focus leaves it, so that leaving
+    // another field commits nothing in the same event.
     void type(const QString& name, const QString& text) {
         QLineEdit* edit = field(name);
         edit->selectAll();
         QTest::keyClicks(edit, text);
         QTest::keyClick(edit, Qt::Key_Return);
-        endEvent();
+        idle();
     }
     void click(const QString& name) {
         auto* button = get<QAbstractButton>(name);
@@ -71,17 +53,16 @@ struct Window {
         const bool box = qobject_cast<QCheckBox*>(button) || qobject_cast<QRadioButton*>(button);
         QTest::mouseClick(button, Qt::LeftButton, {},
                           box ? QPoint(8, button->height() / 2) : button->rect().center());
-        endEvent();
+        idle();
     }
     void key(const QString& name, Qt::Key key) {
         QTest::keyClick(get(name), key);
-        endEvent();
+        idle();
     }
-    // The application closes the event's undo group when its loop waits.
-    void endEvent() { undo().closeEventGroup(); }
     GVCamera* camera() {
-        EXPECT_TRUE(QTest::qWaitFor([&] { return controller->strainView()->camera(); }));
-        return controller->strainView()->camera();
+        StrainView* view = window->windowController().strainView();
+        EXPECT_TRUE(QTest::qWaitFor([&] { return view->camera(); }));
+        return view->camera();
     }
     StrainData::StringDictionary stored() {
         StrainData::StringDictionary d;
@@ -91,26 +72,25 @@ struct Window {
     // What every field, box and pop-up shows, by name.
     std::map<QString, QString> controls() {
         std::map<QString, QString> state;
-        for (QLineEdit* edit : host.findChildren<QLineEdit*>())
+        for (QLineEdit* edit : window->findChildren<QLineEdit*>())
             state[edit->objectName()] = edit->text();
-        for (QCheckBox* box : host.findChildren<QCheckBox*>())
+        for (QCheckBox* box : window->findChildren<QCheckBox*>())
             state[box->objectName()] = box->isChecked() ? "on" : "off";
-        for (QComboBox* popUp : host.findChildren<QComboBox*>())
+        for (QComboBox* popUp : window->findChildren<QComboBox*>())
             state[popUp->objectName()] = QString::number(popUp->currentIndex());
         return state;
     }
-
-    MyDocument document;
-    QWidget host;
-    std::unique_ptr<MyWindowController> controller;
 };
 
-std::string exampleText(const char* name) {
-    MyDocument document;
-    std::string error;
-    EXPECT_TRUE(document.readFromFile(std::string(QUORVEL_EXAMPLES_DIR) + "/" + name, error)) << error;
-    return document.convertForStorage();
-}
+class MyWindowControllerTest : public WindowTest {
+protected:
+    Inspector newWindow() { return {shown(documents_->newDocument())}; }
+    Inspector opened(const std::string& text) {
+        const QString path = folder_.filePath(QString("%1.quorvel").arg(openWindows()));
+        writeFile(path, QByteArray::fromStdString(text));
+        return {open(path)};
+    }
+};
 
 // A document whose every stored number differs from every other, with every
 // code 0, so that a control showing another's value shows something else.
@@ -178,11 +158,11 @@ std::vector<Bound> boundControls(bool actingOnRight) {
 // user's edit sets its value, and only its value, as one named step; the
 // field shows the number entered, and undoing the step shows every control
 // as it was.
-TEST(MyWindowController, EveryControlEditsItsValueAndShowsItsChanges) {
+TEST_F(MyWindowControllerTest, EveryControlEditsItsValueAndShowsItsChanges) {
     for (bool right : {false, true}) {
-        Window w(distinctValues());
+        Inspector w = opened(distinctValues());
         w.model().setActingOnRight(right);
-        w.endEvent();
+        idle();
         for (const Bound& row : boundControls(right)) {
             SCOPED_TRACE(row.control.toStdString() + (right ? " right" : " left"));
             QWidget* control = w.get(row.control);
@@ -200,7 +180,7 @@ TEST(MyWindowController, EveryControlEditsItsValueAndShowsItsChanges) {
             EXPECT_EQ(w.undoTitle(), "Undo " + (value == "0" ? row.offUndoName : row.undoName));
             if (qobject_cast<QLineEdit*>(control)) {
                 EXPECT_EQ(value, "100.000000");
-                EXPECT_EQ(w.field(row.control)->text(), shown(100));
+                EXPECT_EQ(w.field(row.control)->text(), asShown(100));
             }
             EXPECT_NE(value, storedBefore.at(row.key));
             stored[row.key] = storedBefore.at(row.key);
@@ -214,8 +194,8 @@ TEST(MyWindowController, EveryControlEditsItsValueAndShowsItsChanges) {
     }
 }
 
-TEST(MyWindowController, AnOpenedDocumentShowsItsValuesAndCamera) {
-    Window w(exampleText("restarted-with-points.quorvel"));
+TEST_F(MyWindowControllerTest, AnOpenedDocumentShowsItsValuesAndCamera) {
+    Inspector w{open(QUORVEL_EXAMPLES_DIR "/restarted-with-points.quorvel")};
     EXPECT_EQ(w.field("aField")->text(), "1.500000");
     EXPECT_EQ(w.field("lightYField")->text(), "-2.000000");
     EXPECT_EQ(w.field("sliderMinField")->text(), "0.500000");
@@ -225,14 +205,14 @@ TEST(MyWindowController, AnOpenedDocumentShowsItsValuesAndCamera) {
     EXPECT_EQ(w.get<QAbstractButton>("constraintZRadio")->isChecked(), true);
     EXPECT_EQ(w.camera()->projection(), 1);
     EXPECT_EQ(w.camera()->distance(), 10.0f);
-    w.endEvent();
+    idle();
     EXPECT_FALSE(w.undo().canUndo()) << "filling the window is no edit";
 }
 
 // A number beyond a float, or an edit that overflows, changes nothing and
 // the field shows again the value that stayed.
-TEST(MyWindowController, ANumberTheModelRefusesLeavesTheFieldShowingItsValue) {
-    Window w;
+TEST_F(MyWindowControllerTest, ANumberTheModelRefusesLeavesTheFieldShowingItsValue) {
+    Inspector w = newWindow();
     w.type("aField", "1e30");
     w.click("preserveVolumeCheckbox");
     for (const char* name : {"lightYField", "sliderMaxField", "aField"}) {
@@ -243,13 +223,13 @@ TEST(MyWindowController, ANumberTheModelRefusesLeavesTheFieldShowingItsValue) {
     }
 }
 
-TEST(MyWindowController, TheAnimationSliderDrivesItsQuantityWithinItsBounds) {
-    Window w;
+TEST_F(MyWindowControllerTest, TheAnimationSliderDrivesItsQuantityWithinItsBounds) {
+    Inspector w = newWindow();
     w.model().setTranslationMin(1, -1.0f);
     w.model().setTranslationMax(1, 4.0f);
     w.model().setTranslation(1, 3.0f);
     w.model().setAnimationField(11); // y
-    w.endEvent();
+    idle();
     auto* slider = w.get<FloatSlider>("animationSlider");
     EXPECT_EQ(w.field("sliderMinField")->text(), "-1.000000");
     EXPECT_EQ(slider->floatValue(), 3.0f);
@@ -265,21 +245,8 @@ TEST(MyWindowController, TheAnimationSliderDrivesItsQuantityWithinItsBounds) {
     EXPECT_EQ(w.undoTitle(), "Undo Set Slider Max Value");
 }
 
-TEST(MyWindowController, TheSetButtonsToggleTheWaitingPointAndNameNoStep) {
-    Window w;
-    w.type("point1XField", "0.5");
-    w.click("point1SetButton");
-    w.click("point2SetButton");
-    EXPECT_EQ(w.model().pointToSet(), 2);
-    EXPECT_EQ(w.get<QPushButton>("point1SetButton")->text(), "Set...");
-    EXPECT_EQ(w.get<QPushButton>("point2SetButton")->text(), "Cancel");
-    w.click("point2SetButton");
-    EXPECT_EQ(w.model().pointToSet(), 0);
-    EXPECT_EQ(w.undoTitle(), "Undo Set Point 1 X Value");
-}
-
-TEST(MyWindowController, ZoomProjectionAndResetViewMoveTheCamera) {
-    Window w;
+TEST_F(MyWindowControllerTest, ZoomProjectionAndResetViewMoveTheCamera) {
+    Inspector w = newWindow();
     GVCamera* camera = w.camera();
     w.key("zoomSlider", Qt::Key_PageUp); // one doubling
     EXPECT_EQ(camera->distance(), 20.0f);
@@ -299,13 +266,13 @@ TEST(MyWindowController, ZoomProjectionAndResetViewMoveTheCamera) {
     EXPECT_EQ(w.model().projection(), 1);
 }
 
-TEST(MyWindowController, RestartAsksAndOnlyTheRestartButtonRestarts) {
-    Window w(exampleText("simple-shear.quorvel"));
+TEST_F(MyWindowControllerTest, RestartAsksAndOnlyTheRestartButtonRestarts) {
+    Inspector w{open(sample())};
     w.type("xField", "0.5");
     const QString before = w.field("bField")->text();
     for (const QString answer : {"Cancel", "Restart Strain"}) {
         QTimer::singleShot(0, [&] {
-            auto* sheet = w.host.findChild<QMessageBox*>();
+            auto* sheet = w.window->findChild<QMessageBox*>();
             ASSERT_NE(sheet, nullptr);
             EXPECT_EQ(sheet->icon(), QMessageBox::Critical);
             EXPECT_EQ(sheet->windowModality(), Qt::WindowModal);
@@ -321,13 +288,13 @@ TEST(MyWindowController, RestartAsksAndOnlyTheRestartButtonRestarts) {
     EXPECT_EQ(w.model().savedStrainMatrix()[12], 0.5f);
 }
 
-TEST(MyWindowController, RefreshesNeverRunActions) {
-    Window w;
+TEST_F(MyWindowControllerTest, RefreshesNeverRunActions) {
+    Inspector w = newWindow();
     w.model().setRed(0.1f, 0.2f, 0.3f);
     w.model().setTranslucency(0.3f);
     w.model().setConstraint(1);
     w.model().setDistance(20.0f);
-    w.endEvent();
+    idle();
     EXPECT_EQ(w.undo().undoActionName(), "") << "a control fed its value back";
     EXPECT_EQ(w.get<FloatSlider>("translucencySlider")->floatValue(), 0.3f);
     EXPECT_TRUE(w.get<QAbstractButton>("constraintYRadio")->isChecked());
@@ -340,8 +307,8 @@ TEST(MyWindowController, RefreshesNeverRunActions) {
 }
 
 // Each window follows its own document; the colour panel is shared.
-TEST(MyWindowController, OneSharedColourPanelServesTheWindowThatOpenedItLast) {
-    Window first, second;
+TEST_F(MyWindowControllerTest, OneSharedColourPanelServesTheWindowThatOpenedItLast) {
+    Inspector first = newWindow(), second = newWindow();
     second.model().setStrain(0, 3.0f);
     EXPECT_EQ(first.field("aField")->text(), "1.000000");
     first.click("colorButton");
@@ -362,7 +329,7 @@ TEST(MyWindowController, OneSharedColourPanelServesTheWindowThatOpenedItLast) {
     for (int x = 10; x <= 60; x += 10)
         QTest::mouseMove(field, QPoint(x, x / 2));
     QTest::mouseRelease(field, Qt::LeftButton, {}, QPoint(60, 30));
-    first.endEvent();
+    idle();
     EXPECT_NEAR(first.model().color(0), panel->currentColor().redF(), 1.0 / 255);
     EXPECT_EQ(first.undoTitle(), "Undo Set Color");
     first.undo().undo();
@@ -370,7 +337,7 @@ TEST(MyWindowController, OneSharedColourPanelServesTheWindowThatOpenedItLast) {
 
     second.click("colorButton");
     panel->setCurrentColor(QColor::fromRgbF(0.0f, 0.0f, 1.0f));
-    second.endEvent();
+    idle();
     EXPECT_NEAR(second.model().color(2), 1.0, 1.0 / 255);
     EXPECT_EQ(first.model().color(0), 0.8f);
     panel->close();

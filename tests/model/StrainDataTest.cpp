@@ -106,27 +106,6 @@ TEST_F(StrainDataTest, PreserveVolumeSkipsZerosAndIsOneStep) {
     EXPECT_EQ(strain(), kIdentity);
 }
 
-// Indices outside their ranges change, register and post nothing, and read
-// as 0. (That each setter is undoable is seen through the inspector.)
-TEST_F(StrainDataTest, IndicesOutOfRangeChangeNothing) {
-    StrainData& m = model;
-    undo.removeAllActions();
-    const StrainData::StringDictionary before = stored();
-    event([&] {
-        m.setLight(3, 5);
-        m.setPoint3(3, 1);
-        m.setStrain(-48, 1);
-        m.setStrainMax(16, 1);
-        m.setTranslationMin(3, 1);
-        m.setSavedStrain(16, 1);
-    });
-    EXPECT_EQ(stored(), before);
-    EXPECT_TRUE(posted.empty());
-    EXPECT_FALSE(undo.canUndo());
-    for (float read : {m.light(3), m.strainEntry(-48), m.strainMax(16), m.translation(3), m.point2(-1)})
-        EXPECT_EQ(read, 0.0f);
-}
-
 // No number that is not finite enters the model, typed or computed: the
 // value stays, nothing can be undone, and the notification tells the
 // controls to show the value that stayed.

@@ -43,12 +43,4 @@ TEST(NumberText, ReadsTextAsThePlatformDoes) {
     }
 }
 
-TEST(NumberText, WritesSixDecimalsOfTheStoredFloat) {
-    EXPECT_EQ(formatFloat(1.0f), "1.000000");
-    EXPECT_EQ(formatFloat(-1e-7f), "-0.000000");
-    EXPECT_EQ(formatFloat(6e-7f), "0.000001");
-    EXPECT_EQ(formatFloat(123456.789f), "123456.789062");
-    EXPECT_EQ(formatInt(INT_MIN), "-2147483648");
-}
-
 } // namespace

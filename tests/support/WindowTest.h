@@ -82,6 +82,18 @@ template <class T = QWidget> T* control(QWidget* window, const char* name) {
     return found;
 }
 
+// Clicks into a field, selects its text and types; Return ends the editing
+// unless the user is still typing.
+inline void type(QWidget* window, const char* field, const QString& text, bool pressReturn = true) {
+    auto* edit = control<QLineEdit>(window, field);
+    QTest::mouseClick(edit, Qt::LeftButton);
+    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(edit, text);
+    if (pressReturn)
+        QTest::keyClick(edit, Qt::Key_Return);
+    idle();
+}
+
 class WindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -117,18 +129,6 @@ protected:
     }
     DocumentWindow* open(const QString& path) { return shown(documents_->openFile(path, nullptr)); }
     int openWindows() const { return int(documents_->windows().size()); }
-
-    // Clicks into a field, selects its text and types; Return ends the
-    // editing unless the user is still typing.
-    static void type(QWidget* window, const char* field, const QString& text, bool pressReturn = true) {
-        auto* edit = control<QLineEdit>(window, field);
-        QTest::mouseClick(edit, Qt::LeftButton);
-        QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClicks(edit, text);
-        if (pressReturn)
-            QTest::keyClick(edit, Qt::Key_Return);
-        idle();
-    }
 
     // Presses a shortcut where the keyboard focus is. Without a window
     // manager nobody hands the activation back to a window after a message
