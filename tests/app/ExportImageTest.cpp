@@ -4,14 +4,12 @@
 // written (formats, backgrounds, a full disk) is the command line tests'.
 #include "../support/WindowTest.h"
 
-#include "controller/MyWindowController.h"
 #include "toolkit/GVCamera.h"
 #include "view/StrainView.h"
 
 #include <QClipboard>
 #include <QDialog>
 #include <QDialogButtonBox>
-#include <QPushButton>
 #include <QSpinBox>
 
 #include <cmath>

@@ -65,12 +65,9 @@ TEST(MyDocument, MissingOutOfRangeAndHugeValuesReadAsTheirDefaults) {
         {"", &StrainData::pointToSet, 0}, // no point is left waiting for a pick
         {"\"animation field\" = 2147483647;", &StrainData::animationField, 1},
         {"\"animation field\" = 9;", &StrainData::animationField, 1},
-        {"\"animation field\" = 12;", &StrainData::animationField, 12},
-        {"\"matrix acts on right\" = 2;", &StrainData::actingOnRight, 0},
         {"\"show axes\" = 99999999999;", &StrainData::showAxes, 1},
         {"\"preserve volume\" = 3;", &StrainData::preserveVolume, 0},
         {"constraint = 3;", &StrainData::constraint, 2},
-        {"\"show point 2\" = -1;", &StrainData::showPoint2, 0},
     };
     for (const auto& [entry, get, expected] : cases) {
         MyDocument document;

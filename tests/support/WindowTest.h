@@ -1,11 +1,14 @@
 // Document windows as the user meets them: opened through the document
 // controller, whose file panels answer with the test's own paths; menus
 // opened and items clicked with the mouse; shortcuts pressed; message boxes
-// answered by clicking their buttons.
+// answered by clicking their buttons. It brings in what every window test
+// reaches: the window, its document and its inspector.
 #pragma once
 
 #include "app/DocumentController.h"
 #include "app/DocumentWindow.h"
+#include "controller/MyWindowController.h"
+#include "document/MyDocument.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -15,6 +18,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPointer>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>

@@ -55,21 +55,7 @@ protected:
 
 } // namespace
 
-TEST_F(GVCameraTest, AnglesWrapIntoTheirRangesAndTheElevationKeepsItsBounds) {
-    // Elevation into [-180, 180), azimuth and twist into [0, 360).
-    const std::array<float, 3> cases[] = {
-        {190, -170, 190}, {-190, 170, 170}, {540, -180, 180}, {-900, -180, 180},
-        {725, 5, 5},      {-90, -90, 270},  {359.5f, -0.5f, 359.5f},
-        // 2^40 is too large for a turn to change it: 2^40 = 3054198966 * 360 + 16.
-        {1099511627776.0f, 16, 16}, {-1099511627776.0f, -16, 344}};
-    for (auto [given, elevation, turn] : cases) {
-        camera.setElevation(given);
-        camera.setAzimuth(given);
-        camera.setTwist(given);
-        EXPECT_EQ(std::tuple(camera.elevation(), camera.azimuth(), camera.twist()),
-                  std::tuple(elevation, turn, turn))
-            << given;
-    }
+TEST_F(GVCameraTest, TheElevationKeepsItsBoundsAndHugeAnglesWrap) {
     // With bounds the elevation is clamped first, then wrapped.
     const std::array<float, 4> bounded[] = {
         {-200, -180, 0, -180}, {30, -180, 0, 0}, {-45, -180, 0, -45}, {200, 0, 180, -180}};
