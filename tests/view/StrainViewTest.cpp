@@ -107,7 +107,7 @@ TEST_F(StrainViewTest, DragsTurnHalfADegreePerPixelWithinTheElevationLimits) {
     EXPECT_FALSE(view->isSpinning());
 }
 
-TEST_F(StrainViewTest, FlickSpinsUntilTheLimitTheNextPressOrTheClose) {
+TEST_F(StrainViewTest, FlickSpinsUntilTheLimitAPressEscapeOrTheClose) {
     // Still moving down on release, without turning: the elevation rises
     // to its limit and the spin stops there.
     camera().setElevation(-90);
@@ -134,6 +134,17 @@ TEST_F(StrainViewTest, FlickSpinsUntilTheLimitTheNextPressOrTheClose) {
     QTest::qWait(150);
     EXPECT_EQ(camera().azimuth(), stopped);
     release({100, 100});
+
+    // Escape stops a spin first, and then cancels a waiting pick.
+    QTest::mouseClick(control(window, "point2SetButton"), Qt::LeftButton);
+    gesture({{200, 150}, {210, 150}}, {10, 0});
+    ASSERT_TRUE(view->isSpinning());
+    QTest::keyClick(view, Qt::Key_Escape);
+    EXPECT_FALSE(view->isSpinning());
+    EXPECT_EQ(model().pointToSet(), 2) << "the first Escape only stops the spin";
+    QTest::keyClick(view, Qt::Key_Escape);
+    EXPECT_EQ(model().pointToSet(), 0);
+    EXPECT_EQ(control<QPushButton>(window, "point2SetButton")->text(), "Set...");
 
     gesture({{200, 150}, {210, 150}}, {10, 0});
     ASSERT_TRUE(view->isSpinning());
@@ -231,23 +242,6 @@ TEST_F(StrainViewTest, KeysTurnResetZoomAndCancel) {
             EXPECT_EQ(undo().undoActionName(), c.undoName);
         }
     }
-}
-
-TEST_F(StrainViewTest, EscapeStopsASpinOrCancelsAWaitingPick) {
-    QTest::mouseClick(window->findChild<QPushButton*>("point2SetButton"), Qt::LeftButton);
-    ASSERT_EQ(model().pointToSet(), 2);
-    QTest::mousePress(view->surface(), Qt::LeftButton, {}, {100, 100});
-    QTest::mouseMove(view->surface(), {110, 100});
-    QCursor::setPos(view->surface()->mapToGlobal(QPoint(120, 100)));
-    QTest::mouseRelease(view->surface(), Qt::LeftButton, {}, {110, 100});
-    ASSERT_TRUE(view->isSpinning());
-
-    QTest::keyClick(view, Qt::Key_Escape);
-    EXPECT_FALSE(view->isSpinning());
-    EXPECT_EQ(model().pointToSet(), 2) << "the first Escape only stops the spin";
-    QTest::keyClick(view, Qt::Key_Escape);
-    EXPECT_EQ(model().pointToSet(), 0);
-    EXPECT_EQ(window->findChild<QPushButton*>("point2SetButton")->text(), "Set...");
 }
 
 TEST_F(StrainViewTest, TheWheelZoomsOneUndoStepPerTurn) {
