@@ -9,7 +9,6 @@
 
 #include <QAccessible>
 #include <QCheckBox>
-#include <QClipboard>
 #include <QDir>
 #include <QProcess>
 #include <QScrollArea>
@@ -350,7 +349,7 @@ TEST_F(DocumentWindowTest, EveryControlSaysWhatItEditsAndTabFollowsTheReadingOrd
 
 // A sweep of the shear entry b (0 to 2 in the sample) traces the k = 1 line;
 // the table follows every step and a revert.
-TEST_F(DocumentWindowTest, AnalysisPanelTracesTheSliderSweepAndCopiesItsNumbers) {
+TEST_F(DocumentWindowTest, AnalysisPanelTracesTheSliderSweep) {
     DocumentWindow* window = open(sample());
     QXYSeries* path = nullptr;
     for (QAbstractSeries* series : control<QChartView>(window, "flinnPlot")->chart()->series())
@@ -385,7 +384,4 @@ TEST_F(DocumentWindowTest, AnalysisPanelTracesTheSliderSweepAndCopiesItsNumbers)
     QTest::mouseClick(axes, Qt::LeftButton, {}, QPoint(10, axes->height() / 2));
     idle();
     EXPECT_EQ(window->undoAction()->text(), "Undo Hide Principal Axes");
-    choose(window, "Copy Analysis");
-    EXPECT_TRUE(QGuiApplication::clipboard()->text().startsWith(
-        "Stretches S1, S2, S3\t" + table->item(0, 1)->text() + "\t"));
 }

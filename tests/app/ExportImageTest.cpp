@@ -91,17 +91,16 @@ TEST_F(ExportImageTest, ByDefaultAndCopiedTheViewsPictureAtItsSizeInDevicePixels
     }
 }
 
-TEST_F(ExportImageTest, TheSizeAndBackgroundAsked) {
-    const QString path = folder_.filePath("clear.png");
-    EXPECT_EQ(exportImage(path, QSize(300, 200), "Transparent"), QStringList());
-    const QImage image(path);
+// The size and background asked; and where the picture cannot be had,
+// nothing is written and the message says why.
+TEST_F(ExportImageTest, TheSizeAndBackgroundAskedOrWhyNot) {
+    const QString clear = folder_.filePath("clear.png");
+    EXPECT_EQ(exportImage(clear, QSize(300, 200), "Transparent"), QStringList());
+    const QImage image(clear);
     ASSERT_EQ(image.size(), QSize(300, 200));
     EXPECT_EQ(qAlpha(image.pixel(2, 2)), 0);
     EXPECT_EQ(qAlpha(image.pixel(150, 100)), 255) << "the ellipsoid covers the centre";
-}
 
-// Nothing is written, and the message says why.
-TEST_F(ExportImageTest, RefusalsAndFailuresSayWhy) {
     writeFile(folder_.filePath("plain"), "not a folder");
     const std::pair<QString, QString> cases[] = {
         {"picture.gif", "Quorvel cannot write this kind of image. Use a name that ends in one of"},
