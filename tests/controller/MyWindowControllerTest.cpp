@@ -1,6 +1,7 @@
 // The inspector as the user meets it: typing into fields, clicking boxes and
 // buttons, choosing pop-up items, clicking the view; and the model's changes
 // shown back in the controls.
+#include "../support/DistinctValues.h"
 #include "../support/WindowTest.h"
 #include "model/StrainData.h"
 #include "platform/FloatSlider.h"
@@ -89,19 +90,6 @@ protected:
     }
 };
 
-// A document whose every stored number differs from every other, with every
-// code 0, so that a control showing another's value shows something else.
-std::string distinctValues() {
-    StrainData::StringDictionary fields;
-    StrainData().convertToDictionary(fields);
-    std::string text = "{";
-    float number = 0.5f;
-    for (const auto& [key, value] : fields)
-        text += "\"" + key + "\" = " +
-                (value.find('.') == std::string::npos ? "0" : std::to_string(number += 0.125f)) + ";";
-    return text + "}";
-}
-
 // A control, the file key of the value it edits and its undo names.
 struct Bound {
     QString control;
@@ -157,7 +145,7 @@ std::vector<Bound> boundControls(bool actingOnRight) {
 // as it was.
 TEST_F(MyWindowControllerTest, EveryControlEditsItsValueAndShowsItsChanges) {
     for (bool right : {false, true}) {
-        Inspector w = opened(distinctValues());
+        Inspector w = opened(distinctValues("0"));
         w.model().setActingOnRight(right);
         idle();
         for (const Bound& row : boundControls(right)) {

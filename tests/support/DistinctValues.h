@@ -1,0 +1,19 @@
+// A document's text in which every stored number differs from every other
+// (0.625, 0.75, ...) and every integer code is the one given, so that a
+// value read, written or shown in another's place shows.
+#pragma once
+
+#include "model/StrainData.h"
+
+#include <string>
+
+inline std::string distinctValues(const char* code) {
+    StrainData::StringDictionary fields;
+    StrainData().convertToDictionary(fields);
+    std::string text = "{";
+    float number = 0.5f;
+    for (const auto& [key, value] : fields)
+        text += "\"" + key + "\" = " +
+                (value.find('.') == std::string::npos ? code : std::to_string(number += 0.125f)) + ";";
+    return text + "}";
+}
