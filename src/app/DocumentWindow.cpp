@@ -103,8 +103,7 @@ DocumentWindow::DocumentWindow(std::unique_ptr<MyDocument> document, DocumentCom
     auto* analysis = new QDockWidget(tr("Analysis"), this);
     analysisDock_ = analysis;
     analysis->setObjectName(QStringLiteral("analysisDock"));
-    analysisPanel_ = new AnalysisPanel(document_->strainData(), windowController_->animationSlider(),
-                                       [this] { windowController_->strainView()->update(); });
+    analysisPanel_ = new AnalysisPanel(document_->strainData(), windowController_->animationSlider());
     analysis->setWidget(analysisPanel_);
     addDockWidget(Qt::RightDockWidgetArea, analysis);
 
@@ -118,12 +117,19 @@ DocumentWindow::DocumentWindow(std::unique_ptr<MyDocument> document, DocumentCom
 
     buildMenus();
     undoManager().setChangeHandler([this] { documentChanged(); });
+    for (QLineEdit* field : fields()) {
+        connect(field, &QLineEdit::textChanged, this, &DocumentWindow::documentChanged);
+        connect(field, &QLineEdit::editingFinished, this, &DocumentWindow::documentChanged);
+    }
     documentChanged();
 }
 
 DocumentWindow::~DocumentWindow() {
     // The controller goes first, while its document and the view still exist.
+    // The fields outlive this part of the window, and lose the focus as they go.
     undoManager().setChangeHandler(nullptr);
+    for (QLineEdit* field : fields())
+        disconnect(field, nullptr, this, nullptr);
     windowController_.reset();
 }
 
@@ -163,11 +169,21 @@ void DocumentWindow::buildMenus() {
     quit->setMenuRole(QAction::QuitRole);
 
     QMenu* edit = menuBar()->addMenu(tr("&Edit"));
-    undoAction_ = add(edit, tr("Undo"), keys(QKeySequence::Undo), [this] { undoManager().undo(); });
-    redoAction_ = add(edit, tr("Redo"), keys(QKeySequence::Redo), [this] { undoManager().redo(); });
+    // A typed number is committed first and so becomes the step undone.
+    undoAction_ = add(edit, tr("Undo"), keys(QKeySequence::Undo), [this] {
+        commitEditing();
+        undoManager().undo();
+    });
+    redoAction_ = add(edit, tr("Redo"), keys(QKeySequence::Redo), [this] {
+        commitEditing();
+        undoManager().redo();
+    });
     edit->addSeparator();
     add(edit, tr("Copy Image"), {}, [this] { copyImage(); });
-    add(edit, tr("Copy Analysis"), {}, [this] { analysisPanel_->copyToClipboard(); });
+    add(edit, tr("Copy Analysis"), {}, [this] {
+        commitEditing();
+        analysisPanel_->copyToClipboard();
+    });
 
     QMenu* view = menuBar()->addMenu(tr("&View"));
     view->addAction(analysisDock_->toggleViewAction());
@@ -204,38 +220,49 @@ void DocumentWindow::documentChanged() {
     setWindowModified(document_->isDocumentEdited());
 
     // The document validates its items by their titles in the user's language.
-    saveAction_->setEnabled(document_->validateMenuItem(localizedString("Save")));
-    revertAction_->setEnabled(document_->validateMenuItem(localizedString("Revert To Saved")));
+    // A number typed but not yet applied is an edit that these commands
+    // commit first, so it enables them too.
+    const bool typed = hasTypedText();
+    saveAction_->setEnabled(typed || document_->validateMenuItem(localizedString("Save")));
+    revertAction_->setEnabled((typed && !document_->fileName().empty()) ||
+                              document_->validateMenuItem(localizedString("Revert To Saved")));
 
     const UndoManager& undo = undoManager();
-    undoAction_->setEnabled(undo.canUndo());
+    undoAction_->setEnabled(typed || undo.canUndo());
     undoAction_->setText(stepTitle(tr("Undo"), tr("Undo %1"), undo.undoActionName()));
     redoAction_->setEnabled(undo.canRedo());
     redoAction_->setText(stepTitle(tr("Redo"), tr("Redo %1"), undo.redoActionName()));
 }
 
-namespace {
-// A value typed into a field becomes an edit when its editing ends; end it,
-// so that Save and Close see that edit, and close the undo step it made so
-// that it already counts as an unsaved change.
-void commitEditing(QWidget* window, UndoManager& undoManager) {
-    if (QWidget* focus = window->focusWidget()) {
-        focus->clearFocus();
-        focus->setFocus();
-    }
-    undoManager.closeEventGroup();
+QList<QLineEdit*> DocumentWindow::fields() const {
+    return centralWidget()->findChildren<QLineEdit*>();
 }
-} // namespace
+
+bool DocumentWindow::hasTypedText() const {
+    const QList<QLineEdit*> all = fields();
+    return std::any_of(all.begin(), all.end(), [](const QLineEdit* f) { return f->isModified(); });
+}
+
+// A number typed into a field becomes an edit when its editing ends, on
+// Return or when the field loses the focus. A command that reads or changes
+// the document ends it first, whatever has the focus, and closes the undo
+// step it made so that it already counts as an unsaved change.
+void DocumentWindow::commitEditing() {
+    for (QLineEdit* field : fields())
+        if (field->isModified())
+            emit field->editingFinished();
+    undoManager().closeEventGroup();
+}
 
 bool DocumentWindow::save() {
-    commitEditing(this, undoManager());
+    commitEditing();
     if (document_->fileName().empty())
         return saveAs();
     return writeTo(QFile::decodeName(document_->fileName().c_str()));
 }
 
 bool DocumentWindow::saveAs() {
-    commitEditing(this, undoManager());
+    commitEditing();
     QString proposed = QFile::decodeName(document_->fileName().c_str());
     if (proposed.isEmpty()) {
         proposed = QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
@@ -304,6 +331,7 @@ bool DocumentWindow::writeTo(const QString& path) {
 }
 
 void DocumentWindow::revertToSaved() {
+    commitEditing();
     const QString name = QString::fromStdString(document_->displayName());
     QMessageBox box(QMessageBox::Warning, QString(),
                     tr("Revert to the saved version of “%1”? Your current changes will be lost.")
@@ -322,6 +350,7 @@ void DocumentWindow::revertToSaved() {
 }
 
 void DocumentWindow::exportImage() {
+    commitEditing();
     StrainView* view = windowController_->strainView();
     const qreal ratio = view->surface()->devicePixelRatio();
     const QSize viewSize = view->surface()->size() * ratio;
@@ -377,13 +406,14 @@ void DocumentWindow::exportImage() {
 }
 
 void DocumentWindow::copyImage() {
+    commitEditing();
     const QImage image = windowController_->strainView()->grabFramebuffer();
     if (!image.isNull())
         QGuiApplication::clipboard()->setImage(image);
 }
 
 bool DocumentWindow::confirmClose() {
-    commitEditing(this, undoManager());
+    commitEditing();
     if (!document_->isDocumentEdited())
         return true;
     QMessageBox box(QMessageBox::Warning, QString(),

@@ -14,6 +14,7 @@ class MyDocument;
 class MyWindowController;
 class QAction;
 class QDockWidget;
+class QLineEdit;
 class QMenu;
 class UndoManager;
 
@@ -53,6 +54,11 @@ private:
     void buildMenus();
     void fillRecentMenu();
     void documentChanged();
+    // The inspector's fields; whether one holds a number typed but not yet
+    // applied; and applying every such number.
+    QList<QLineEdit*> fields() const;
+    bool hasTypedText() const;
+    void commitEditing();
     bool writeTo(const QString& path);
     // Save / Don't Save / Cancel for an edited document; true when the
     // window may close.

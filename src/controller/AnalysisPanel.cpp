@@ -41,9 +41,8 @@ std::optional<QPointF> flinnPoint(const StrainAnalysis& a) {
 
 } // namespace
 
-AnalysisPanel::AnalysisPanel(StrainData& model, FloatSlider* animationSlider,
-                             std::function<void()> redraw, QWidget* parent)
-    : QWidget(parent), model_(model), redraw_(std::move(redraw)) {
+AnalysisPanel::AnalysisPanel(StrainData& model, FloatSlider* animationSlider, QWidget* parent)
+    : QWidget(parent), model_(model) {
     auto* layout = new QVBoxLayout(this);
 
     showPrincipalAxes_ = new QCheckBox(tr("Show principal axes"), this);
@@ -121,7 +120,6 @@ AnalysisPanel::AnalysisPanel(StrainData& model, FloatSlider* animationSlider,
     center.addObserver(this, QuorvelShowPrincipalAxesChangedNotification, &model_,
                        [this](const Notification&) {
                            showPrincipalAxes_->setChecked(model_.showPrincipalAxes() != 0);
-                           redraw_();
                        });
     showPrincipalAxes_->setChecked(model_.showPrincipalAxes() != 0);
     refresh();

@@ -7,8 +7,6 @@
 
 #include <QWidget>
 
-#include <functional>
-
 class FloatSlider;
 class QCheckBox;
 class QLabel;
@@ -22,9 +20,7 @@ class AnalysisPanel : public QWidget {
     Q_OBJECT
 public:
     // Each move of animationSlider adds the state it reaches to the path.
-    // redraw asks the view for a new frame.
-    AnalysisPanel(StrainData& model, FloatSlider* animationSlider, std::function<void()> redraw,
-                  QWidget* parent = nullptr);
+    AnalysisPanel(StrainData& model, FloatSlider* animationSlider, QWidget* parent = nullptr);
     ~AnalysisPanel() override;
 
     // The panel's numbers as tab-separated lines, for the clipboard.
@@ -39,7 +35,6 @@ private:
     void fitAxes();
 
     StrainData& model_;
-    std::function<void()> redraw_;
     QTableWidget* table_;
     QLabel* state_;
     QCheckBox* showPrincipalAxes_;

@@ -16,8 +16,10 @@
 #include <QColorDialog>
 #include <QLocale>
 #include <QMessageBox>
+#include <QPixmap>
 #include <QSignalBlocker>
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 
@@ -56,7 +58,6 @@ struct Binding {
     void (*set)(StrainData&, float);
     const char* undoName;    // the step's name; for a check box on, a pop-up item 1
     const char* offUndoName; // for a check box off, a pop-up item 0; null: undoName
-    bool redraws;            // whether the picture shows the value
     Refresh also = nullptr;  // what else the refresh shows
 };
 
@@ -65,117 +66,117 @@ using M = StrainData;
 const Binding kBindings[] = {
     // updateAField .. updateIField, aAction .. iAction; updateStrain refreshes them
     {"aField", {}, &strainOf<0, 0>, &setStrainOf<0, 0>,
-     QT_TRANSLATE_NOOP("MyWindowController", "Set A Value"), nullptr, true},
+     QT_TRANSLATE_NOOP("MyWindowController", "Set A Value"), nullptr},
     {"bField", {}, &strainOf<4, 1>, &setStrainOf<4, 1>,
-     QT_TRANSLATE_NOOP("MyWindowController", "Set B Value"), nullptr, true},
+     QT_TRANSLATE_NOOP("MyWindowController", "Set B Value"), nullptr},
     {"cField", {}, &strainOf<8, 2>, &setStrainOf<8, 2>,
-     QT_TRANSLATE_NOOP("MyWindowController", "Set C Value"), nullptr, true},
+     QT_TRANSLATE_NOOP("MyWindowController", "Set C Value"), nullptr},
     {"dField", {}, &strainOf<1, 4>, &setStrainOf<1, 4>,
-     QT_TRANSLATE_NOOP("MyWindowController", "Set D Value"), nullptr, true},
+     QT_TRANSLATE_NOOP("MyWindowController", "Set D Value"), nullptr},
     {"eField", {}, &strainOf<5, 5>, &setStrainOf<5, 5>,
-     QT_TRANSLATE_NOOP("MyWindowController", "Set E Value"), nullptr, true},
+     QT_TRANSLATE_NOOP("MyWindowController", "Set E Value"), nullptr},
     {"fField", {}, &strainOf<9, 6>, &setStrainOf<9, 6>,
-     QT_TRANSLATE_NOOP("MyWindowController", "Set F Value"), nullptr, true},
+     QT_TRANSLATE_NOOP("MyWindowController", "Set F Value"), nullptr},
     {"gField", {}, &strainOf<2, 8>, &setStrainOf<2, 8>,
-     QT_TRANSLATE_NOOP("MyWindowController", "Set G Value"), nullptr, true},
+     QT_TRANSLATE_NOOP("MyWindowController", "Set G Value"), nullptr},
     {"hField", {}, &strainOf<6, 9>, &setStrainOf<6, 9>,
-     QT_TRANSLATE_NOOP("MyWindowController", "Set H Value"), nullptr, true},
+     QT_TRANSLATE_NOOP("MyWindowController", "Set H Value"), nullptr},
     {"iField", {}, &strainOf<10, 10>, &setStrainOf<10, 10>,
-     QT_TRANSLATE_NOOP("MyWindowController", "Set I Value"), nullptr, true},
+     QT_TRANSLATE_NOOP("MyWindowController", "Set I Value"), nullptr},
     // updateXField .. updateZField, xAction .. zAction; the slider may show one
     {"xField", QuorvelXChangedNotification,
      &entryOf<&M::translation, 0>, &setEntryOf<&M::setTranslation, 0>,
-     QT_TRANSLATE_NOOP("MyWindowController", "Set X Value"), nullptr, true,
+     QT_TRANSLATE_NOOP("MyWindowController", "Set X Value"), nullptr,
      &MyWindowController::updateAnimationSlider},
     {"yField", QuorvelYChangedNotification,
      &entryOf<&M::translation, 1>, &setEntryOf<&M::setTranslation, 1>,
-     QT_TRANSLATE_NOOP("MyWindowController", "Set Y Value"), nullptr, true,
+     QT_TRANSLATE_NOOP("MyWindowController", "Set Y Value"), nullptr,
      &MyWindowController::updateAnimationSlider},
     {"zField", QuorvelZChangedNotification,
      &entryOf<&M::translation, 2>, &setEntryOf<&M::setTranslation, 2>,
-     QT_TRANSLATE_NOOP("MyWindowController", "Set Z Value"), nullptr, true,
+     QT_TRANSLATE_NOOP("MyWindowController", "Set Z Value"), nullptr,
      &MyWindowController::updateAnimationSlider},
     // updateLightXField .., lightXAction ..
     {"lightXField", QuorvelLightXChangedNotification,
      &entryOf<&M::light, 0>, &setEntryOf<&M::setLight, 0>,
-     QT_TRANSLATE_NOOP("MyWindowController", "Set Light X Value"), nullptr, true},
+     QT_TRANSLATE_NOOP("MyWindowController", "Set Light X Value"), nullptr},
     {"lightYField", QuorvelLightYChangedNotification,
      &entryOf<&M::light, 1>, &setEntryOf<&M::setLight, 1>,
-     QT_TRANSLATE_NOOP("MyWindowController", "Set Light Y Value"), nullptr, true},
+     QT_TRANSLATE_NOOP("MyWindowController", "Set Light Y Value"), nullptr},
     {"lightZField", QuorvelLightZChangedNotification,
      &entryOf<&M::light, 2>, &setEntryOf<&M::setLight, 2>,
-     QT_TRANSLATE_NOOP("MyWindowController", "Set Light Z Value"), nullptr, true},
+     QT_TRANSLATE_NOOP("MyWindowController", "Set Light Z Value"), nullptr},
     // updatePoint1XField .. updatePoint3ZField, point1XAction .. point3ZAction
     {"point1XField", QuorvelPoint1XChangedNotification,
      &entryOf<&M::point1, 0>, &setEntryOf<&M::setPoint1, 0>,
-     QT_TRANSLATE_NOOP("MyWindowController", "Set Point 1 X Value"), nullptr, true},
+     QT_TRANSLATE_NOOP("MyWindowController", "Set Point 1 X Value"), nullptr},
     {"point1YField", QuorvelPoint1YChangedNotification,
      &entryOf<&M::point1, 1>, &setEntryOf<&M::setPoint1, 1>,
-     QT_TRANSLATE_NOOP("MyWindowController", "Set Point 1 Y Value"), nullptr, true},
+     QT_TRANSLATE_NOOP("MyWindowController", "Set Point 1 Y Value"), nullptr},
     {"point1ZField", QuorvelPoint1ZChangedNotification,
      &entryOf<&M::point1, 2>, &setEntryOf<&M::setPoint1, 2>,
-     QT_TRANSLATE_NOOP("MyWindowController", "Set Point 1 Z Value"), nullptr, true},
+     QT_TRANSLATE_NOOP("MyWindowController", "Set Point 1 Z Value"), nullptr},
     {"point2XField", QuorvelPoint2XChangedNotification,
      &entryOf<&M::point2, 0>, &setEntryOf<&M::setPoint2, 0>,
-     QT_TRANSLATE_NOOP("MyWindowController", "Set Point 2 X Value"), nullptr, true},
+     QT_TRANSLATE_NOOP("MyWindowController", "Set Point 2 X Value"), nullptr},
     {"point2YField", QuorvelPoint2YChangedNotification,
      &entryOf<&M::point2, 1>, &setEntryOf<&M::setPoint2, 1>,
-     QT_TRANSLATE_NOOP("MyWindowController", "Set Point 2 Y Value"), nullptr, true},
+     QT_TRANSLATE_NOOP("MyWindowController", "Set Point 2 Y Value"), nullptr},
     {"point2ZField", QuorvelPoint2ZChangedNotification,
      &entryOf<&M::point2, 2>, &setEntryOf<&M::setPoint2, 2>,
-     QT_TRANSLATE_NOOP("MyWindowController", "Set Point 2 Z Value"), nullptr, true},
+     QT_TRANSLATE_NOOP("MyWindowController", "Set Point 2 Z Value"), nullptr},
     {"point3XField", QuorvelPoint3XChangedNotification,
      &entryOf<&M::point3, 0>, &setEntryOf<&M::setPoint3, 0>,
-     QT_TRANSLATE_NOOP("MyWindowController", "Set Point 3 X Value"), nullptr, true},
+     QT_TRANSLATE_NOOP("MyWindowController", "Set Point 3 X Value"), nullptr},
     {"point3YField", QuorvelPoint3YChangedNotification,
      &entryOf<&M::point3, 1>, &setEntryOf<&M::setPoint3, 1>,
-     QT_TRANSLATE_NOOP("MyWindowController", "Set Point 3 Y Value"), nullptr, true},
+     QT_TRANSLATE_NOOP("MyWindowController", "Set Point 3 Y Value"), nullptr},
     {"point3ZField", QuorvelPoint3ZChangedNotification,
      &entryOf<&M::point3, 2>, &setEntryOf<&M::setPoint3, 2>,
-     QT_TRANSLATE_NOOP("MyWindowController", "Set Point 3 Z Value"), nullptr, true},
+     QT_TRANSLATE_NOOP("MyWindowController", "Set Point 3 Z Value"), nullptr},
     // updatePoint1ShowCheckbox .., point1ShowAction ..
     {"point1ShowCheckbox", QuorvelShowPoint1ChangedNotification,
      &flagOf<&M::showPoint1>, &setFlagOf<&M::setShowPoint1>,
      QT_TRANSLATE_NOOP("MyWindowController", "Show Point 1"),
-     QT_TRANSLATE_NOOP("MyWindowController", "Hide Point 1"), true},
+     QT_TRANSLATE_NOOP("MyWindowController", "Hide Point 1")},
     {"point2ShowCheckbox", QuorvelShowPoint2ChangedNotification,
      &flagOf<&M::showPoint2>, &setFlagOf<&M::setShowPoint2>,
      QT_TRANSLATE_NOOP("MyWindowController", "Show Point 2"),
-     QT_TRANSLATE_NOOP("MyWindowController", "Hide Point 2"), true},
+     QT_TRANSLATE_NOOP("MyWindowController", "Hide Point 2")},
     {"point3ShowCheckbox", QuorvelShowPoint3ChangedNotification,
      &flagOf<&M::showPoint3>, &setFlagOf<&M::setShowPoint3>,
      QT_TRANSLATE_NOOP("MyWindowController", "Show Point 3"),
-     QT_TRANSLATE_NOOP("MyWindowController", "Hide Point 3"), true},
+     QT_TRANSLATE_NOOP("MyWindowController", "Hide Point 3")},
     // updateShowAxesCheckbox, showAxesAction
     {"showAxesCheckbox", QuorvelShowAxesChangedNotification,
      &flagOf<&M::showAxes>, &setFlagOf<&M::setShowAxes>,
      QT_TRANSLATE_NOOP("MyWindowController", "Show Axes"),
-     QT_TRANSLATE_NOOP("MyWindowController", "Hide Axes"), true},
+     QT_TRANSLATE_NOOP("MyWindowController", "Hide Axes")},
     // updateMarkAxesCheckbox, markAxesAction
     {"markAxesCheckbox", QuorvelMarkAxesChangedNotification,
      &flagOf<&M::markAxes>, &setFlagOf<&M::setMarkAxes>,
      QT_TRANSLATE_NOOP("MyWindowController", "Mark Axes"),
-     QT_TRANSLATE_NOOP("MyWindowController", "Don't Mark Axes"), true},
-    // updatePreserveVolumeCheckbox, preserveVolumeAction: nothing to draw
+     QT_TRANSLATE_NOOP("MyWindowController", "Don't Mark Axes")},
+    // updatePreserveVolumeCheckbox, preserveVolumeAction
     {"preserveVolumeCheckbox", QuorvelPreserveVolumeChangedNotification,
      &flagOf<&M::preserveVolume>, &setFlagOf<&M::setPreserveVolume>,
      QT_TRANSLATE_NOOP("MyWindowController", "Preserve Volume"),
-     QT_TRANSLATE_NOOP("MyWindowController", "Don't Preserve Volume"), false},
+     QT_TRANSLATE_NOOP("MyWindowController", "Don't Preserve Volume")},
     // updateActingOnPopUpButton, actingOnAction
     {"actingOnPopUp", QuorvelActingOnChangedNotification,
      &flagOf<&M::actingOnRight>, &setFlagOf<&M::setActingOnRight>,
      QT_TRANSLATE_NOOP("MyWindowController", "Act On Right"),
-     QT_TRANSLATE_NOOP("MyWindowController", "Act On Left"), true},
+     QT_TRANSLATE_NOOP("MyWindowController", "Act On Left")},
     // updateProjectionPopUpButton, projectionAction
     {"projectionPopUp", QuorvelProjectionChangedNotification,
      &flagOf<&M::projection>, &setFlagOf<&M::setProjection>,
      QT_TRANSLATE_NOOP("MyWindowController", "Project in Perspective"),
-     QT_TRANSLATE_NOOP("MyWindowController", "Project Isometrically"), true,
+     QT_TRANSLATE_NOOP("MyWindowController", "Project Isometrically"),
      &MyWindowController::updateCameraProjection},
     // updateAnimationPopUpButton, animationAction
     {"animationPopUp", QuorvelAnimationFieldChangedNotification,
      &flagOf<&M::animationField>, &setFlagOf<&M::setAnimationField>,
-     QT_TRANSLATE_NOOP("MyWindowController", "Select Animation Field"), nullptr, false,
+     QT_TRANSLATE_NOOP("MyWindowController", "Select Animation Field"), nullptr,
      &MyWindowController::updateAnimationRange},
 };
 // clang-format on
@@ -206,6 +207,16 @@ float fieldValue(const QLineEdit* field) {
     if (decimalPoint != QStringLiteral("."))
         text.replace(decimalPoint, QStringLiteral("."));
     return floatValue(text.toStdString());
+}
+
+// A field's editing ends on Return and whenever it loses the focus; only a
+// text typed since the field was last applied or refreshed is an edit, so
+// that walking through the fields changes nothing.
+bool takeTypedText(QLineEdit* field) {
+    if (!field->isModified())
+        return false;
+    field->setModified(false);
+    return true;
 }
 
 // Only the checked state counts as on.
@@ -336,6 +347,7 @@ void MyWindowController::updateWindow() {
     updateZoomSlider();
     updateTranslucencySlider();
     updateConstraintRadioCluster();
+    updateColor();
 }
 
 void MyWindowController::connectActions() {
@@ -382,6 +394,8 @@ void MyWindowController::connectActions() {
         nameUndoStep(tr("Adjust Animation Slider"));
     });
     connect(ui_->sliderMaxField, &QLineEdit::editingFinished, this, [this] {
+        if (!takeTypedText(ui_->sliderMaxField))
+            return;
         const float value = fieldValue(ui_->sliderMaxField);
         StrainData& m = strainData();
         if (m.animationField() > 9)
@@ -391,6 +405,8 @@ void MyWindowController::connectActions() {
         nameUndoStep(tr("Set Slider Max Value"));
     });
     connect(ui_->sliderMinField, &QLineEdit::editingFinished, this, [this] {
+        if (!takeTypedText(ui_->sliderMinField))
+            return;
         const float value = fieldValue(ui_->sliderMinField);
         StrainData& m = strainData();
         if (m.animationField() > 9)
@@ -415,19 +431,17 @@ void MyWindowController::nameUndoStep(const QString& name) {
         undo.setActionName(name.toStdString());
 }
 
-void MyWindowController::redraw() {
-    if (strainView_)
-        strainView_->redraw();
-}
-
 // The bound controls.
 
 void MyWindowController::bindingAction(std::size_t row) {
     const Binding& binding = kBindings[row];
     QWidget* control = boundControls_[row];
     float value;
-    if (auto* field = qobject_cast<QLineEdit*>(control))
+    if (auto* field = qobject_cast<QLineEdit*>(control)) {
+        if (!takeTypedText(field))
+            return;
         value = fieldValue(field);
+    }
     else if (auto* checkbox = qobject_cast<QCheckBox*>(control))
         value = checkboxValue(checkbox);
     else
@@ -446,8 +460,6 @@ void MyWindowController::refreshBinding(std::size_t row) {
         updateCheckbox(checkbox, value != 0.0f);
     else
         updatePopUpButton(qobject_cast<QComboBox*>(control), static_cast<int>(value));
-    if (binding.redraws)
-        redraw();
 }
 
 void MyWindowController::updateStrain(const Notification* notification) {
@@ -468,7 +480,6 @@ void MyWindowController::updateConstraintRadioCluster(const Notification*) {
 
 void MyWindowController::updateTranslucencySlider(const Notification*) {
     updateSlider(ui_->translucencySlider, strainData().translucency());
-    redraw();
 }
 
 // The animation group.
@@ -538,8 +549,8 @@ void MyWindowController::resetView2DAction() {
     if (strainView_ && strainView_->camera()) {
         strainView_->camera()->setElevation(0.0f);
         strainView_->camera()->setAzimuth(0.0f);
+        strainView_->redraw(); // the camera is the view's own, not the model's
     }
-    redraw();
 }
 
 void MyWindowController::updateCameraProjection(const Notification*) {
@@ -551,7 +562,6 @@ void MyWindowController::updateZoomSlider(const Notification*) {
     updateSlider(ui_->zoomSlider, 0.0f);
     if (strainView_ && strainView_->camera())
         SceneRenderer::applyDistance(*strainView_->camera(), strainData());
-    redraw();
 }
 
 // The view's keys and wheel zoom by the zoom slider's steps.
@@ -605,8 +615,12 @@ void MyWindowController::applyColor(const QColor& color) {
     nameUndoStep(tr("Set Color"));
 }
 
+// The colour button carries a swatch of the ellipsoid's colour.
 void MyWindowController::updateColor(const Notification*) {
-    redraw();
+    const auto channel = [this](int i) { return std::clamp(strainData().color(i), 0.0f, 1.0f); };
+    QPixmap swatch(ui_->colorButton->iconSize());
+    swatch.fill(QColor::fromRgbF(channel(0), channel(1), channel(2)));
+    ui_->colorButton->setIcon(swatch);
 }
 
 // Control updates.

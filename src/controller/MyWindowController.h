@@ -58,8 +58,8 @@ public:
     // The slider that animates one quantity; the analysis panel follows it.
     FloatSlider* animationSlider() const;
 
-    // Refreshes: each shows model values in controls (and most ask the view
-    // to redraw). They run on the model's change notifications, and all at
+    // Refreshes: each shows model values in controls; the view follows the
+    // model by itself. They run on the model's change notifications, and all at
     // once from updateWindow when the window loads. The fields, check boxes
     // and pop-ups are refreshed through the table of bindings in the .cpp
     // (updateAField, updateShowAxesCheckbox, ... are its rows).
@@ -99,7 +99,6 @@ private:
     // Names the undo step that the action's setter has just opened; an
     // action whose setter registered nothing leaves the last step's name.
     void nameUndoStep(const QString& name);
-    void redraw();
 
     // A bound control's action and refresh; binding is its row in the table.
     void bindingAction(std::size_t binding);

@@ -27,7 +27,8 @@ void NotificationCenter::postNotificationName(std::string_view name, const void*
     // meanwhile are skipped, ones added meanwhile wait for the next post.
     std::vector<std::shared_ptr<Registration>> targets;
     for (const auto& registration : registrations_)
-        if (registration->sender == sender && registration->name == name)
+        if (registration->sender == sender &&
+            (registration->name.empty() || registration->name == name))
             targets.push_back(registration);
 
     const Notification notification{name, sender};

@@ -25,6 +25,7 @@ public:
     // The process-wide centre.
     static NotificationCenter& defaultCenter();
 
+    // An empty name observes every notification of the sender.
     void addObserver(const void* observer, std::string_view name, const void* sender,
                      Handler handler);
     // Drops every registration of observer.

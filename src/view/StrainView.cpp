@@ -1,5 +1,6 @@
 #include "view/StrainView.h"
 
+#include "platform/NotificationCenter.h"
 #include "render/QtWindowContextHandle.h"
 #include "toolkit/GVCamera.h"
 #include "toolkit/GVOpenGLContext.h"
@@ -34,10 +35,13 @@ GLfloat turn(qreal from, qreal to) {
 }
 } // namespace
 
-// The native window passes its frames and mouse events to the view. An
-// exposure brings a paint event of its own besides the one the window sends
-// itself; a paint event with nothing new since the last frame is dropped, so
-// that showing the view draws one frame, not two.
+// The native window passes its frames and mouse events to the view. Every
+// paint event from the window system (an exposure: the first showing, or a
+// menu, dialog or window gone from over the view) means the window's pixels
+// are lost, so it asks for a frame; those requests and the view's own are
+// drawn once, at the next turn of the event loop. A posted paint event with
+// nothing new since the last frame is dropped, so that showing the view,
+// which brings two such paint events, draws one frame, not two.
 class StrainView::Surface final : public QOpenGLWindow {
 public:
     explicit Surface(StrainView& view) : view_(view) {}
@@ -62,6 +66,10 @@ protected:
             frameDue_ = true;
             break;
         case QEvent::Paint:
+            if (event->spontaneous()) {
+                requestFrame();
+                return true;
+            }
             framePosted_ = false;
             if (!frameDue_ || !isExposed())
                 return true;
@@ -122,7 +130,16 @@ StrainView::StrainView(QWidget* parent) : QWidget(parent), surface_(new Surface(
 
 // The camera and tester let go of the lock before it goes; none of them
 // issues OpenGL calls on the way out.
-StrainView::~StrainView() = default;
+StrainView::~StrainView() { NotificationCenter::defaultCenter().removeObserver(this); }
+
+void StrainView::setModel(const StrainData* model) {
+    NotificationCenter& center = NotificationCenter::defaultCenter();
+    center.removeObserver(this);
+    model_ = model;
+    if (model_)
+        center.addObserver(this, {}, model_, [this](const Notification&) { redraw(); });
+    redraw();
+}
 
 void StrainView::stopTimer() {
     if (!timer_)

@@ -61,7 +61,9 @@ public:
 
     void setDelegate(StrainViewDelegate* delegate) { delegate_ = delegate; }
     // The model that frames show and clicks pick on; it outlives the view.
-    void setModel(const StrainData* model) { model_ = model; }
+    // Every change the model announces brings a new frame: no control has to
+    // remember to ask for one.
+    void setModel(const StrainData* model);
 
     // Null until the first frame has set the view up.
     GVOpenGLContext* openGL() const { return openGL_.get(); }

@@ -15,13 +15,16 @@ TEST(NotificationCenter, DeliversToObserversOfTheNameAndSenderInOrder) {
     center.addObserver(&second, "Changed", &a, [&](const Notification&) { log += "2"; });
     center.addObserver(&second, "Other", &a, [&](const Notification&) { log += "o"; });
     center.addObserver(&second, "Changed", &b, [&](const Notification&) { log += "b"; });
+    center.addObserver(&second, {}, &b, [&](const Notification& n) { log += n.name; });
     center.postNotificationName("Changed", &a);
     center.postNotificationName("Changed", &b);
-    EXPECT_EQ(log, "12b");
+    center.postNotificationName("X", &b);
+    EXPECT_EQ(log, "12bChangedX");
     center.removeObserver(&second); // every registration of it
     center.postNotificationName("Changed", &a);
     center.postNotificationName("Other", &a);
-    EXPECT_EQ(log, "12b1");
+    center.postNotificationName("X", &b);
+    EXPECT_EQ(log, "12bChangedX1");
 }
 
 TEST(NotificationCenter, ObserversRemovedOrAddedDuringAPostWaitForTheNext) {
