@@ -127,6 +127,8 @@ std::vector<Bound> boundControls(bool actingOnRight) {
                  {"point3ShowCheckbox", "show point 3", "Show Point 3", "Hide Point 3"},
                  {"showAxesCheckbox", "show axes", "Show Axes", "Hide Axes"},
                  {"markAxesCheckbox", "mark axes", "Mark Axes", "Don't Mark Axes"},
+                 {"showPrincipalAxesCheckbox", "show principal axes", "Show Principal Axes",
+                  "Hide Principal Axes"},
                  {"preserveVolumeCheckbox", "preserve volume", "Preserve Volume",
                   "Don't Preserve Volume"},
                  {"projectionPopUp", "perspective projection", "Project in Perspective",
@@ -175,6 +177,46 @@ TEST_F(MyWindowControllerTest, EveryControlEditsItsValueAndShowsItsChanges) {
             w.undo().undo();
             EXPECT_EQ(w.stored(), storedBefore);
             EXPECT_EQ(w.controls(), shownBefore);
+        }
+    }
+}
+
+// Every edit, its undo and its redo show in the picture on the screen, for
+// every value that the picture shows, from a tilted view of the sample with
+// everything on show.
+TEST_F(MyWindowControllerTest, EveryEditItsUndoAndItsRedoShowInThePicture) {
+    for (bool right : {false, true}) {
+        Inspector w{open(sample())};
+        StrainData& m = w.model();
+        m.setActingOnRight(right);
+        m.setPoint3(2, 1.0f);
+        for (auto show : {&StrainData::setShowPoint3, &StrainData::setMarkAxes})
+            (m.*show)(1);
+        w.camera()->setElevation(-60.0f);
+        w.undo().removeAllActions();
+        StrainView* view = w.window->windowController().strainView();
+        view->redraw();
+        ASSERT_TRUE(comesToShow(view, view->grabFramebuffer()));
+        const QImage before = onScreen(view);
+        for (const Bound& row : boundControls(right)) {
+            if (row.control == "preserveVolumeCheckbox" || row.control == "animationPopUp")
+                continue; // not in the picture
+            SCOPED_TRACE(row.control.toStdString() + (right ? " right" : " left"));
+            QWidget* control = w.get(row.control);
+            if (qobject_cast<QLineEdit*>(control))
+                w.type(row.control, "-1E2"); // the light from below
+            else if (auto* popUp = qobject_cast<QComboBox*>(control))
+                w.key(row.control, popUp->currentIndex() ? Qt::Key_Up : Qt::Key_Down);
+            else
+                w.click(row.control);
+            ASSERT_TRUE(comesToShow(view, before, false)) << "the edit";
+            const QImage edited = onScreen(view);
+            w.undo().undo();
+            EXPECT_TRUE(comesToShow(view, before)) << "its undo";
+            w.undo().redo();
+            EXPECT_TRUE(comesToShow(view, edited)) << "its redo";
+            w.undo().undo();
+            ASSERT_TRUE(comesToShow(view, before));
         }
     }
 }

@@ -9,6 +9,7 @@
 #include "app/DocumentWindow.h"
 #include "controller/MyWindowController.h"
 #include "document/MyDocument.h"
+#include "view/StrainView.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -19,12 +20,14 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <memory>
 
 // Answers the message boxes that come up, in order, by clicking the button
@@ -78,6 +81,32 @@ inline void idle() {
     QEventLoop loop;
     QTimer::singleShot(10, &loop, &QEventLoop::quit);
     loop.exec();
+}
+
+// What the view shows on the screen, read back from the window system: a
+// frame that was never drawn, or was drawn and then painted over, shows
+// here as the user sees it.
+inline QImage onScreen(StrainView* view) {
+    QWindow* surface = view->surface();
+    return surface->screen()->grabWindow(surface->winId()).toImage();
+}
+
+// Whether the view comes to show, or to stop showing, the picture: alike
+// but for a few pixels with a channel more than a little apart.
+inline bool comesToShow(StrainView* view, const QImage& picture, bool shows = true) {
+    const auto alike = [&picture](const QImage& shown) {
+        if (shown.size() != picture.size())
+            return false;
+        int apart = 0;
+        for (int y = 0; y < shown.height(); ++y)
+            for (int x = 0; x < shown.width(); ++x) {
+                const QRgb a = shown.pixel(x, y), b = picture.pixel(x, y);
+                apart += std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) +
+                             std::abs(qBlue(a) - qBlue(b)) > 24;
+            }
+        return apart <= 4;
+    };
+    return QTest::qWaitFor([&] { return alike(onScreen(view)) == shows; });
 }
 
 template <class T = QWidget> T* control(QWidget* window, const char* name) {
