@@ -9,6 +9,7 @@
 
 #include <QAccessible>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QDir>
 #include <QProcess>
 #include <QScrollArea>
@@ -62,7 +63,7 @@ TEST_F(DocumentWindowTest, SaveWritesTheFileOrSaysWhyAndKeepsEverything) {
     // The temporary file that a killed save left goes, the user's files stay.
     writeFile(path + ".Ab12Cd", contents(path));
     writeFile(path + ".backup", "my notes"); // named as a temporary, but not a document
-    typeA(window, "7");
+    typeA(window, "7", false); // Save applies a number still being typed
     press(window, QKeySequence::Save);
     EXPECT_EQ(savePanels_.size(), 1) << "a second save asks nothing";
     const QByteArray before = contents(path);
@@ -161,6 +162,9 @@ TEST_F(DocumentWindowTest, RevertRestoresTheFileWithNothingToUndoOrSaysWhyNot) {
         return texts;
     };
     const QStringList saved = fields();
+    StrainView* view = window->windowController().strainView();
+    QImage savedPicture; // once the view has drawn
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !(savedPicture = view->grabFramebuffer()).isNull(); }));
     typeA(window, "9"); // nine times the volume, then kept
     auto* preserve = control<QCheckBox>(window, "preserveVolumeCheckbox");
     QTest::mouseClick(preserve, Qt::LeftButton, {}, QPoint(8, preserve->height() / 2));
@@ -173,6 +177,7 @@ TEST_F(DocumentWindowTest, RevertRestoresTheFileWithNothingToUndoOrSaysWhyNot) {
     choose(window, "Revert To Saved…");
     EXPECT_EQ(fields(), saved);
     EXPECT_EQ(state(window), kClean);
+    EXPECT_TRUE(comesToShow(view, savedPicture));
 
     typeA(window, "9");
     writeFile(path, "{ broken");
@@ -329,6 +334,7 @@ TEST_F(DocumentWindowTest, EveryControlSaysWhatItEditsAndTabFollowsTheReadingOrd
         "Set point 3 by clicking the ellipsoid", "Projection", "Reset view", "Zoom", "Show axes",
         "Mark axes", "Light x", "Light y", "Light z", "Ellipsoid color", "Opacity",
         "Restart strain"};
+    typeA(window, "1e39"); // refused: the field shows its value again
     QWidget* view = control(window, "strainView");
     view->setFocus();
     for (const QString& name : names) {
@@ -343,6 +349,29 @@ TEST_F(DocumentWindowTest, EveryControlSaysWhatItEditsAndTabFollowsTheReadingOrd
         EXPECT_EQ(accessible->text(QAccessible::Name), name);
         QTest::keyClick(focused, Qt::Key_Tab);
     }
+    idle();
+    EXPECT_EQ(state(window), kClean) << "leaving fields unchanged edits nothing";
+}
+
+// Ctrl+Z undoes a field's own typing first, then the document's steps; the
+// Edit menu's items apply a typed number first, and so undo it.
+TEST_F(DocumentWindowTest, UndoAndRedoByKeysAndMenusWithAFieldBeingTyped) {
+    DocumentWindow* window = open(sample());
+    typeA(window, "2");
+    typeA(window, "3", false);
+    press(window, QKeySequence::Undo);
+    EXPECT_EQ(control<QLineEdit>(window, "aField")->text(), "2.000000");
+    EXPECT_EQ(state(window), kEdited);
+    press(window, QKeySequence::Undo);
+    EXPECT_FLOAT_EQ(entryA(window), 1.0f);
+    EXPECT_EQ(state(window), "clean, (Save), (Revert To Saved…), (Undo), Redo Set A Value");
+    press(window, QKeySequence::Redo);
+    EXPECT_FLOAT_EQ(entryA(window), 2.0f);
+    typeA(window, "4", false);
+    choose(window, "Undo Set A Value");
+    EXPECT_FLOAT_EQ(entryA(window), 2.0f);
+    choose(window, "Redo Set A Value");
+    EXPECT_FLOAT_EQ(entryA(window), 4.0f);
 }
 
 } // namespace
@@ -378,6 +407,9 @@ TEST_F(DocumentWindowTest, AnalysisPanelTracesTheSliderSweep) {
     ASSERT_TRUE(window->document().revertToSaved(error)) << error;
     idle();
     EXPECT_EQ(table->item(0, 1)->text(), s1(1));
+    choose(window, "Copy Analysis");
+    EXPECT_TRUE(QGuiApplication::clipboard()->text().startsWith(
+        "Stretches S1, S2, S3\t1.6180\t1.0000\t0.6180\nNatural strains"));
 
     // The sample shows its principal axes; the box hides them, undoably.
     auto* axes = control<QCheckBox>(window, "showPrincipalAxesCheckbox");

@@ -25,8 +25,6 @@ protected:
         view = window->windowController().strainView();
         ASSERT_TRUE(QTest::qWaitFor([&] { return view->camera() != nullptr; }));
         view->camera()->setElevation(-60); // not the plan view: the export takes the view's angles
-        view->redraw();
-        QTest::qWait(50);
     }
 
     // Exports to path, typing the size (unless empty) and choosing the
@@ -52,7 +50,6 @@ protected:
         dialogAnswerer.start(30);
         MessageAnswerer messages({"OK"});
         choose(window, "Export Image…");
-        QTest::qWait(100);
         return messages.informativeTexts;
     }
 

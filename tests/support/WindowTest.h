@@ -12,6 +12,7 @@
 #include "view/StrainView.h"
 
 #include <QAbstractButton>
+#include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QEventLoop>
 #include <QFile>
@@ -75,11 +76,12 @@ inline void writeFile(const QString& path, const QByteArray& bytes) {
     file.write(bytes);
 }
 
-// Lets the event loop wait for events, as between the user's actions;
-// waiting is what ends an undo step.
+// Lets the event loop run until it has nothing left to do and would wait,
+// as between the user's actions; waiting is what ends an undo step.
 inline void idle() {
     QEventLoop loop;
-    QTimer::singleShot(10, &loop, &QEventLoop::quit);
+    QObject::connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock,
+                     &loop, &QEventLoop::quit);
     loop.exec();
 }
 

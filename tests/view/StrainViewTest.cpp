@@ -11,6 +11,8 @@
 #include "toolkit/GVCamera.h"
 
 #include <QCursor>
+#include <QDialog>
+#include <QMenuBar>
 #include <QWheelEvent>
 
 #include <cmath>
@@ -120,7 +122,7 @@ TEST_F(StrainViewTest, FlickSpinsUntilTheLimitAPressEscapeOrTheClose) {
     press({100, 100});
     EXPECT_FALSE(view->isSpinning());
     const float stopped = camera().azimuth();
-    QTest::qWait(150);
+    idle();
     EXPECT_EQ(camera().azimuth(), stopped);
     release({100, 100});
 
@@ -162,6 +164,13 @@ TEST_F(StrainViewTest, AClickStoresTheSpherePointUnderItForTheWaitingPoint) {
     EXPECT_EQ(model().point1(1), 0.0f);
     EXPECT_EQ(undo().undoActionName(), "Set X Value") << "one step for the pick";
 
+    // In perspective a point at height z shows 10 / (10 - z) times as far out.
+    model().setProjection(1);
+    QTest::mouseClick(control<QPushButton>(window, "point1SetButton"), Qt::LeftButton);
+    click(at((u[0] + 0.25 + u[1]) / 0.94, u[1] / 0.94));
+    for (int i = 0; i < 3; ++i)
+        EXPECT_NEAR(model().point1(i), u[i], 0.03) << i;
+
     // Flattened into the x-y plane: no point, and the point keeps waiting.
     type(window, "iField", "0");
     QTest::mouseClick(control<QPushButton>(window, "point2SetButton"), Qt::LeftButton);
@@ -171,12 +180,31 @@ TEST_F(StrainViewTest, AClickStoresTheSpherePointUnderItForTheWaitingPoint) {
     EXPECT_EQ(undo().undoActionName(), "Set I Value") << "no step renamed";
 }
 
+// The view draws again what a menu or a dialog over it covered, with no
+// window manager or compositor to keep its pixels.
+TEST_F(StrainViewTest, WhatAMenuOrADialogCoveredIsDrawnAgain) {
+    ASSERT_TRUE(comesToShow(view, view->grabFramebuffer()));
+    const QImage before = onScreen(view);
+    QMenuBar* bar = window->menuBar();
+    QAction* edit = bar->actions()[1];
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(edit).center());
+    ASSERT_TRUE(comesToShow(view, before, false)) << "the menu is over the view";
+    QTest::keyClick(edit->menu(), Qt::Key_Escape);
+    EXPECT_TRUE(comesToShow(view, before)) << "the menu has gone";
+
+    WindowTest::press(window, QKeySequence::HelpContents);
+    auto* help = window->findChild<QDialog*>("mouseAndKeyboardHelp");
+    ASSERT_TRUE(help && QTest::qWaitForWindowExposed(help));
+    help->move(view->mapToGlobal(QPoint()));
+    ASSERT_TRUE(comesToShow(view, before, false)) << "the dialog is over the view";
+    help->close();
+    EXPECT_TRUE(comesToShow(view, before)) << "the dialog has gone";
+}
+
 // Below the sphere, where no axis runs, on black.
 TEST_F(StrainViewTest, MaterialPointsAreAsWideInLogicalPixelsAtEveryScale) {
     model().setPoint1(1, -1.5f);
     model().setShowPoint1(1);
-    view->redraw();
-    QTest::qWait(50);
     const QImage frame = view->grabFramebuffer();
     const qreal ratio = view->surface()->devicePixelRatio();
     const QPoint centre = at(0, -1.5) * ratio;
@@ -239,10 +267,11 @@ TEST_F(StrainViewTest, TheWheelZoomsOneUndoStepPerTurn) {
     wheel(-3);
     // Each notch scrolls three slider steps; forward comes closer.
     EXPECT_NEAR(model().distance(), distance * std::pow(2.0f, 0.12f), 1e-4);
-    QTest::qWait(700); // the turn is over
+    const auto turnIsOver = [&] { return undo().groupingLevel() == 0; };
+    ASSERT_TRUE(QTest::qWaitFor(turnIsOver));
     EXPECT_TRUE(window->isWindowModified());
     wheel(1);
-    QTest::qWait(700);
+    ASSERT_TRUE(QTest::qWaitFor(turnIsOver));
     undo().undo();
     EXPECT_NEAR(model().distance(), distance * std::pow(2.0f, 0.12f), 1e-4);
     undo().undo();
