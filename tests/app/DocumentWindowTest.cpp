@@ -410,10 +410,4 @@ TEST_F(DocumentWindowTest, AnalysisPanelTracesTheSliderSweep) {
     choose(window, "Copy Analysis");
     EXPECT_TRUE(QGuiApplication::clipboard()->text().startsWith(
         "Stretches S1, S2, S3\t1.6180\t1.0000\t0.6180\nNatural strains"));
-
-    // The sample shows its principal axes; the box hides them, undoably.
-    auto* axes = control<QCheckBox>(window, "showPrincipalAxesCheckbox");
-    QTest::mouseClick(axes, Qt::LeftButton, {}, QPoint(10, axes->height() / 2));
-    idle();
-    EXPECT_EQ(window->undoAction()->text(), "Undo Hide Principal Axes");
 }

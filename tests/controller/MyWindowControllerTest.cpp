@@ -57,6 +57,16 @@ struct Inspector {
         QTest::keyClick(get(name), key);
         idle();
     }
+    // Types into a field, clicks a box, or moves a pop-up to another item.
+    void edit(const QString& name, const QString& number) {
+        QWidget* control = get(name);
+        if (qobject_cast<QLineEdit*>(control))
+            type(name, number);
+        else if (auto* popUp = qobject_cast<QComboBox*>(control))
+            key(name, popUp->currentIndex() + 1 < popUp->count() ? Qt::Key_Down : Qt::Key_Up);
+        else
+            click(name);
+    }
     GVCamera* camera() {
         StrainView* view = window->windowController().strainView();
         EXPECT_TRUE(QTest::qWaitFor([&] { return view->camera(); }));
@@ -153,15 +163,9 @@ TEST_F(MyWindowControllerTest, EveryControlEditsItsValueAndShowsItsChanges) {
         for (const Bound& row : boundControls(right)) {
             SCOPED_TRACE(row.control.toStdString() + (right ? " right" : " left"));
             QWidget* control = w.get(row.control);
-            auto* popUp = qobject_cast<QComboBox*>(control);
             const auto storedBefore = w.stored();
             const auto shownBefore = w.controls();
-            if (qobject_cast<QLineEdit*>(control))
-                w.type(row.control, "1E2");
-            else if (popUp)
-                w.key(row.control, popUp->currentIndex() + 1 < popUp->count() ? Qt::Key_Down : Qt::Key_Up);
-            else
-                w.click(row.control);
+            w.edit(row.control, "1E2");
             auto stored = w.stored();
             const std::string value = stored[row.key];
             EXPECT_EQ(w.undoTitle(), "Undo " + (value == "0" ? row.offUndoName : row.undoName));
@@ -187,11 +191,10 @@ TEST_F(MyWindowControllerTest, EveryControlEditsItsValueAndShowsItsChanges) {
 TEST_F(MyWindowControllerTest, EveryEditItsUndoAndItsRedoShowInThePicture) {
     for (bool right : {false, true}) {
         Inspector w{open(sample())};
-        StrainData& m = w.model();
-        m.setActingOnRight(right);
-        m.setPoint3(2, 1.0f);
-        for (auto show : {&StrainData::setShowPoint3, &StrainData::setMarkAxes})
-            (m.*show)(1);
+        w.model().setActingOnRight(right);
+        w.model().setPoint3(2, 1.0f);
+        w.model().setShowPoint3(1);
+        w.model().setMarkAxes(1);
         w.camera()->setElevation(-60.0f);
         w.undo().removeAllActions();
         StrainView* view = w.window->windowController().strainView();
@@ -199,16 +202,10 @@ TEST_F(MyWindowControllerTest, EveryEditItsUndoAndItsRedoShowInThePicture) {
         ASSERT_TRUE(comesToShow(view, view->grabFramebuffer()));
         const QImage before = onScreen(view);
         for (const Bound& row : boundControls(right)) {
-            if (row.control == "preserveVolumeCheckbox" || row.control == "animationPopUp")
+            if (row.key == "preserve volume" || row.key == "animation field")
                 continue; // not in the picture
             SCOPED_TRACE(row.control.toStdString() + (right ? " right" : " left"));
-            QWidget* control = w.get(row.control);
-            if (qobject_cast<QLineEdit*>(control))
-                w.type(row.control, "-1E2"); // the light from below
-            else if (auto* popUp = qobject_cast<QComboBox*>(control))
-                w.key(row.control, popUp->currentIndex() ? Qt::Key_Up : Qt::Key_Down);
-            else
-                w.click(row.control);
+            w.edit(row.control, "-1E2"); // the light from below
             ASSERT_TRUE(comesToShow(view, before, false)) << "the edit";
             const QImage edited = onScreen(view);
             w.undo().undo();
