@@ -91,15 +91,15 @@
     </message>
     <message>
         <source>Save</source>
-        <translation>Sichern</translation>
+        <translation>Speichern</translation>
     </message>
     <message>
         <source>Save As…</source>
-        <translation>Sichern unter…</translation>
+        <translation>Speichern unter…</translation>
     </message>
     <message>
         <source>Revert To Saved…</source>
-        <translation>Zurück zur gesicherten Fassung…</translation>
+        <translation>Zurück zur gespeicherten Fassung…</translation>
     </message>
     <message>
         <source>Export Image…</source>
@@ -151,15 +151,15 @@
     </message>
     <message>
         <source>Save As</source>
-        <translation>Sichern unter</translation>
+        <translation>Speichern unter</translation>
     </message>
     <message>
         <source>The document “%1” could not be saved as “%2”.</source>
-        <translation>Das Dokument „%1“ konnte nicht als „%2“ gesichert werden.</translation>
+        <translation>Das Dokument „%1“ konnte nicht als „%2“ gespeichert werden.</translation>
     </message>
     <message>
         <source>Revert to the saved version of “%1”? Your current changes will be lost.</source>
-        <translation>Zur gesicherten Fassung von „%1“ zurückkehren? Ihre aktuellen Änderungen gehen verloren.</translation>
+        <translation>Zur gespeicherten Fassung von „%1“ zurückkehren? Ihre aktuellen Änderungen gehen verloren.</translation>
     </message>
     <message>
         <source>Revert</source>
@@ -167,7 +167,7 @@
     </message>
     <message>
         <source>The document “%1” could not be reverted.</source>
-        <translation>Das Dokument „%1“ konnte nicht auf die gesicherte Fassung zurückgesetzt werden.</translation>
+        <translation>Das Dokument „%1“ konnte nicht auf die gespeicherte Fassung zurückgesetzt werden.</translation>
     </message>
     <message>
         <source>Export Image</source>
@@ -175,19 +175,19 @@
     </message>
     <message>
         <source>The image “%1” could not be saved.</source>
-        <translation>Das Bild „%1“ konnte nicht gesichert werden.</translation>
+        <translation>Das Bild „%1“ konnte nicht gespeichert werden.</translation>
     </message>
     <message>
         <source>Do you want to save the changes you made to “%1”?</source>
-        <translation>Möchten Sie die Änderungen an „%1“ sichern?</translation>
+        <translation>Möchten Sie die Änderungen an „%1“ speichern?</translation>
     </message>
     <message>
         <source>Your changes will be lost if you don&apos;t save them.</source>
-        <translation>Ihre Änderungen gehen verloren, wenn Sie sie nicht sichern.</translation>
+        <translation>Ihre Änderungen gehen verloren, wenn Sie sie nicht speichern.</translation>
     </message>
     <message>
         <source>Don&apos;t Save</source>
-        <translation>Nicht sichern</translation>
+        <translation>Nicht speichern</translation>
     </message>
     <message>
         <source>Analysis</source>
@@ -1126,11 +1126,11 @@
     <name>Quorvel</name>
     <message>
         <source>Save</source>
-        <translation>Sichern</translation>
+        <translation>Speichern</translation>
     </message>
     <message>
         <source>Revert To Saved</source>
-        <translation>Zurück zur gesicherten Fassung</translation>
+        <translation>Zurück zur gespeicherten Fassung</translation>
     </message>
     <message>
         <source>Untitled</source>
