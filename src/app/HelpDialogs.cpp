@@ -3,9 +3,13 @@
 #include <QApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QScreen>
+#include <QScrollBar>
+#include <QtMath>
 #include <QKeySequence>
 #include <QMessageBox>
 #include <QTextBrowser>
+#include <QTextDocument>
 #include <QVBoxLayout>
 
 namespace {
@@ -81,7 +85,18 @@ void HelpDialogs::showMouseAndKeyboardHelp(QWidget* parent) {
         auto* layout = new QVBoxLayout(dialog);
         layout->addWidget(text);
         layout->addWidget(buttons);
-        dialog->resize(520, 480);
+        // Tall enough for the whole text in any language, as far as the
+        // screen allows; the user may resize it.
+        constexpr int kTextWidth = 560;
+        text->document()->setTextWidth(kTextWidth);
+        const QMargins margins = layout->contentsMargins();
+        const int frame = 2 * text->frameWidth();
+        const QSize wanted(
+            kTextWidth + frame + margins.left() + margins.right() +
+                text->verticalScrollBar()->sizeHint().width(),
+            qCeil(text->document()->size().height()) + frame + margins.top() + margins.bottom() +
+                layout->spacing() + buttons->sizeHint().height());
+        dialog->resize(wanted.boundedTo(parent->screen()->availableGeometry().size() * 9 / 10));
     }
     dialog->show();
     dialog->raise();
