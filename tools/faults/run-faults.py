@@ -10,10 +10,15 @@ server, and the file is put back.
 
     python3 tools/faults/run-faults.py [--faults FILE] [--only ID,...] [--out FILE] [--jobs N]
 
+A fault whose build fails is recorded as NO-BUILD, and one that compiles to
+the same code as the tree without it (every object file the same once its
+debugging information is stripped) as EQUIVALENT: no test could tell them
+apart, so neither is run or counted.
+
 Exit status 1 when a fault's text is not found once, or the tree's own tests
 fail before any fault is applied.
 """
-import argparse, json, os, shutil, subprocess, sys
+import argparse, hashlib, json, os, shutil, subprocess, sys, tempfile
 from pathlib import Path
 
 ROOT = Path(__file__).resolve().parents[2]
@@ -46,6 +51,17 @@ def locate(tree, name):
     if len(found) != 1:
         raise SystemExit(f"fault file {name}: found {len(found)} candidates")
     return found[0]
+
+
+def code_of(build):
+    """Each object file's code and data, as a digest, without debugging information."""
+    digests = {}
+    with tempfile.TemporaryDirectory() as scratch:
+        stripped = Path(scratch) / "stripped.o"
+        for obj in sorted(build.rglob("*.o")):
+            run(["objcopy", "--strip-debug", str(obj), str(stripped)])
+            digests[str(obj)] = hashlib.sha256(stripped.read_bytes()).hexdigest()
+    return digests
 
 
 def failed_tests(build, env, jobs):
@@ -100,6 +116,7 @@ def main():
         baseline = failed_tests(build, env, args.jobs)
         if baseline:
             sys.exit("tests fail before any fault: " + ", ".join(baseline))
+        code = code_of(build)
 
         # Each row is written as soon as it is known, so a run cut short keeps
         # what it found.
@@ -121,11 +138,13 @@ def main():
                 continue
             path.write_text(original.replace(fault["find"], fault["replace"]))
             try:
-                if build_ok():
+                if not build_ok():
+                    caught, status = [], "NO-BUILD"
+                elif code_of(build) == code:
+                    caught, status = [], "EQUIVALENT"
+                else:
                     caught = failed_tests(build, env, args.jobs)
                     status = "caught" if caught else "MISSED"
-                else:
-                    caught, status = [], "NO-BUILD"
             finally:
                 path.write_text(original)
             record((fault["id"], status, " ".join(caught)))
@@ -134,7 +153,8 @@ def main():
 
         out.close()
         caught = sum(1 for r in rows if r[1] == "caught")
-        print(f"{caught} of {len(rows)} faults caught; results in {args.out}")
+        counted = sum(1 for r in rows if r[1] in ("caught", "MISSED"))
+        print(f"{caught} of {counted} faults caught; results in {args.out}")
         sys.exit(1 if missing else 0)
     finally:
         xvfb.terminate()
