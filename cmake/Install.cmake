@@ -1,6 +1,11 @@
 # Installation (cmake --install) and the Debian package (cpack -G DEB).
 include(GNUInstallDirs)
 
+# Folders made by the install and the package are rwxr-xr-x whatever the
+# user's umask, as Debian's policy wants.
+set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
+    OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+
 install(TARGETS quorvel RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 
 set(QUORVEL_RESOURCES ${PROJECT_SOURCE_DIR}/resources)
