@@ -18,7 +18,7 @@ install(FILES ${QUORVEL_RESOURCES}/org.quorvel.Quorvel.metainfo.xml
 
 # Debian's policy wants the manual page and the changelog gzipped at the
 # highest level, without a name or time stamp so that every build gives the
-# same bytes; man and every other reader take them so too.
+# same bytes. man reads them so on any system.
 find_program(QUORVEL_GZIP gzip REQUIRED)
 set(quorvel_gzipped)
 foreach(source IN ITEMS quorvel.1 debian/changelog)
