@@ -1,6 +1,11 @@
 # Installation (cmake --install) and the Debian package (cpack -G DEB).
 include(GNUInstallDirs)
 
+# Folders made by the install and the package are rwxr-xr-x whatever the
+# user's umask, as Debian's policy wants.
+set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
+    OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+
 install(TARGETS quorvel RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 
 set(QUORVEL_RESOURCES ${PROJECT_SOURCE_DIR}/resources)
@@ -10,8 +15,30 @@ install(FILES ${QUORVEL_RESOURCES}/quorvel-mime.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages RENAME quorvel.xml)
 install(FILES ${QUORVEL_RESOURCES}/org.quorvel.Quorvel.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
-install(FILES ${QUORVEL_RESOURCES}/quorvel.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
-install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/quorvel)
+
+# Debian's policy wants the manual page and the changelog gzipped at the
+# highest level, without a name or time stamp so that every build gives the
+# same bytes. man reads them so on any system.
+find_program(QUORVEL_GZIP gzip REQUIRED)
+set(quorvel_gzipped)
+foreach(source IN ITEMS quorvel.1 debian/changelog)
+  cmake_path(GET source FILENAME name)
+  set(copy ${PROJECT_BINARY_DIR}/gzipped/${name})
+  add_custom_command(OUTPUT ${copy}.gz
+    COMMAND ${CMAKE_COMMAND} -E copy ${QUORVEL_RESOURCES}/${source} ${copy}
+    COMMAND ${QUORVEL_GZIP} -9nf ${copy}
+    DEPENDS ${QUORVEL_RESOURCES}/${source} VERBATIM)
+  list(APPEND quorvel_gzipped ${copy}.gz)
+endforeach()
+add_custom_target(quorvel_gzipped ALL DEPENDS ${quorvel_gzipped})
+install(FILES ${PROJECT_BINARY_DIR}/gzipped/quorvel.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+
+# The copyright file is Debian's machine-readable form of LICENSE; LICENSE
+# stays for those who look for it by that name.
+set(QUORVEL_DOCDIR ${CMAKE_INSTALL_DATADIR}/doc/quorvel)
+install(FILES ${QUORVEL_RESOURCES}/debian/copyright ${PROJECT_BINARY_DIR}/gzipped/changelog.gz
+              ${PROJECT_SOURCE_DIR}/LICENSE
+        DESTINATION ${QUORVEL_DOCDIR})
 
 # The PNGs are drawn from the SVG by tools/make-icons.sh and kept in the
 # repository, so that building needs no SVG renderer.
@@ -23,6 +50,28 @@ foreach(size IN LISTS QUORVEL_ICON_SIZES)
           DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
           RENAME quorvel.png)
 endforeach()
+
+# Systems keep caches of the MIME types and of the menu entries' types, which
+# must be refreshed for a document type to be known. Packages leave that to
+# the package manager (dpkg's triggers on these folders do it for the .deb,
+# and cpack stages under DESTDIR); an install straight into the prefix does it
+# here, where the tools exist.
+install(CODE "set(quorvel_datadir \"${CMAKE_INSTALL_DATADIR}\")")
+install(CODE [[
+  if("$ENV{DESTDIR}" STREQUAL "")
+    cmake_path(ABSOLUTE_PATH quorvel_datadir BASE_DIRECTORY "${CMAKE_INSTALL_PREFIX}")
+    find_program(QUORVEL_UPDATE_MIME update-mime-database)
+    find_program(QUORVEL_UPDATE_DESKTOP update-desktop-database)
+    if(QUORVEL_UPDATE_MIME)
+      message(STATUS "Updating the MIME database in ${quorvel_datadir}/mime")
+      execute_process(COMMAND ${QUORVEL_UPDATE_MIME} ${quorvel_datadir}/mime)
+    endif()
+    if(QUORVEL_UPDATE_DESKTOP)
+      message(STATUS "Updating the desktop database in ${quorvel_datadir}/applications")
+      execute_process(COMMAND ${QUORVEL_UPDATE_DESKTOP} -q ${quorvel_datadir}/applications)
+    endif()
+  endif()
+]])
 
 set(CPACK_PACKAGE_NAME quorvel)
 set(CPACK_PACKAGE_VENDOR "The Quorvel authors")
