@@ -90,6 +90,8 @@ set(CPACK_DEBIAN_PACKAGE_SECTION science)
 # The libraries' packages as dpkg-shlibdeps finds them from the program.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The window and --render draw through Mesa where there is no other OpenGL
-# driver; the SVG plugin draws the window's icon.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libgl1-mesa-dri, libegl-mesa0, libqt6svg6")
+# driver; the SVG plugin draws the window's icon; Qt's own translations name
+# the buttons of its dialogs in the user's language.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
+    "libgl1-mesa-dri, libegl-mesa0, libqt6svg6, qt6-translations-l10n")
 include(CPack)
