@@ -92,7 +92,8 @@ TEST_F(CommandLineTest, BadCommandLinesNameTheProblemAndWriteNothing) {
         {render + image + " --size 0x100", "--size wants"},
         {render + image + " --size 16385x10", "16384"},
         {render + image + " --size 2147483647x1", "16384"},
-        {render + image + " --azimuth 1e999", "--azimuth wants"},
+        {render + image + " --azimuth 1e308", "--azimuth wants"},
+        {render + image + " --elevation 3.4028236e38", "--elevation wants"},
         {render + image + " --background grey", "--background wants"},
         {render + path("never.gif"), "never.gif: cannot write"},
         {render + path("never.jpg") + " --background transparent", "no transparency"},
@@ -124,6 +125,7 @@ TEST_F(CommandLineTest, RenderWritesTheFormatAndBackgroundAsked) {
         {"photo.JPG", "", "jpeg", qRgb(0, 0, 0), false},
         {"picture.ppm", "--background white", "ppm", qRgb(255, 255, 255), false},
         {"clear.png", "--background transparent", "png", qRgba(0, 0, 0, 0), true},
+        {"far.bmp", "--azimuth 3.4028234663852886e38", "bmp", qRgb(0, 0, 0), false},
     };
     for (const auto& c : cases) {
         const std::string image = path(c.file);
@@ -140,6 +142,7 @@ TEST_F(CommandLineTest, RenderWritesTheFormatAndBackgroundAsked) {
             EXPECT_NEAR(qGray(corner), qGray(c.corner), 8) << c.file;
         }
         EXPECT_EQ(qAlpha(picture.pixel(60, 45)), 255) << c.file << ": the sphere covers the centre";
+        EXPECT_GT(qGray(picture.pixel(60, 45)), 40) << c.file << ": the grey sphere";
     }
 }
 
