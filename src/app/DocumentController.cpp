@@ -14,7 +14,6 @@
 #include <algorithm>
 
 namespace {
-constexpr char kRecentFilesKey[] = "RecentFiles";
 // New windows step down and to the right of the last one, so none hides
 // another completely.
 constexpr int kCascadeStep = 24;
@@ -132,7 +131,9 @@ bool DocumentController::quit() {
 }
 
 QStringList DocumentController::recentFiles() const {
-    return QSettings().value(kRecentFilesKey).toStringList();
+    // A settings file may hold any number of them, written by hand or by
+    // another program; the menu shows the newest few.
+    return QSettings().value(kRecentFilesKey).toStringList().mid(0, kMaxRecentFiles);
 }
 
 void DocumentController::noteRecentFile(const QString& path) {

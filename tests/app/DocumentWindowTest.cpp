@@ -13,6 +13,7 @@
 #include <QProcess>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QSettings>
 #include <QTableWidget>
 #include <QWheelEvent>
 #include <QtCharts/QChartView>
@@ -230,15 +231,18 @@ TEST_F(DocumentWindowTest, QuitStopsAtTheFirstCancel) {
 // Open Recent lists files newest first; a file that is gone is dropped when
 // chosen, one that exists but could not be read this time stays.
 TEST_F(DocumentWindowTest, OpenRecentKeepsFilesThatStillExist) {
-    for (int i = 0; i < DocumentController::kMaxRecentFiles + 2; ++i)
-        documents_->noteRecentFile(folder_.filePath(QString("%1.quorvel").arg(i)));
+    QStringList many;
+    for (int i = 10000; i > 0; --i)
+        many << folder_.filePath(QString("%1.quorvel").arg(i));
+    QSettings().setValue(DocumentController::kRecentFilesKey, many);
+    EXPECT_EQ(documents_->recentFiles(), many.mid(0, DocumentController::kMaxRecentFiles));
     const QString broken = sample("broken.quorvel");
     documents_->noteRecentFile(broken);
     const QString opened = sample();
     DocumentWindow* window = open(opened);
     QStringList recent = documents_->recentFiles();
     ASSERT_EQ(recent.size(), DocumentController::kMaxRecentFiles);
-    EXPECT_EQ(recent.mid(0, 3), QStringList({opened, broken, folder_.filePath("11.quorvel")}));
+    EXPECT_EQ(recent.mid(0, 3), QStringList({opened, broken, folder_.filePath("10000.quorvel")}));
     writeFile(broken, "{ broken");
 
     QMenu* recentMenu = nullptr;
@@ -246,7 +250,7 @@ TEST_F(DocumentWindowTest, OpenRecentKeepsFilesThatStillExist) {
         if (item->text() == "Open Recent")
             recentMenu = item->menu();
     ASSERT_NE(recentMenu, nullptr);
-    for (const char* name : {"broken.quorvel", "11.quorvel"}) {
+    for (const char* name : {"broken.quorvel", "10000.quorvel"}) {
         MessageAnswerer answerer({"OK"});
         choose(window, "Open Recent");
         QTRY_VERIFY(recentMenu->isVisible());
@@ -259,7 +263,7 @@ TEST_F(DocumentWindowTest, OpenRecentKeepsFilesThatStillExist) {
     }
     recent = documents_->recentFiles();
     EXPECT_TRUE(recent.contains(broken));
-    EXPECT_FALSE(recent.contains(folder_.filePath("11.quorvel")));
+    EXPECT_FALSE(recent.contains(folder_.filePath("10000.quorvel")));
 }
 
 // Menus, controls, undo names and numbers in the user's language.
