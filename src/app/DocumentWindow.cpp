@@ -3,6 +3,7 @@
 #include "app/Alerts.h"
 #include "app/DocumentCommands.h"
 #include "app/ExportImageDialog.h"
+#include "app/FileWriting.h"
 #include "app/HelpDialogs.h"
 #include "controller/AnalysisPanel.h"
 #include "controller/MyWindowController.h"
@@ -286,7 +287,7 @@ bool DocumentWindow::writeTo(const QString& path) {
     // it would surface only inside commit(), which renames the cut-short file
     // over the old one all the same.
     const bool written = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
-                         file.write(bytes.data(), qint64(bytes.size())) == qint64(bytes.size()) &&
+                         writeWhole(file, bytes.data(), qint64(bytes.size())) &&
                          file.commit();
     if (!written) {
         showCritical(this,

@@ -1,5 +1,7 @@
 // The program as users and scripts call it from a shell with no display:
 // exit statuses, messages, and the pictures that --render writes.
+#include "app/ShaderCache.h"
+
 #include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -15,6 +17,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <memory>
 #include <string>
 #include <sys/wait.h>
 
@@ -165,6 +168,37 @@ TEST_F(CommandLineTest, FailuresSayWhy) {
         EXPECT_EQ(result.out, "") << arguments;
         EXPECT_EQ(result.err.rfind("quorvel: " + named + ": ", 0), 0u) << result.err;
         EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'), 1) << result.err;
+    }
+}
+
+// A disk that fills part-way through the picture: the system's reason, no
+// picture left, and no SIGBUS from Mesa's shader cache there, which --render
+// leaves off and the windows leave off on a disk this full.
+TEST_F(CommandLineTest, AFullDiskIsNamedAndKillsNothing) {
+    const std::string disk = path("disk"), image = disk + "/sphere.png";
+    std::filesystem::create_directory(disk);
+    if (std::system(("mount -t tmpfs -o size=64k tmpfs " + disk + " 2>/dev/null").c_str()) != 0)
+        GTEST_SKIP() << "a small full file system needs mount -t tmpfs, which needs root";
+    const std::unique_ptr<const std::string, void (*)(const std::string*)> unmount(
+        &disk, [](const std::string* dir) { std::system(("umount " + *dir).c_str()); });
+    const std::string filler = disk + "/filler";
+    std::ofstream(filler) << std::string(64 * 1024, 'x'); // as much as fits
+    for (const char* state : {"full", "a page left"}) {
+        const Result result =
+            run("--render " + document + " " + image, {}, "XDG_CACHE_HOME=" + disk);
+        EXPECT_EQ(result.err, "quorvel: " + image +
+                                  ": the image could not be written: No space left on device\n")
+            << state;
+        EXPECT_FALSE(std::filesystem::exists(image)) << state;
+        std::filesystem::resize_file(filler, std::filesystem::file_size(filler) - 4096);
+    }
+
+    unsetenv("MESA_SHADER_CACHE_DIR");
+    for (const std::string& cache : {path(""), disk}) {
+        unsetenv("MESA_SHADER_CACHE_DISABLE");
+        setenv("XDG_CACHE_HOME", cache.c_str(), 1);
+        turnShaderCacheOffWithoutRoom();
+        EXPECT_EQ(std::getenv("MESA_SHADER_CACHE_DISABLE") != nullptr, cache == disk) << cache;
     }
 }
 
