@@ -21,6 +21,7 @@
 #include <QFileInfo>
 #include <QIcon>
 #include <QKeyEvent>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -41,12 +42,26 @@ namespace {
 constexpr QSize kLargestInitialSize(1600, 1000);
 // The analysis beside the inspector at first; the user may widen it.
 constexpr int kInitialAnalysisWidth = 330;
-// Where the last closed window's size and place are kept.
-const char* const kGeometryKey = "documentWindow/geometry";
 
 QString documentExtension() {
     return QString::fromUtf8(MyDocument::kFileExtension.data(),
                              qsizetype(MyDocument::kFileExtension.size()));
+}
+
+// A saved place may come from a larger screen, or be absurd (a settings file
+// written by hand): a window of 10^9 pixels crashes the OpenGL driver. The
+// window shrinks to the screen's free area, as far as its minimum allows, and
+// moves inside it.
+void fitOnScreen(QWidget* window) {
+    window->layout()->activate(); // for the window's minimum size
+    const QScreen* screen = QGuiApplication::screenAt(window->geometry().center());
+    const QRect available = (screen ? screen : window->screen())->availableGeometry();
+    const QSize frame = window->frameGeometry().size() - window->size();
+    window->resize(window->size().boundedTo(available.size() - frame));
+    const QSize outer = window->size() + frame;
+    window->move(
+        std::max(available.left(), std::min(window->x(), available.right() + 1 - outer.width())),
+        std::max(available.top(), std::min(window->y(), available.bottom() + 1 - outer.height())));
 }
 
 // The menu title of an undo or redo step: the bare verb when the step has no
@@ -115,6 +130,8 @@ DocumentWindow::DocumentWindow(std::unique_ptr<MyDocument> document, DocumentCom
     if (!restoreGeometry(QSettings().value(QLatin1String(kGeometryKey)).toByteArray())) {
         resize(kLargestInitialSize.boundedTo(screen()->availableGeometry().size()));
         resizeDocks({analysis}, {kInitialAnalysisWidth}, Qt::Horizontal);
+    } else {
+        fitOnScreen(this);
     }
 
     buildMenus();

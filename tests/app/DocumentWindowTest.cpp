@@ -266,6 +266,24 @@ TEST_F(DocumentWindowTest, OpenRecentKeepsFilesThatStillExist) {
     EXPECT_FALSE(recent.contains(folder_.filePath("10000.quorvel")));
 }
 
+// A window opens where the last one closed, brought onto the screen where it
+// would not fit there (a larger screen's place, or an absurd one).
+TEST_F(DocumentWindowTest, AWindowOpensWhereTheLastClosedOnTheScreen) {
+    const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
+    DocumentWindow* window = shown(documents_->newDocument());
+    window->setGeometry(window->geometry().adjusted(0, 40, 0, -20));
+    const QRect place = window->geometry();
+    window->close();
+    EXPECT_EQ(shown(documents_->newDocument())->geometry(), place);
+    documents_->windows()[0]->close();
+
+    QWidget absurd;
+    constexpr int kFar = 1'000'000'000;
+    absurd.setGeometry(kFar, -kFar, kFar, kFar);
+    QSettings().setValue(DocumentWindow::kGeometryKey, absurd.saveGeometry());
+    EXPECT_TRUE(available.contains(shown(documents_->newDocument())->frameGeometry()));
+}
+
 // Menus, controls, undo names and numbers in the user's language.
 TEST_F(DocumentWindowTest, AGermanUserGetsGermanMenusControlsAndNumbers) {
     const QLocale before;
