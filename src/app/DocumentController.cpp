@@ -90,7 +90,8 @@ DocumentWindow* DocumentController::openFile(const QString& path, QWidget* paren
     std::string error;
     const QString absolute = file.absoluteFilePath();
     if (!document->readFromFile(QFile::encodeName(absolute).toStdString(), error)) {
-        showCritical(parent, tr("The document “%1” could not be opened.").arg(file.fileName()),
+        showCritical(parent, tr("The document “%1” could not be opened.")
+                                 .arg(nameInMessage(file.fileName(), parent)),
                      QString::fromStdString(error));
         return nullptr;
     }

@@ -309,8 +309,8 @@ bool DocumentWindow::writeTo(const QString& path) {
     if (!written) {
         showCritical(this,
                      tr("The document “%1” could not be saved as “%2”.")
-                         .arg(QString::fromStdString(document_->displayName()),
-                              QFileInfo(path).fileName()),
+                         .arg(nameInMessage(QString::fromStdString(document_->displayName()), this),
+                              nameInMessage(QFileInfo(path).fileName(), this)),
                      file.errorString());
         return false;
     }
@@ -322,7 +322,7 @@ bool DocumentWindow::writeTo(const QString& path) {
 }
 
 void DocumentWindow::revertToSaved() {
-    const QString name = QString::fromStdString(document_->displayName());
+    const QString name = nameInMessage(QString::fromStdString(document_->displayName()), this);
     QMessageBox box(QMessageBox::Warning, QString(),
                     tr("Revert to the saved version of “%1”? Your current changes will be lost.")
                         .arg(name),
@@ -362,7 +362,8 @@ void DocumentWindow::exportImage() {
     if (path.isEmpty())
         return;
 
-    const QString failed = tr("The image “%1” could not be saved.").arg(QFileInfo(path).fileName());
+    const QString failed = tr("The image “%1” could not be saved.")
+                               .arg(nameInMessage(QFileInfo(path).fileName(), this));
     const QByteArray format = imageFormat(path);
     if (format.isEmpty())
         return showCritical(this, failed,
@@ -406,7 +407,7 @@ bool DocumentWindow::confirmClose() {
         return true;
     QMessageBox box(QMessageBox::Warning, QString(),
                     tr("Do you want to save the changes you made to “%1”?")
-                        .arg(QString::fromStdString(document_->displayName())),
+                        .arg(nameInMessage(QString::fromStdString(document_->displayName()), this)),
                     QMessageBox::NoButton, this);
     box.setInformativeText(tr("Your changes will be lost if you don't save them."));
     QPushButton* saveButton = box.addButton(tr("Save"), QMessageBox::AcceptRole);
