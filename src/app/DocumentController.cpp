@@ -12,6 +12,7 @@
 #include <QSettings>
 
 #include <algorithm>
+#include <filesystem>
 
 namespace {
 // New windows step down and to the right of the last one, so none hides
@@ -77,8 +78,11 @@ void DocumentController::openDocument(QWidget* parent) {
 DocumentWindow* DocumentController::openFile(const QString& path, QWidget* parent) {
     const QFileInfo file(path);
     for (DocumentWindow* window : windows_) {
+        // The same file by any name: a link, a hard link, another spelling.
+        // Files that are gone are the same as none.
+        std::error_code gone;
         const std::string& open = window->document().fileName();
-        if (!open.empty() && QFileInfo(QFile::decodeName(open.c_str())) == file) {
+        if (!open.empty() && std::filesystem::equivalent(open, QFile::encodeName(path).toStdString(), gone)) {
             window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
             window->raise();
             window->activateWindow();

@@ -249,7 +249,23 @@ bool DocumentWindow::save() {
     commitEditing(this, undoManager());
     if (document_->fileName().empty())
         return saveAs();
-    return writeTo(QFile::decodeName(document_->fileName().c_str()));
+    const QString path = QFile::decodeName(document_->fileName().c_str());
+    // Another program, or another window, may have saved its own work there.
+    if (document_->fileChangedOnDisk()) {
+        QMessageBox box(QMessageBox::Warning, QString(),
+                        tr("The file “%1” has been changed by another program since it was "
+                           "opened or saved.")
+                            .arg(nameInMessage(QFileInfo(path).fileName(), this)),
+                        QMessageBox::NoButton, this);
+        box.setInformativeText(tr("Overwrite it with this document? Its changes will be lost."));
+        QPushButton* overwrite = box.addButton(tr("Overwrite"), QMessageBox::DestructiveRole);
+        box.setDefaultButton(box.addButton(QMessageBox::Cancel));
+        box.setWindowModality(Qt::WindowModal);
+        box.exec();
+        if (box.clickedButton() != overwrite)
+            return false;
+    }
+    return writeTo(path);
 }
 
 bool DocumentWindow::saveAs() {

@@ -20,6 +20,7 @@
 #include <QtCharts/QXYSeries>
 
 #include <cmath>
+#include <filesystem>
 
 namespace {
 
@@ -128,6 +129,27 @@ TEST_F(DocumentWindowTest, AFullDiskKeepsTheOldFileAndTheEditsForASaveElsewhere)
     EXPECT_EQ(state(window), kClean);
 }
 
+// Another program saved the file meanwhile: Save asks before it overwrites
+// that; the window's own saves ask nothing.
+TEST_F(DocumentWindowTest, SaveAsksBeforeOverwritingAFileChangedBehindIt) {
+    const QString path = sample();
+    DocumentWindow* window = open(path);
+    typeA(window, "2");
+    writeFile(path, contents(path) + "\n");
+    const QByteArray theirs = contents(path);
+    MessageAnswerer answerer({"Cancel", "Overwrite", "Cancel"});
+    press(window, QKeySequence::Save);
+    EXPECT_EQ(answerer.texts, QStringList{"The file “doc.quorvel” has been changed by another "
+                                          "program since it was opened or saved."});
+    EXPECT_EQ(contents(path), theirs);
+    EXPECT_EQ(state(window), kEdited);
+    press(window, QKeySequence::Save); // Overwrite
+    typeA(window, "3");
+    press(window, QKeySequence::Save); // what it wrote itself: no question
+    EXPECT_TRUE(contents(path).contains("\"strain entry 1,1\" = \"3.000000\";"));
+    EXPECT_EQ(answerer.texts.size(), 2);
+}
+
 TEST_F(DocumentWindowTest, CloseAsksAboutChangesAndFollowsEachAnswer) {
     const QString path = sample();
     const QByteArray before = contents(path);
@@ -196,9 +218,11 @@ TEST_F(DocumentWindowTest, OpenShowsEachFileOnceAndRefusesUnreadableOnes) {
     EXPECT_EQ(answerer.informativeTexts,
               QStringList{"The file holds no document: its text is not a dictionary"});
     ASSERT_EQ(openWindows(), 2);
-    filesToOpen_ = {good};
+    const QString same = folder_.filePath("same.quorvel");
+    std::filesystem::create_hard_link(good.toStdString(), same.toStdString());
+    filesToOpen_ = {good, same};
     press(window, QKeySequence::Open);
-    EXPECT_EQ(openWindows(), 2) << "opening it again brings its window forward";
+    EXPECT_EQ(openWindows(), 2) << "opening it again, by any name, brings its window forward";
 
     // Named at start: each that cannot be read is said, the others open; a
     // long name is shortened, or the box would fill a small screen.
