@@ -82,7 +82,8 @@ DocumentWindow* DocumentController::openFile(const QString& path, QWidget* paren
         // Files that are gone are the same as none.
         std::error_code gone;
         const std::string& open = window->document().fileName();
-        if (!open.empty() && std::filesystem::equivalent(open, QFile::encodeName(path).toStdString(), gone)) {
+        if (!open.empty() &&
+            std::filesystem::equivalent(open, QFile::encodeName(path).toStdString(), gone)) {
             window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
             window->raise();
             window->activateWindow();
