@@ -19,9 +19,9 @@ std::optional<std::string> MyDocument::dataRepresentationOfType(std::string_view
 
 void MyDocument::didSave(const std::string& fileName) {
     fileName_ = fileName;
-    fileBytes_ = convertForStorage(); // what was written: the model has not changed since
     undoManager_.removeAllActions();
     undoManager_.clearChangeCount();
+    fileBytes_ = convertForStorage(); // what was written: the model has not changed since
 }
 
 bool MyDocument::loadDataRepresentation(std::string_view data, std::string_view type,
