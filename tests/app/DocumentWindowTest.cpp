@@ -62,6 +62,7 @@ TEST_F(DocumentWindowTest, SaveWritesTheFileOrSaysWhyAndKeepsEverything) {
     EXPECT_EQ(documents_->recentFiles().value(0), path);
 
     // The temporary file that a killed save left goes, the user's files stay.
+    MessageAnswerer answerer({"Cancel", "OK", "Overwrite"}); // for what follows: none yet
     writeFile(path + ".Ab12Cd", contents(path));
     writeFile(path + ".backup", "my notes"); // named as a temporary, but not a document
     typeA(window, "7");
@@ -77,7 +78,6 @@ TEST_F(DocumentWindowTest, SaveWritesTheFileOrSaysWhyAndKeepsEverything) {
     // even for root.
     writeFile(path, before + "\n");
     typeA(window, "4");
-    MessageAnswerer answerer({"Cancel", "OK", "Overwrite"});
     press(window, QKeySequence::Save);
     writeFile(folder_.filePath("plain"), "not a folder");
     savePath_ = folder_.filePath("plain/new.quorvel");
