@@ -1,6 +1,9 @@
 #include "app/Alerts.h"
 
+#include <QApplication>
+#include <QFontMetrics>
 #include <QMessageBox>
+#include <QScreen>
 
 void showCritical(QWidget* parent, const QString& text, const QString& reason) {
     QMessageBox box(QMessageBox::Critical, QString(), text, QMessageBox::Ok, parent);
@@ -12,4 +15,10 @@ void showCritical(QWidget* parent, const QString& text, const QString& reason) {
     if (parent)
         box.setWindowModality(Qt::WindowModal);
     box.exec();
+}
+
+QString nameInMessage(const QString& name, const QWidget* parent) {
+    const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
+    return QFontMetrics(QApplication::font("QMessageBox"))
+        .elidedText(name, Qt::ElideMiddle, screen->availableGeometry().width() / 4);
 }

@@ -1,6 +1,7 @@
 #include "app/Application.h"
 
 #include "app/DocumentController.h"
+#include "app/ShaderCache.h"
 #include "platform/Localization.h"
 
 #include <QApplication>
@@ -15,6 +16,7 @@ void prepareApplication() {
     QCoreApplication::setOrganizationName(QStringLiteral("Quorvel"));
     QCoreApplication::setOrganizationDomain(QStringLiteral("quorvel.org"));
     QGuiApplication::setDesktopFileName(QStringLiteral("quorvel"));
+    turnShaderCacheOffWithoutRoom();
 
     QSurfaceFormat format;
     format.setProfile(QSurfaceFormat::CompatibilityProfile);

@@ -5,8 +5,9 @@
 #include <QStringList>
 
 // Done before the application object exists: the names that settings and the
-// desktop use, and the OpenGL format the view draws with (fixed-function
-// OpenGL needs a compatibility profile; the scene needs a depth buffer).
+// desktop use, the OpenGL format the view draws with (fixed-function
+// OpenGL needs a compatibility profile; the scene needs a depth buffer), and
+// no shader cache on a disk too full for it.
 void prepareApplication();
 
 // Loads the translations for the user's language, where there are any, and

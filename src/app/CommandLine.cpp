@@ -10,6 +10,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <limits>
 #include <optional>
 #include <ostream>
 #include <string_view>
@@ -69,9 +70,12 @@ template <class Number> bool readWhole(std::string_view text, Number& value) {
     return problem == std::errc() && next == end;
 }
 
+// The camera takes floats: a number beyond the largest float would become
+// infinite there and draw nothing.
 std::optional<float> readAngle(const QString& text) {
     double degrees = 0;
-    if (!readWhole(text.toStdString(), degrees) || !std::isfinite(degrees))
+    if (!readWhole(text.toStdString(), degrees) ||
+        !(std::abs(degrees) <= std::numeric_limits<float>::max()))
         return std::nullopt;
     return static_cast<float>(degrees);
 }

@@ -12,9 +12,9 @@
 #include <QSettings>
 
 #include <algorithm>
+#include <filesystem>
 
 namespace {
-constexpr char kRecentFilesKey[] = "RecentFiles";
 // New windows step down and to the right of the last one, so none hides
 // another completely.
 constexpr int kCascadeStep = 24;
@@ -78,8 +78,12 @@ void DocumentController::openDocument(QWidget* parent) {
 DocumentWindow* DocumentController::openFile(const QString& path, QWidget* parent) {
     const QFileInfo file(path);
     for (DocumentWindow* window : windows_) {
+        // The same file by any name: a link, a hard link, another spelling.
+        // Files that are gone are the same as none.
+        std::error_code gone;
         const std::string& open = window->document().fileName();
-        if (!open.empty() && QFileInfo(QFile::decodeName(open.c_str())) == file) {
+        if (!open.empty() &&
+            std::filesystem::equivalent(open, QFile::encodeName(path).toStdString(), gone)) {
             window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
             window->raise();
             window->activateWindow();
@@ -91,7 +95,8 @@ DocumentWindow* DocumentController::openFile(const QString& path, QWidget* paren
     std::string error;
     const QString absolute = file.absoluteFilePath();
     if (!document->readFromFile(QFile::encodeName(absolute).toStdString(), error)) {
-        showCritical(parent, tr("The document “%1” could not be opened.").arg(file.fileName()),
+        showCritical(parent, tr("The document “%1” could not be opened.")
+                                 .arg(nameInMessage(file.fileName(), parent)),
                      QString::fromStdString(error));
         return nullptr;
     }
@@ -132,7 +137,9 @@ bool DocumentController::quit() {
 }
 
 QStringList DocumentController::recentFiles() const {
-    return QSettings().value(kRecentFilesKey).toStringList();
+    // A settings file may hold any number of them, written by hand or by
+    // another program; the menu shows the newest few.
+    return QSettings().value(kRecentFilesKey).toStringList().mid(0, kMaxRecentFiles);
 }
 
 void DocumentController::noteRecentFile(const QString& path) {

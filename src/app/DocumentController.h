@@ -20,6 +20,8 @@ class DocumentController : public QObject, public DocumentCommands {
     Q_OBJECT
 public:
     static constexpr int kMaxRecentFiles = 10;
+    // Where the Open Recent list is kept in the settings.
+    static constexpr char kRecentFilesKey[] = "RecentFiles";
 
     DocumentController();
     // Closes the windows that are still open without asking.

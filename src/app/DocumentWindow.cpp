@@ -3,6 +3,7 @@
 #include "app/Alerts.h"
 #include "app/DocumentCommands.h"
 #include "app/ExportImageDialog.h"
+#include "app/FileWriting.h"
 #include "app/HelpDialogs.h"
 #include "controller/AnalysisPanel.h"
 #include "controller/MyWindowController.h"
@@ -20,6 +21,7 @@
 #include <QFileInfo>
 #include <QIcon>
 #include <QKeyEvent>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -40,12 +42,26 @@ namespace {
 constexpr QSize kLargestInitialSize(1600, 1000);
 // The analysis beside the inspector at first; the user may widen it.
 constexpr int kInitialAnalysisWidth = 330;
-// Where the last closed window's size and place are kept.
-const char* const kGeometryKey = "documentWindow/geometry";
 
 QString documentExtension() {
     return QString::fromUtf8(MyDocument::kFileExtension.data(),
                              qsizetype(MyDocument::kFileExtension.size()));
+}
+
+// A saved place may come from a larger screen, or be absurd (a settings file
+// written by hand): a window of 10^9 pixels crashes the OpenGL driver. The
+// window shrinks to the screen's free area, as far as its minimum allows, and
+// moves inside it.
+void fitOnScreen(QWidget* window) {
+    window->layout()->activate(); // for the window's minimum size
+    const QScreen* screen = QGuiApplication::screenAt(window->geometry().center());
+    const QRect available = (screen ? screen : window->screen())->availableGeometry();
+    const QSize frame = window->frameGeometry().size() - window->size();
+    window->resize(window->size().boundedTo(available.size() - frame));
+    const QSize outer = window->size() + frame;
+    window->move(
+        std::max(available.left(), std::min(window->x(), available.right() + 1 - outer.width())),
+        std::max(available.top(), std::min(window->y(), available.bottom() + 1 - outer.height())));
 }
 
 // The menu title of an undo or redo step: the bare verb when the step has no
@@ -113,6 +129,8 @@ DocumentWindow::DocumentWindow(std::unique_ptr<MyDocument> document, DocumentCom
     if (!restoreGeometry(QSettings().value(QLatin1String(kGeometryKey)).toByteArray())) {
         resize(kLargestInitialSize.boundedTo(screen()->availableGeometry().size()));
         resizeDocks({analysis}, {kInitialAnalysisWidth}, Qt::Horizontal);
+    } else {
+        fitOnScreen(this);
     }
 
     buildMenus();
@@ -258,7 +276,23 @@ bool DocumentWindow::save() {
     commitEditing();
     if (document_->fileName().empty())
         return saveAs();
-    return writeTo(QFile::decodeName(document_->fileName().c_str()));
+    const QString path = QFile::decodeName(document_->fileName().c_str());
+    // Another program, or another window, may have saved its own work there.
+    if (document_->fileChangedOnDisk()) {
+        QMessageBox box(QMessageBox::Warning, QString(),
+                        tr("The file “%1” has been changed by another program since it was "
+                           "opened or saved.")
+                            .arg(nameInMessage(QFileInfo(path).fileName(), this)),
+                        QMessageBox::NoButton, this);
+        box.setInformativeText(tr("Overwrite it with this document? Its changes will be lost."));
+        QPushButton* overwrite = box.addButton(tr("Overwrite"), QMessageBox::DestructiveRole);
+        box.setDefaultButton(box.addButton(QMessageBox::Cancel));
+        box.setWindowModality(Qt::WindowModal);
+        box.exec();
+        if (box.clickedButton() != overwrite)
+            return false;
+    }
+    return writeTo(path);
 }
 
 bool DocumentWindow::saveAs() {
@@ -313,13 +347,13 @@ bool DocumentWindow::writeTo(const QString& path) {
     // it would surface only inside commit(), which renames the cut-short file
     // over the old one all the same.
     const bool written = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
-                         file.write(bytes.data(), qint64(bytes.size())) == qint64(bytes.size()) &&
+                         writeWhole(file, bytes.data(), qint64(bytes.size())) &&
                          file.commit();
     if (!written) {
         showCritical(this,
                      tr("The document “%1” could not be saved as “%2”.")
-                         .arg(QString::fromStdString(document_->displayName()),
-                              QFileInfo(path).fileName()),
+                         .arg(nameInMessage(QString::fromStdString(document_->displayName()), this),
+                              nameInMessage(QFileInfo(path).fileName(), this)),
                      file.errorString());
         return false;
     }
@@ -332,7 +366,7 @@ bool DocumentWindow::writeTo(const QString& path) {
 
 void DocumentWindow::revertToSaved() {
     commitEditing();
-    const QString name = QString::fromStdString(document_->displayName());
+    const QString name = nameInMessage(QString::fromStdString(document_->displayName()), this);
     QMessageBox box(QMessageBox::Warning, QString(),
                     tr("Revert to the saved version of “%1”? Your current changes will be lost.")
                         .arg(name),
@@ -373,7 +407,8 @@ void DocumentWindow::exportImage() {
     if (path.isEmpty())
         return;
 
-    const QString failed = tr("The image “%1” could not be saved.").arg(QFileInfo(path).fileName());
+    const QString failed = tr("The image “%1” could not be saved.")
+                               .arg(nameInMessage(QFileInfo(path).fileName(), this));
     const QByteArray format = imageFormat(path);
     if (format.isEmpty())
         return showCritical(this, failed,
@@ -418,7 +453,7 @@ bool DocumentWindow::confirmClose() {
         return true;
     QMessageBox box(QMessageBox::Warning, QString(),
                     tr("Do you want to save the changes you made to “%1”?")
-                        .arg(QString::fromStdString(document_->displayName())),
+                        .arg(nameInMessage(QString::fromStdString(document_->displayName()), this)),
                     QMessageBox::NoButton, this);
     box.setInformativeText(tr("Your changes will be lost if you don't save them."));
     QPushButton* saveButton = box.addButton(tr("Save"), QMessageBox::AcceptRole);

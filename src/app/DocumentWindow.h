@@ -21,6 +21,9 @@ class UndoManager;
 class DocumentWindow : public QMainWindow {
     Q_OBJECT
 public:
+    // Where the last closed window's size and place are kept in the settings.
+    static constexpr char kGeometryKey[] = "documentWindow/geometry";
+
     // Takes the document, already read from its file or new.
     DocumentWindow(std::unique_ptr<MyDocument> document, DocumentCommands& documents);
     ~DocumentWindow() override;

@@ -1,5 +1,7 @@
 #include "app/RenderCommand.h"
 
+#include "app/FileWriting.h"
+#include "app/ShaderCache.h"
 #include "document/MyDocument.h"
 #include "render/EglOffscreenContext.h"
 #include "render/SceneRenderer.h"
@@ -118,15 +120,15 @@ bool writeFile(const QString& path, const QByteArray& bytes, QString& error) {
     const QFileInfo info(path);
     if (info.exists() && !info.isFile()) {
         QFile file(path);
-        const bool written =
-            file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush();
+        const bool written = file.open(QIODevice::WriteOnly) &&
+                             writeWhole(file, bytes.data(), bytes.size()) && file.flush();
         error = file.errorString();
         return written;
     }
     QSaveFile file(path);
     file.setDirectWriteFallback(true);
     const bool written = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
-                         file.write(bytes) == bytes.size() && file.commit();
+                         writeWhole(file, bytes.data(), bytes.size()) && file.commit();
     error = file.errorString();
     return written;
 }
@@ -167,6 +169,7 @@ std::string refusedImage(const std::string& imagePath, const RenderSettings& set
 
 int renderDocument(const std::string& path, const std::string& imagePath,
                    const RenderSettings& settings, std::ostream& err) {
+    turnShaderCacheOff();
     const std::string refused = refusedImage(imagePath, settings);
     if (!refused.empty()) {
         err << "quorvel: " << refused << '\n';

@@ -21,6 +21,7 @@ void MyDocument::didSave(const std::string& fileName) {
     fileName_ = fileName;
     undoManager_.removeAllActions();
     undoManager_.clearChangeCount();
+    fileBytes_ = convertForStorage(); // what was written: the model has not changed since
 }
 
 bool MyDocument::loadDataRepresentation(std::string_view data, std::string_view type,
@@ -32,7 +33,9 @@ bool MyDocument::loadDataRepresentation(std::string_view data, std::string_view 
     return restoreFromStorage(data, error);
 }
 
-bool MyDocument::readFromFile(const std::string& path, std::string& error) {
+namespace {
+
+bool readFileBytes(const std::string& path, std::string& data, std::string& error) {
     std::error_code code;
     const auto status = std::filesystem::status(path, code);
     if (code) {
@@ -56,7 +59,6 @@ bool MyDocument::readFromFile(const std::string& path, std::string& error) {
         error = std::strerror(errno);
         return false;
     }
-    std::string data;
     char buffer[65536];
     for (;;) {
         const ssize_t count = ::read(fd, buffer, sizeof buffer);
@@ -77,9 +79,17 @@ bool MyDocument::readFromFile(const std::string& path, std::string& error) {
         }
     }
     ::close(fd);
-    if (!loadDataRepresentation(data, kTypeName, error))
+    return true;
+}
+
+} // namespace
+
+bool MyDocument::readFromFile(const std::string& path, std::string& error) {
+    std::string data;
+    if (!readFileBytes(path, data, error) || !loadDataRepresentation(data, kTypeName, error))
         return false;
     fileName_ = path;
+    fileBytes_ = std::move(data);
     return true;
 }
 
@@ -95,6 +105,14 @@ bool MyDocument::revertToSaved(std::string& error) {
     undoManager_.removeAllActions();
     undoManager_.clearChangeCount();
     return true;
+}
+
+bool MyDocument::fileChangedOnDisk() const {
+    std::error_code missing;
+    if (fileName_.empty() || !std::filesystem::exists(fileName_, missing))
+        return false;
+    std::string data, error;
+    return !readFileBytes(fileName_, data, error) || data != fileBytes_;
 }
 
 PlistValue::Dictionary MyDocument::setupDictionaryFromMemory() const {

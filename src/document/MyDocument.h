@@ -42,6 +42,10 @@ public:
     // Reads the document's file again; nothing can be undone afterwards and
     // the document is unedited.
     bool revertToSaved(std::string& error);
+    // Whether the file holds other bytes than this document last read from
+    // it or saved to it: another program, or another window, wrote it. A
+    // file that exists but cannot be read back counts as changed.
+    bool fileChangedOnDisk() const;
 
     // The conversion steps between the model and the file's bytes.
     PlistValue::Dictionary setupDictionaryFromMemory() const;
@@ -63,4 +67,6 @@ private:
     UndoManager undoManager_;
     StrainData strainData_;
     std::string fileName_;
+    // The file's bytes as last read or saved.
+    std::string fileBytes_;
 };

@@ -14,12 +14,14 @@
 #include <QProcess>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QSettings>
 #include <QTableWidget>
 #include <QWheelEvent>
 #include <QtCharts/QChartView>
 #include <QtCharts/QXYSeries>
 
 #include <cmath>
+#include <filesystem>
 
 namespace {
 
@@ -61,6 +63,7 @@ TEST_F(DocumentWindowTest, SaveWritesTheFileOrSaysWhyAndKeepsEverything) {
     EXPECT_EQ(documents_->recentFiles().value(0), path);
 
     // The temporary file that a killed save left goes, the user's files stay.
+    MessageAnswerer answerer({"Cancel", "OK", "Overwrite"}); // for what follows: none yet
     writeFile(path + ".Ab12Cd", contents(path));
     writeFile(path + ".backup", "my notes"); // named as a temporary, but not a document
     typeA(window, "7", false); // Save applies a number still being typed
@@ -71,20 +74,28 @@ TEST_F(DocumentWindowTest, SaveWritesTheFileOrSaysWhyAndKeepsEverything) {
     EXPECT_EQ(QDir(folder_.filePath("sub")).entryList(QDir::Files),
               QStringList({"doc.quorvel", "doc.quorvel.backup"}));
 
-    // A folder that is a plain file cannot take a file, not even for root.
+    // Another program wrote the file meanwhile: Save asks before it
+    // overwrites that. A folder that is a plain file cannot take a file, not
+    // even for root.
+    writeFile(path, before + "\n");
     typeA(window, "4");
+    press(window, QKeySequence::Save);
     writeFile(folder_.filePath("plain"), "not a folder");
     savePath_ = folder_.filePath("plain/new.quorvel");
-    MessageAnswerer answerer({"OK"});
     press(window, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
-    EXPECT_EQ(answerer.texts,
-              QStringList{"The document “doc.quorvel” could not be saved as “new.quorvel”."});
+    EXPECT_EQ(answerer.texts, QStringList({"The file “doc.quorvel” has been changed by another "
+                                           "program since it was opened or saved.",
+                                           "The document “doc.quorvel” could not be saved as "
+                                           "“new.quorvel”."}));
     EXPECT_EQ(window->windowTitle(), "doc.quorvel[*]");
     EXPECT_EQ(state(window), kEdited) << "a failed save keeps the undo history";
-    EXPECT_EQ(contents(path), before);
+    EXPECT_EQ(contents(path), before + "\n");
     EXPECT_FALSE(documents_->recentFiles().contains(savePath_));
+    press(window, QKeySequence::Save);
+    EXPECT_TRUE(contents(path).contains("\"strain entry 1,1\" = \"4.000000\";"));
 
     // Closing, a Save that fails the same way keeps the window.
+    typeA(window, "5");
     ASSERT_TRUE(QDir(folder_.path()).rename("sub", "moved"));
     writeFile(folder_.filePath("sub"), "not a folder");
     MessageAnswerer closing({"Save", "OK"});
@@ -94,7 +105,7 @@ TEST_F(DocumentWindowTest, SaveWritesTheFileOrSaysWhyAndKeepsEverything) {
 }
 
 // A full disk: Save says why, the old file stays byte for byte, no temporary
-// file is left, and the edits can be saved elsewhere.
+// file is left, and the edits stay.
 TEST_F(DocumentWindowTest, AFullDiskKeepsTheOldFileAndTheEditsForASaveElsewhere) {
     const QString disk = folder_.filePath("disk");
     ASSERT_TRUE(QDir().mkpath(disk));
@@ -104,12 +115,7 @@ TEST_F(DocumentWindowTest, AFullDiskKeepsTheOldFileAndTheEditsForASaveElsewhere)
         &disk, [](const QString* dir) { QProcess::execute("umount", {*dir}); });
     const QString path = disk + "/doc.quorvel";
     ASSERT_TRUE(QFile::copy(sample(), path));
-    {
-        QFile filler(disk + "/filler");
-        ASSERT_TRUE(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
-        while (filler.write(QByteArray(1024, 'x')) > 0) {
-        }
-    }
+    writeFile(disk + "/filler", QByteArray(64 * 1024, 'x')); // as much as fits
     const QByteArray before = contents(path);
     DocumentWindow* window = open(path);
     typeA(window, "3");
@@ -121,11 +127,6 @@ TEST_F(DocumentWindowTest, AFullDiskKeepsTheOldFileAndTheEditsForASaveElsewhere)
     EXPECT_EQ(contents(path), before);
     EXPECT_EQ(QDir(disk).entryList(QDir::Files), QStringList({"doc.quorvel", "filler"}));
     EXPECT_EQ(state(window), kEdited);
-
-    savePath_ = folder_.filePath("elsewhere.quorvel");
-    press(window, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
-    EXPECT_TRUE(contents(savePath_).contains("\"strain entry 1,1\" = \"3.000000\";"));
-    EXPECT_EQ(state(window), kClean);
 }
 
 TEST_F(DocumentWindowTest, CloseAsksAboutChangesAndFollowsEachAnswer) {
@@ -200,15 +201,21 @@ TEST_F(DocumentWindowTest, OpenShowsEachFileOnceAndRefusesUnreadableOnes) {
     EXPECT_EQ(answerer.informativeTexts,
               QStringList{"The file holds no document: its text is not a dictionary"});
     ASSERT_EQ(openWindows(), 2);
-    filesToOpen_ = {good};
+    const QString same = folder_.filePath("same.quorvel");
+    std::filesystem::create_hard_link(good.toStdString(), same.toStdString());
+    filesToOpen_ = {good, same};
     press(window, QKeySequence::Open);
-    EXPECT_EQ(openWindows(), 2) << "opening it again brings its window forward";
+    EXPECT_EQ(openWindows(), 2) << "opening it again, by any name, brings its window forward";
 
-    // Named at start: each that cannot be read is said, the others open.
+    // Named at start: each that cannot be read is said, the others open; a
+    // long name is shortened, or the box would fill a small screen.
     documents_ = std::make_unique<DocumentController>();
+    const QString wide = folder_.filePath(QString(240, 'n') + ".quorvel");
+    ASSERT_TRUE(QFile::rename(bad, wide));
     MessageAnswerer atStart({"OK"});
-    EXPECT_TRUE(documents_->openAtStart({bad, good}));
-    EXPECT_EQ(atStart.texts, answerer.texts);
+    EXPECT_TRUE(documents_->openAtStart({wide, good}));
+    ASSERT_EQ(atStart.widths.size(), 1);
+    EXPECT_LE(atStart.widths[0], QGuiApplication::primaryScreen()->availableGeometry().width() / 2);
     EXPECT_EQ(openWindows(), 1);
 }
 
@@ -235,15 +242,18 @@ TEST_F(DocumentWindowTest, QuitStopsAtTheFirstCancel) {
 // Open Recent lists files newest first; a file that is gone is dropped when
 // chosen, one that exists but could not be read this time stays.
 TEST_F(DocumentWindowTest, OpenRecentKeepsFilesThatStillExist) {
-    for (int i = 0; i < DocumentController::kMaxRecentFiles + 2; ++i)
-        documents_->noteRecentFile(folder_.filePath(QString("%1.quorvel").arg(i)));
+    QStringList many;
+    for (int i = 10000; i > 0; --i)
+        many << folder_.filePath(QString("%1.quorvel").arg(i));
+    QSettings().setValue(DocumentController::kRecentFilesKey, many);
+    EXPECT_EQ(documents_->recentFiles(), many.mid(0, DocumentController::kMaxRecentFiles));
     const QString broken = sample("broken.quorvel");
     documents_->noteRecentFile(broken);
     const QString opened = sample();
     DocumentWindow* window = open(opened);
     QStringList recent = documents_->recentFiles();
     ASSERT_EQ(recent.size(), DocumentController::kMaxRecentFiles);
-    EXPECT_EQ(recent.mid(0, 3), QStringList({opened, broken, folder_.filePath("11.quorvel")}));
+    EXPECT_EQ(recent.mid(0, 3), QStringList({opened, broken, folder_.filePath("10000.quorvel")}));
     writeFile(broken, "{ broken");
 
     QMenu* recentMenu = nullptr;
@@ -251,7 +261,7 @@ TEST_F(DocumentWindowTest, OpenRecentKeepsFilesThatStillExist) {
         if (item->text() == "Open Recent")
             recentMenu = item->menu();
     ASSERT_NE(recentMenu, nullptr);
-    for (const char* name : {"broken.quorvel", "11.quorvel"}) {
+    for (const char* name : {"broken.quorvel", "10000.quorvel"}) {
         MessageAnswerer answerer({"OK"});
         choose(window, "Open Recent");
         QTRY_VERIFY(recentMenu->isVisible());
@@ -264,7 +274,25 @@ TEST_F(DocumentWindowTest, OpenRecentKeepsFilesThatStillExist) {
     }
     recent = documents_->recentFiles();
     EXPECT_TRUE(recent.contains(broken));
-    EXPECT_FALSE(recent.contains(folder_.filePath("11.quorvel")));
+    EXPECT_FALSE(recent.contains(folder_.filePath("10000.quorvel")));
+}
+
+// A window opens where the last one closed, brought onto the screen where it
+// would not fit there (a larger screen's place, or an absurd one).
+TEST_F(DocumentWindowTest, AWindowOpensWhereTheLastClosedOnTheScreen) {
+    const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
+    DocumentWindow* window = shown(documents_->newDocument());
+    window->setGeometry(window->geometry().adjusted(0, 40, 0, -20));
+    const QRect place = window->geometry();
+    window->close();
+    EXPECT_EQ(shown(documents_->newDocument())->geometry(), place);
+    documents_->windows()[0]->close();
+
+    QWidget absurd;
+    constexpr int kFar = 1'000'000'000;
+    absurd.setGeometry(kFar, -kFar, kFar, kFar);
+    QSettings().setValue(DocumentWindow::kGeometryKey, absurd.saveGeometry());
+    EXPECT_TRUE(available.contains(shown(documents_->newDocument())->frameGeometry()));
 }
 
 // Menus, controls, undo names and numbers in the user's language.

@@ -42,6 +42,7 @@ public:
         timer_.start(20);
     }
     QStringList texts, informativeTexts;
+    QList<int> widths;
     bool allAnswered() const { return buttons_.isEmpty(); }
 
 private:
@@ -52,6 +53,7 @@ private:
         const QString title = buttons_.takeFirst();
         texts.push_back(box->text());
         informativeTexts.push_back(box->informativeText());
+        widths.push_back(box->frameGeometry().width());
         answered_ = box;
         for (QAbstractButton* button : box->buttons())
             if (button->text().remove(QLatin1Char('&')) == title)
