@@ -177,7 +177,7 @@ TEST_F(CommandLineTest, AFullDiskIsNamedAndKillsNothing) {
                      " 2>/dev/null").c_str()) != 0)
         GTEST_SKIP() << "a small full file system needs mount -t tmpfs, which needs root";
     const std::unique_ptr<const std::string, void (*)(const std::string*)> unmount(
-        &disk, [](const std::string* dir) { std::system(("umount " + *dir).c_str()); });
+        &disk, [](const std::string* dir) { EXPECT_EQ(std::system(("umount " + *dir).c_str()), 0); });
     std::ofstream(disk + "/filler") << std::string(64 * 1024, 'x'); // as much as fits
     for (const char* state : {"full", "a page left"}) {
         const Result result =
