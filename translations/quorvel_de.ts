@@ -217,6 +217,18 @@
         <source>A .%1 image has no transparency. Use .png or .tif for a transparent background.</source>
         <translation>Ein .%1-Bild kennt keine Transparenz. Verwenden Sie .png oder .tif für einen transparenten Hintergrund.</translation>
     </message>
+    <message>
+        <source>The file “%1” has been changed by another program since it was opened or saved.</source>
+        <translation>Die Datei „%1“ wurde seit dem Öffnen oder Speichern von einem anderen Programm geändert.</translation>
+    </message>
+    <message>
+        <source>Overwrite it with this document? Its changes will be lost.</source>
+        <translation>Mit diesem Dokument überschreiben? Ihre Änderungen gehen dann verloren.</translation>
+    </message>
+    <message>
+        <source>Overwrite</source>
+        <translation>Überschreiben</translation>
+    </message>
 </context>
 <context>
     <name>ExportImageDialog</name>
