@@ -223,7 +223,7 @@
     </message>
     <message>
         <source>Overwrite it with this document? Its changes will be lost.</source>
-        <translation>Mit diesem Dokument überschreiben? Ihre Änderungen gehen dann verloren.</translation>
+        <translation>Mit diesem Dokument überschreiben? Die Änderungen in der Datei gehen dann verloren.</translation>
     </message>
     <message>
         <source>Overwrite</source>
