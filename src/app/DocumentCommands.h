@@ -32,6 +32,9 @@ public:
     // File > New and File > Open…
     virtual DocumentWindow* newDocument() = 0;
     virtual void openDocument(QWidget* parent) = 0;
+    // Opens files chosen or dropped over parent's window, each in a window
+    // of its own; a file that cannot be read is said, the others open.
+    virtual void openFiles(const QStringList& paths, QWidget* parent) = 0;
     // Newest first; opening one of them, and clearing them.
     virtual QStringList recentFiles() const = 0;
     virtual void openRecentFile(const QString& path, QWidget* parent) = 0;

@@ -9,6 +9,7 @@
 #include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QScreen>
 #include <QSettings>
 
 #include <algorithm>
@@ -71,8 +72,22 @@ DocumentWindow* DocumentController::newDocument() {
 }
 
 void DocumentController::openDocument(QWidget* parent) {
-    for (const QString& path : filePanels_.chooseFilesToOpen(parent))
-        openFile(path, parent);
+    openFiles(filePanels_.chooseFilesToOpen(parent), parent);
+}
+
+void DocumentController::openFiles(const QStringList& paths, QWidget* parent) {
+    auto* replaced = qobject_cast<DocumentWindow*>(parent);
+    if (replaced && !replaced->isUntouched())
+        replaced = nullptr;
+    for (const QString& path : paths) {
+        DocumentWindow* opened = openFile(path, parent);
+        if (replaced && opened && opened != replaced) {
+            opened->setGeometry(replaced->geometry());
+            replaced->close();
+            parent = opened;
+            replaced = nullptr;
+        }
+    }
 }
 
 DocumentWindow* DocumentController::openFile(const QString& path, QWidget* parent) {
@@ -114,8 +129,14 @@ void DocumentController::openRecentFile(const QString& path, QWidget* parent) {
 
 DocumentWindow* DocumentController::showWindow(std::unique_ptr<MyDocument> document) {
     auto* window = new DocumentWindow(std::move(document), *this);
-    if (!windows_.empty())
-        window->move(windows_.back()->pos() + QPoint(kCascadeStep, kCascadeStep));
+    if (!windows_.empty()) {
+        // Back to the screen's top left corner before the next would leave it.
+        const DocumentWindow* last = windows_.back();
+        const QRect available = last->screen()->availableGeometry();
+        const QSize frame = last->frameGeometry().size() - last->size();
+        QRect next(last->pos() + QPoint(kCascadeStep, kCascadeStep), window->size() + frame);
+        window->move(available.contains(next) ? next.topLeft() : available.topLeft());
+    }
     windows_.push_back(window);
     window->show();
     return window;

@@ -37,6 +37,8 @@ public:
     DocumentWindow* newDocument() override;
     // File > Open…: opens each chosen file.
     void openDocument(QWidget* parent) override;
+    // An untouched new document's window gives its place to the first file.
+    void openFiles(const QStringList& paths, QWidget* parent) override;
     // Opens path in a new window, or raises the window that shows it already.
     // A file that cannot be read opens nothing: the user is told which file
     // and why (over parent, when given), and the result is null.

@@ -17,6 +17,10 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QDockWidget>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QUrl>
 #include <QDir>
 #include <QFileInfo>
 #include <QIcon>
@@ -40,8 +44,6 @@ namespace {
 
 // The first window fills the screen up to this size.
 constexpr QSize kLargestInitialSize(1600, 1000);
-// The analysis beside the inspector at first; the user may widen it.
-constexpr int kInitialAnalysisWidth = 330;
 
 QString documentExtension() {
     return QString::fromUtf8(MyDocument::kFileExtension.data(),
@@ -111,27 +113,37 @@ DocumentWindow::DocumentWindow(std::unique_ptr<MyDocument> document, DocumentCom
         field->setMinimumWidth(numberWidth);
     }
     // Room beyond that goes to the view.
-    if (auto* inspector = content->findChild<QScrollArea*>(QStringLiteral("inspectorScrollArea")))
-        inspector->setFixedWidth(inspector->widget()->minimumSizeHint().width() +
-                                 inspector->verticalScrollBar()->sizeHint().width() +
-                                 2 * inspector->frameWidth());
+    inspector_ = content->findChild<QScrollArea*>(QStringLiteral("inspectorScrollArea"));
+    inspector_->setFixedWidth(inspector_->widget()->minimumSizeHint().width() +
+                              inspector_->verticalScrollBar()->sizeHint().width() +
+                              2 * inspector_->frameWidth());
 
-    auto* analysis = new QDockWidget(tr("Analysis"), this);
-    analysisDock_ = analysis;
-    analysis->setObjectName(QStringLiteral("analysisDock"));
+    // The inspector and the analysis share the docks' column, as tabs at
+    // first, so that the view keeps most of a laptop's screen and the window
+    // fits half of a large one; the user may put them side by side.
+    inspectorDock_ = new QDockWidget(tr("Inspector"), this);
+    inspectorDock_->setObjectName(QStringLiteral("inspectorDock"));
+    inspectorDock_->setWidget(inspector_);
+    analysisDock_ = new QDockWidget(tr("Analysis"), this);
+    analysisDock_->setObjectName(QStringLiteral("analysisDock"));
     analysisPanel_ = new AnalysisPanel(document_->strainData(), windowController_->animationSlider());
-    analysis->setWidget(analysisPanel_);
-    addDockWidget(Qt::RightDockWidgetArea, analysis);
+    analysisDock_->setWidget(analysisPanel_);
+    setTabPosition(Qt::RightDockWidgetArea, QTabWidget::North);
+    addDockWidget(Qt::RightDockWidgetArea, inspectorDock_);
+    tabifyDockWidget(inspectorDock_, analysisDock_);
+    inspectorDock_->raise();
+    setTabOrder(windowController_->strainView(), inspector_);
 
-    // Where the last closed window was, kept on a screen that exists now;
-    // else as much of the screen as the view, the inspector and the analysis
-    // can use. The inspector scrolls when the window is lower than it.
-    if (!restoreGeometry(QSettings().value(QLatin1String(kGeometryKey)).toByteArray())) {
-        resize(kLargestInitialSize.boundedTo(screen()->availableGeometry().size()));
-        resizeDocks({analysis}, {kInitialAnalysisWidth}, Qt::Horizontal);
-    } else {
+    // Where the last closed window was, with its docks as they were, kept on
+    // the screen; else as much of the screen as the window can use.
+    const QSettings settings;
+    if (restoreGeometry(settings.value(QLatin1String(kGeometryKey)).toByteArray())) {
+        restoreState(settings.value(QLatin1String(kDockStateKey)).toByteArray());
         fitOnScreen(this);
+    } else {
+        resize(kLargestInitialSize.boundedTo(screen()->availableGeometry().size()));
     }
+    setAcceptDrops(true);
 
     buildMenus();
     undoManager().setChangeHandler([this] { documentChanged(); });
@@ -181,7 +193,8 @@ void DocumentWindow::buildMenus() {
     add(file, tr("Save As…"), saveAsKeys, [this] { saveAs(); });
     revertAction_ = add(file, tr("Revert To Saved…"), {}, [this] { revertToSaved(); });
     file->addSeparator();
-    add(file, tr("Export Image…"), {}, [this] { exportImage(); });
+    // Ctrl+E, as in the drawing programs that students know.
+    add(file, tr("Export Image…"), {QKeySequence(Qt::CTRL | Qt::Key_E)}, [this] { exportImage(); });
     file->addSeparator();
     QAction* quit = add(file, tr("Quit"), keys(QKeySequence::Quit), [this] { documents_.quit(); });
     quit->setMenuRole(QAction::QuitRole);
@@ -192,19 +205,33 @@ void DocumentWindow::buildMenus() {
         commitEditing();
         undoManager().undo();
     });
-    redoAction_ = add(edit, tr("Redo"), keys(QKeySequence::Redo), [this] {
+    // Both habits, whichever the desktop lists first.
+    QList<QKeySequence> redoKeys = keys(QKeySequence::Redo);
+    for (QKeySequence redo : {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
+                              QKeySequence(Qt::CTRL | Qt::Key_Y)})
+        if (!redoKeys.contains(redo))
+            redoKeys << redo;
+    redoAction_ = add(edit, tr("Redo"), redoKeys, [this] {
         commitEditing();
         undoManager().redo();
     });
     edit->addSeparator();
-    add(edit, tr("Copy Image"), {}, [this] { copyImage(); });
+    // Ctrl+C copies the picture; a field takes it first for its own text.
+    add(edit, tr("Copy Image"), keys(QKeySequence::Copy), [this] { copyImage(); });
     add(edit, tr("Copy Analysis"), {}, [this] {
         commitEditing();
         analysisPanel_->copyToClipboard();
     });
 
     QMenu* view = menuBar()->addMenu(tr("&View"));
+    view->addAction(inspectorDock_->toggleViewAction());
     view->addAction(analysisDock_->toggleViewAction());
+    view->addSeparator();
+    QAction* fullScreen = add(view, tr("Full Screen"), keys(QKeySequence::FullScreen), [this] {
+        setWindowState(windowState() ^ Qt::WindowFullScreen);
+    });
+    if (fullScreen->shortcuts().isEmpty())
+        fullScreen->setShortcut(Qt::Key_F11);
 
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     add(help, tr("Mouse and Keyboard"), keys(QKeySequence::HelpContents),
@@ -253,7 +280,36 @@ void DocumentWindow::documentChanged() {
 }
 
 QList<QLineEdit*> DocumentWindow::fields() const {
-    return centralWidget()->findChildren<QLineEdit*>();
+    return inspector_->findChildren<QLineEdit*>();
+}
+
+bool DocumentWindow::isUntouched() const {
+    const UndoManager& undo = undoManager();
+    return document_->fileName().empty() && !document_->isDocumentEdited() && !undo.canUndo() &&
+           !undo.canRedo() && !hasTypedText();
+}
+
+// Document files dropped on the window open as if chosen with Open; other
+// drops are refused.
+QStringList DocumentWindow::droppedDocuments(const QMimeData* data) {
+    QStringList paths;
+    for (const QUrl& url : data->urls())
+        if (url.isLocalFile() && url.toLocalFile().endsWith(QLatin1Char('.') + documentExtension()))
+            paths << url.toLocalFile();
+    return paths.size() == data->urls().size() ? paths : QStringList();
+}
+
+void DocumentWindow::dragEnterEvent(QDragEnterEvent* event) {
+    if (!droppedDocuments(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void DocumentWindow::dropEvent(QDropEvent* event) {
+    const QStringList paths = droppedDocuments(event->mimeData());
+    if (paths.isEmpty())
+        return;
+    event->acceptProposedAction();
+    documents_.openFiles(paths, this);
 }
 
 bool DocumentWindow::hasTypedText() const {
@@ -482,7 +538,9 @@ void DocumentWindow::closeEvent(QCloseEvent* event) {
         return;
     }
     windowController_->strainView()->stopTimer();
-    QSettings().setValue(QLatin1String(kGeometryKey), saveGeometry());
+    QSettings settings;
+    settings.setValue(QLatin1String(kGeometryKey), saveGeometry());
+    settings.setValue(QLatin1String(kDockStateKey), saveState());
     event->accept();
     documents_.windowDidClose(this);
 }

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QStringList>
 
 #include <memory>
 
@@ -14,7 +15,11 @@ class MyDocument;
 class MyWindowController;
 class QAction;
 class QDockWidget;
+class QDragEnterEvent;
+class QDropEvent;
 class QLineEdit;
+class QMimeData;
+class QScrollArea;
 class QMenu;
 class UndoManager;
 
@@ -23,6 +28,8 @@ class DocumentWindow : public QMainWindow {
 public:
     // Where the last closed window's size and place are kept in the settings.
     static constexpr char kGeometryKey[] = "documentWindow/geometry";
+    // And where its docks were.
+    static constexpr char kDockStateKey[] = "documentWindow/docks";
 
     // Takes the document, already read from its file or new.
     DocumentWindow(std::unique_ptr<MyDocument> document, DocumentCommands& documents);
@@ -50,8 +57,13 @@ public:
     QAction* undoAction() const { return undoAction_; }
     QAction* redoAction() const { return redoAction_; }
 
+    // A new document that nobody has touched: Open replaces its window.
+    bool isUntouched() const;
+
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void buildMenus();
@@ -62,6 +74,8 @@ private:
     QList<QLineEdit*> fields() const;
     bool hasTypedText() const;
     void commitEditing();
+    // The document files among dropped data; none unless all of it is.
+    static QStringList droppedDocuments(const QMimeData* data);
     bool writeTo(const QString& path);
     // Save / Don't Save / Cancel for an edited document; true when the
     // window may close.
@@ -70,6 +84,8 @@ private:
     DocumentCommands& documents_;
     std::unique_ptr<MyDocument> document_;
     std::unique_ptr<MyWindowController> windowController_;
+    QScrollArea* inspector_ = nullptr;
+    QDockWidget* inspectorDock_ = nullptr;
     AnalysisPanel* analysisPanel_ = nullptr;
     QDockWidget* analysisDock_ = nullptr;
     QMenu* recentMenu_ = nullptr;

@@ -65,6 +65,15 @@ protected:
         case QEvent::UpdateRequest:
             frameDue_ = true;
             break;
+        case QEvent::DragEnter:
+        case QEvent::DragMove:
+        case QEvent::DragLeave:
+        case QEvent::Drop:
+            // The window around the view takes or refuses what is dropped;
+            // the view itself takes nothing.
+            event->ignore();
+            QCoreApplication::sendEvent(view_.window(), event);
+            return true;
         case QEvent::Paint:
             if (event->spontaneous()) {
                 requestFrame();

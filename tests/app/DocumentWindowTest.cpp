@@ -11,6 +11,9 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QDir>
+#include <QDockWidget>
+#include <QMimeData>
+#include <QUrl>
 #include <QProcess>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -191,6 +194,7 @@ TEST_F(DocumentWindowTest, RevertRestoresTheFileWithNothingToUndoOrSaysWhyNot) {
 
 TEST_F(DocumentWindowTest, OpenShowsEachFileOnceAndRefusesUnreadableOnes) {
     DocumentWindow* window = shown(documents_->newDocument());
+    const QRect place = window->geometry();
     const QString good = sample();
     const QString bad = folder_.filePath("bad.quorvel");
     writeFile(bad, "( not, a, dictionary )");
@@ -200,12 +204,33 @@ TEST_F(DocumentWindowTest, OpenShowsEachFileOnceAndRefusesUnreadableOnes) {
     EXPECT_EQ(answerer.texts, QStringList{"The document “bad.quorvel” could not be opened."});
     EXPECT_EQ(answerer.informativeTexts,
               QStringList{"The file holds no document: its text is not a dictionary"});
-    ASSERT_EQ(openWindows(), 2);
+    ASSERT_EQ(openWindows(), 1) << "the untouched new window gave its place to the file";
+    window = shown(documents_->windows()[0]);
+    EXPECT_EQ(window->geometry(), place);
     const QString same = folder_.filePath("same.quorvel");
     std::filesystem::create_hard_link(good.toStdString(), same.toStdString());
     filesToOpen_ = {good, same};
     press(window, QKeySequence::Open);
-    EXPECT_EQ(openWindows(), 2) << "opening it again, by any name, brings its window forward";
+    EXPECT_EQ(openWindows(), 1) << "opening it again, by any name, brings its window forward";
+
+    // Dropped on the view, documents open and anything else is refused.
+    const auto drop = [view = window->windowController().strainView()->surface()](
+                          const QStringList& paths) {
+        QMimeData data;
+        QList<QUrl> urls;
+        for (const QString& path : paths)
+            urls << QUrl::fromLocalFile(path);
+        data.setUrls(urls);
+        QDragEnterEvent enter(QPoint(50, 50), Qt::CopyAction, &data, Qt::LeftButton, {});
+        QCoreApplication::sendEvent(view, &enter);
+        QDropEvent dropped(QPointF(50, 50), Qt::CopyAction, &data, Qt::LeftButton, {});
+        QCoreApplication::sendEvent(view, &dropped);
+        return enter.isAccepted() && dropped.isAccepted();
+    };
+    EXPECT_FALSE(drop({good, folder_.filePath("notes.txt")}));
+    EXPECT_EQ(openWindows(), 1);
+    EXPECT_TRUE(drop({sample("second.quorvel"), sample("third.quorvel")}));
+    EXPECT_EQ(openWindows(), 3);
 
     // Named at start: each that cannot be read is said, the others open; a
     // long name is shortened, or the box would fill a small screen.
@@ -279,20 +304,46 @@ TEST_F(DocumentWindowTest, OpenRecentKeepsFilesThatStillExist) {
 
 // A window opens where the last one closed, brought onto the screen where it
 // would not fit there (a larger screen's place, or an absurd one).
-TEST_F(DocumentWindowTest, AWindowOpensWhereTheLastClosedOnTheScreen) {
+TEST_F(DocumentWindowTest, AWindowOpensWhereTheLastClosedOnTheScreenWithItsDocks) {
     const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
     DocumentWindow* window = shown(documents_->newDocument());
     window->setGeometry(window->geometry().adjusted(0, 40, 0, -20));
     const QRect place = window->geometry();
+    choose(window, "Analysis");
     window->close();
-    EXPECT_EQ(shown(documents_->newDocument())->geometry(), place);
-    documents_->windows()[0]->close();
+    window = shown(documents_->newDocument());
+    EXPECT_EQ(window->geometry(), place);
+    EXPECT_FALSE(control(window, "analysisDock")->isVisible());
+    window->close();
 
     QWidget absurd;
     constexpr int kFar = 1'000'000'000;
     absurd.setGeometry(kFar, -kFar, kFar, kFar);
     QSettings().setValue(DocumentWindow::kGeometryKey, absurd.saveGeometry());
     EXPECT_TRUE(available.contains(shown(documents_->newDocument())->frameGeometry()));
+}
+
+// On a laptop's screen, and as narrow as 960 pixels, the view has half the
+// width or more, and every control and the analysis can be reached.
+TEST_F(DocumentWindowTest, TheWindowFitsALaptopAndHalfALargeScreen) {
+    DocumentWindow* window = shown(documents_->newDocument());
+    QWidget* view = control(window, "strainView");
+    auto* inspector = control<QScrollArea>(window, "inspectorScrollArea");
+    for (const QSize size : {QSize(1366, 740), QSize(960, 700)}) {
+        window->resize(size);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return window->size() == size; })) << size.width();
+        EXPECT_GE(view->width(), size.width() / 2);
+        for (QWidget* input : inspector->widget()->findChildren<QWidget*>())
+            if (input->focusPolicy() & Qt::TabFocus) {
+                inspector->ensureWidgetVisible(input);
+                EXPECT_TRUE(inspector->viewport()->rect().contains(QRect(
+                    input->mapTo(inspector->viewport(), QPoint()), input->size())))
+                    << input->objectName().toStdString();
+            }
+        control<QDockWidget>(window, "analysisDock")->raise();
+        EXPECT_TRUE(QTest::qWaitFor([&] { return control(window, "flinnPlot")->isVisible(); }));
+        control<QDockWidget>(window, "inspectorDock")->raise();
+    }
 }
 
 // Menus, controls, undo names and numbers in the user's language.

@@ -81,7 +81,8 @@ TEST_F(ExportImageTest, ByDefaultAndCopiedTheViewsPictureAtItsSizeInDevicePixels
     EXPECT_EQ(exportImage(path), QStringList());
     EXPECT_EQ(defaultSize, viewPixels());
     QApplication::clipboard()->clear();
-    choose(window, "Copy Image");
+    view->setFocus();
+    press(window, QKeySequence::Copy);
     for (const QImage& image : {QImage(path), QApplication::clipboard()->image()}) {
         ASSERT_EQ(image.size(), viewPixels());
         EXPECT_LT(differenceFromView(image), 1.0);
