@@ -229,6 +229,14 @@
         <source>Overwrite</source>
         <translation>Überschreiben</translation>
     </message>
+    <message>
+        <source>Inspector</source>
+        <translation>Inspektor</translation>
+    </message>
+    <message>
+        <source>Full Screen</source>
+        <translation>Vollbild</translation>
+    </message>
 </context>
 <context>
     <name>ExportImageDialog</name>
@@ -346,6 +354,10 @@
     <message>
         <source>In the view (click it or reach it with Tab; a frame shows that it has the focus), the &lt;b&gt;arrow keys&lt;/b&gt; turn the camera by 5 degrees, &lt;b&gt;Home&lt;/b&gt; resets the view, &lt;b&gt;+&lt;/b&gt; and &lt;b&gt;−&lt;/b&gt; come closer and move away as the Zoom slider&apos;s steps do, and &lt;b&gt;Esc&lt;/b&gt; stops a spin or cancels a waiting &lt;i&gt;Set…&lt;/i&gt;.</source>
         <translation>In der Ansicht (klicken Sie hinein oder erreichen Sie sie mit Tab; ein Rahmen zeigt, dass sie den Fokus hat) drehen die &lt;b&gt;Pfeiltasten&lt;/b&gt; die Kamera um 5 Grad, &lt;b&gt;Pos1&lt;/b&gt; setzt die Ansicht zurück, &lt;b&gt;+&lt;/b&gt; und &lt;b&gt;−&lt;/b&gt; bringen Sie so näher oder weiter weg wie die Schritte des Zoom-Reglers, und &lt;b&gt;Esc&lt;/b&gt; hält eine Drehung an oder bricht ein wartendes &lt;i&gt;Setzen…&lt;/i&gt; ab.</translation>
+    </message>
+    <message>
+        <source>With the view focused &lt;b&gt;%1&lt;/b&gt; copies its picture; &lt;b&gt;Ctrl+E&lt;/b&gt; exports it, &lt;b&gt;F11&lt;/b&gt; fills the screen. Documents dropped on the window open.</source>
+        <translation>Hat die Ansicht den Fokus, kopiert &lt;b&gt;%1&lt;/b&gt; ihr Bild; &lt;b&gt;Strg+E&lt;/b&gt; exportiert es, &lt;b&gt;F11&lt;/b&gt; füllt den Bildschirm. Auf das Fenster gezogene Dokumente werden geöffnet.</translation>
     </message>
 </context>
 <context>
