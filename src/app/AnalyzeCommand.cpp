@@ -1,5 +1,7 @@
 #include "app/AnalyzeCommand.h"
 
+#include "app/CommandLine.h"
+
 #include "document/MyDocument.h"
 #include "model/StrainAnalysis.h"
 
@@ -93,11 +95,8 @@ void writeTable(const StrainAnalysis& analysis, std::ostream& out) {
 
 int analyzeDocument(const std::string& path, bool json, std::ostream& out, std::ostream& err) {
     MyDocument document;
-    std::string error;
-    if (!document.readFromFile(path, error)) {
-        err << "quorvel: " << path << ": " << error << '\n';
+    if (!readDocument(document, path, err))
         return 1;
-    }
     const StrainAnalysis analysis = analyzeStrain(document.strainData());
     if (json)
         writeJson(analysis, out);

@@ -15,13 +15,18 @@
 #include <ostream>
 #include <string_view>
 
+bool readDocument(MyDocument& document, const std::string& path, std::ostream& err) {
+    std::string error;
+    if (document.readFromFile(path, error))
+        return true;
+    err << "quorvel: " << path << ": " << error << '\n';
+    return false;
+}
+
 int printDocument(const std::string& path, std::ostream& out, std::ostream& err) {
     MyDocument document;
-    std::string error;
-    if (!document.readFromFile(path, error)) {
-        err << "quorvel: " << path << ": " << error << '\n';
+    if (!readDocument(document, path, err))
         return 1;
-    }
     out << *document.dataRepresentationOfType(MyDocument::kTypeName);
     out.flush();
     if (!out) {
@@ -33,7 +38,7 @@ int printDocument(const std::string& path, std::ostream& out, std::ostream& err)
 
 namespace {
 
-// A new mode is one option here, one line in each part of the usage and one
+// A new mode is one row of the options below, one line of the usage and one
 // branch in runCommandLine.
 constexpr std::string_view kUsage =
     "usage: quorvel [FILE...]\n"
@@ -43,25 +48,48 @@ constexpr std::string_view kUsage =
     "               [--azimuth DEGREES] [--background black|white|transparent]\n"
     "       quorvel --help | --version\n";
 
-constexpr std::string_view kOptions =
-    "\n"
-    "  FILE...              open each document (.quorvel) in its own window;\n"
-    "                       with none, a new document\n"
-    "  --print FILE         check a document: print it as Save would write it\n"
-    "  --analyze FILE       the strain analysis of a document: principal stretches\n"
-    "                       and axes, volume ratio, Flinn, Lode, rotation\n"
-    "  --json               with --analyze, the analysis as one JSON object\n"
-    "  --render FILE OUT    draw a document as its window shows it when opened,\n"
-    "                       without a display; OUT's suffix chooses the format:\n"
-    "                       .png .jpg .jpeg .bmp .ppm (.tif .tiff with Qt's plugin)\n"
-    "  --size WxH           the picture's size in pixels, each side 1 to 16384\n"
-    "                       (default 800x600)\n"
-    "  --elevation DEGREES  the camera's elevation (default 0)\n"
-    "  --azimuth DEGREES    the camera's azimuth (default 0); both 0 is the plan view\n"
-    "  --background COLOUR  black (default, as the window draws), white, or\n"
-    "                       transparent (.png and .tif only)\n"
-    "  -h, --help           show this help\n"
-    "  -v, --version        show the program's version\n";
+// Every option once: the parser reads what this table names, and --help
+// lists it. A setting of --render takes a value; the others are switches.
+struct Option {
+    std::initializer_list<const char*> names; // none: the files named
+    const char* shown;                        // as the list shows it
+    const char* help;                         // its lines, broken with \n
+    bool forRender = false;
+};
+const Option kOptions[] = {
+    {{}, "FILE...", "open each document (.quorvel) in its own window;\nwith none, a new document"},
+    {{"print"}, "--print FILE", "check a document: print it as Save would write it"},
+    {{"analyze"}, "--analyze FILE",
+     "the strain analysis of a document: principal stretches\nand axes, volume ratio, Flinn, "
+     "Lode, rotation"},
+    {{"json"}, "--json", "with --analyze, the analysis as one JSON object"},
+    {{"render"}, "--render FILE OUT",
+     "draw a document as its window shows it when opened,\nwithout a display; OUT's suffix "
+     "chooses the format:\n.png .jpg .jpeg .bmp .ppm (.tif .tiff with Qt's plugin)"},
+    {{"size"}, "--size WxH", "the picture's size in pixels, each side 1 to 16384\n(default 800x600)",
+     true},
+    {{"elevation"}, "--elevation DEGREES", "the camera's elevation (default 0)", true},
+    {{"azimuth"}, "--azimuth DEGREES", "the camera's azimuth (default 0); both 0 is the plan view",
+     true},
+    {{"background"}, "--background COLOUR",
+     "black (default, as the window draws), white, or\ntransparent (.png and .tif only)", true},
+    {{"h", "help"}, "-h, --help", "show this help"},
+    {{"v", "version"}, "-v, --version", "show the program's version"},
+};
+
+// The usage, then one entry per option, its help aligned beside it.
+std::string helpText() {
+    constexpr std::size_t kHelpColumn = 23;
+    std::string text = std::string(kUsage) + "\n";
+    for (const Option& option : kOptions) {
+        std::string entry = "  " + std::string(option.shown);
+        entry.resize(std::max(kHelpColumn, entry.size() + 1), ' ');
+        for (const char c : std::string_view(option.help))
+            entry += c == '\n' ? "\n" + std::string(kHelpColumn, ' ') : std::string(1, c);
+        text += entry + "\n";
+    }
+    return text;
+}
 
 // Numbers on the command line are read alike in every locale.
 template <class Number> bool readWhole(std::string_view text, Number& value) {
@@ -142,16 +170,17 @@ int runCommandLine(int argc, char* argv[], std::ostream& out, std::ostream& err)
     // A word after one dash is one option: "-help" is --help and Qt's own
     // "-platform" is named as unknown, rather than read letter by letter.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    const QStringList renderOptions = {QStringLiteral("size"), QStringLiteral("elevation"),
-                                       QStringLiteral("azimuth"), QStringLiteral("background")};
-    parser.addOptions({{{QStringLiteral("h"), QStringLiteral("help")}, {}},
-                       {{QStringLiteral("v"), QStringLiteral("version")}, {}},
-                       {QStringLiteral("print"), {}},
-                       {QStringLiteral("analyze"), {}},
-                       {QStringLiteral("json"), {}},
-                       {QStringLiteral("render"), {}}});
-    for (const QString& option : renderOptions)
-        parser.addOption({option, {}, option});
+    QStringList renderOptions;
+    for (const Option& option : kOptions) {
+        QStringList names;
+        for (const char* name : option.names)
+            names << QString::fromLatin1(name);
+        if (names.isEmpty())
+            continue;
+        parser.addOption({names, {}, option.forRender ? names.first() : QString()});
+        if (option.forRender)
+            renderOptions << names.first();
+    }
 
     const auto usageError = [&](const std::string& problem) {
         err << "quorvel: " << problem << '\n' << kUsage;
@@ -166,7 +195,7 @@ int runCommandLine(int argc, char* argv[], std::ostream& out, std::ostream& err)
         return 1;
     };
     if (parser.isSet(QStringLiteral("help")))
-        return answer(std::string(kUsage) + std::string(kOptions));
+        return answer(helpText());
     if (parser.isSet(QStringLiteral("version")))
         return answer("quorvel " QUORVEL_VERSION "\n");
 

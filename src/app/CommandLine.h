@@ -6,9 +6,14 @@
 #include <iosfwd>
 #include <string>
 
+class MyDocument;
+
+// Reads path into document as Open does. A file that cannot be read gives one
+// line "quorvel: FILE: problem" on err, and false.
+bool readDocument(MyDocument& document, const std::string& path, std::ostream& err);
+
 // quorvel --print FILE: reads FILE as Open does and writes the text that Save
-// would write for it. A file that cannot be read gives one line
-// "quorvel: FILE: problem" on err. Returns the exit status.
+// would write for it. Returns the exit status.
 int printDocument(const std::string& path, std::ostream& out, std::ostream& err);
 
 // Reads the arguments (argv[0] is the program) and runs the mode they ask for:

@@ -1,5 +1,6 @@
 #include "app/RenderCommand.h"
 
+#include "app/CommandLine.h"
 #include "app/FileWriting.h"
 #include "app/ShaderCache.h"
 #include "document/MyDocument.h"
@@ -176,11 +177,9 @@ int renderDocument(const std::string& path, const std::string& imagePath,
         return 2;
     }
     MyDocument document;
-    std::string error;
-    if (!document.readFromFile(path, error)) {
-        err << "quorvel: " << path << ": " << error << '\n';
+    if (!readDocument(document, path, err))
         return 1;
-    }
+    std::string error;
     const QImage image = renderPicture(document.strainData(), settings, error);
     if (image.isNull()) {
         err << "quorvel: " << path << ": cannot be drawn offscreen: " << error << '\n';

@@ -59,7 +59,6 @@ public:
 
     bool isDocumentEdited() const { return undoManager_.changeCount() != 0; }
     const std::string& fileName() const { return fileName_; }
-    void setFileName(const std::string& fileName) { fileName_ = fileName; }
     // The file's name without its folder, or "Untitled".
     std::string displayName() const;
 

@@ -66,16 +66,11 @@ public:
     void setModel(const StrainData* model);
 
     // Null until the first frame has set the view up.
-    GVOpenGLContext* openGL() const { return openGL_.get(); }
     GVCamera* camera() const { return camera_.get(); }
-    GVTester* tester() const { return tester_.get(); }
 
     bool isSpinning() const { return timer_ != nullptr; }
     // Ends a spin.
     void stopTimer();
-
-    // The view or its native window has the keyboard focus.
-    bool showsFocus() const { return showsFocus_; }
 
 protected:
     // A hidden view (its window closed, say) stops spinning.
