@@ -1,5 +1,7 @@
 #include "controller/MyWindowController.h"
 
+#include "controller/ColorPanel.h"
+#include "controller/InspectorBindings.h"
 #include "controller/WheelGuard.h"
 #include "document/MyDocument.h"
 #include "model/StrainData.h"
@@ -13,7 +15,6 @@
 #include "ui_MyDocument.h"
 
 #include <QApplication>
-#include <QColorDialog>
 #include <QLocale>
 #include <QMessageBox>
 #include <QPixmap>
@@ -24,162 +25,6 @@
 #include <functional>
 
 namespace {
-
-// A field's strain element acting on the left and on the right: the nine
-// fields, a to i, read row by row.
-template <int Left, int Right> float strainOf(const StrainData& m) {
-    return m.strainEntry(m.actingOnRight() ? Right : Left);
-}
-template <int Left, int Right> void setStrainOf(StrainData& m, float value) {
-    m.setStrain(m.actingOnRight() ? Right : Left, value);
-}
-template <float (StrainData::*Get)(int) const, int I> float entryOf(const StrainData& m) {
-    return (m.*Get)(I);
-}
-template <void (StrainData::*Set)(int, float), int I> void setEntryOf(StrainData& m, float value) {
-    (m.*Set)(I, value);
-}
-template <int (StrainData::*Get)() const> float flagOf(const StrainData& m) {
-    return static_cast<float>((m.*Get)());
-}
-template <void (StrainData::*Set)(int)> void setFlagOf(StrainData& m, float value) {
-    (m.*Set)(static_cast<int>(value));
-}
-
-using Refresh = void (MyWindowController::*)(const Notification*);
-
-// One field, check box or pop-up and the model value it shows and sets. A
-// field applies its number, a check box 1 or 0, a pop-up its item's index.
-// Each row stands for a refresh and an action of the same name.
-struct Binding {
-    const char* control;           // the control's objectName
-    std::string_view notification; // none: the strain fields, refreshed by updateStrain
-    float (*get)(const StrainData&);
-    void (*set)(StrainData&, float);
-    const char* undoName;    // the step's name; for a check box on, a pop-up item 1
-    const char* offUndoName; // for a check box off, a pop-up item 0; null: undoName
-    Refresh also = nullptr;  // what else the refresh shows
-};
-
-using M = StrainData;
-// clang-format off
-const Binding kBindings[] = {
-    // updateAField .. updateIField, aAction .. iAction; updateStrain refreshes them
-    {"aField", {}, &strainOf<0, 0>, &setStrainOf<0, 0>,
-     QT_TRANSLATE_NOOP("MyWindowController", "Set A Value"), nullptr},
-    {"bField", {}, &strainOf<4, 1>, &setStrainOf<4, 1>,
-     QT_TRANSLATE_NOOP("MyWindowController", "Set B Value"), nullptr},
-    {"cField", {}, &strainOf<8, 2>, &setStrainOf<8, 2>,
-     QT_TRANSLATE_NOOP("MyWindowController", "Set C Value"), nullptr},
-    {"dField", {}, &strainOf<1, 4>, &setStrainOf<1, 4>,
-     QT_TRANSLATE_NOOP("MyWindowController", "Set D Value"), nullptr},
-    {"eField", {}, &strainOf<5, 5>, &setStrainOf<5, 5>,
-     QT_TRANSLATE_NOOP("MyWindowController", "Set E Value"), nullptr},
-    {"fField", {}, &strainOf<9, 6>, &setStrainOf<9, 6>,
-     QT_TRANSLATE_NOOP("MyWindowController", "Set F Value"), nullptr},
-    {"gField", {}, &strainOf<2, 8>, &setStrainOf<2, 8>,
-     QT_TRANSLATE_NOOP("MyWindowController", "Set G Value"), nullptr},
-    {"hField", {}, &strainOf<6, 9>, &setStrainOf<6, 9>,
-     QT_TRANSLATE_NOOP("MyWindowController", "Set H Value"), nullptr},
-    {"iField", {}, &strainOf<10, 10>, &setStrainOf<10, 10>,
-     QT_TRANSLATE_NOOP("MyWindowController", "Set I Value"), nullptr},
-    // updateXField .. updateZField, xAction .. zAction; the slider may show one
-    {"xField", QuorvelXChangedNotification,
-     &entryOf<&M::translation, 0>, &setEntryOf<&M::setTranslation, 0>,
-     QT_TRANSLATE_NOOP("MyWindowController", "Set X Value"), nullptr,
-     &MyWindowController::updateAnimationSlider},
-    {"yField", QuorvelYChangedNotification,
-     &entryOf<&M::translation, 1>, &setEntryOf<&M::setTranslation, 1>,
-     QT_TRANSLATE_NOOP("MyWindowController", "Set Y Value"), nullptr,
-     &MyWindowController::updateAnimationSlider},
-    {"zField", QuorvelZChangedNotification,
-     &entryOf<&M::translation, 2>, &setEntryOf<&M::setTranslation, 2>,
-     QT_TRANSLATE_NOOP("MyWindowController", "Set Z Value"), nullptr,
-     &MyWindowController::updateAnimationSlider},
-    // updateLightXField .., lightXAction ..
-    {"lightXField", QuorvelLightXChangedNotification,
-     &entryOf<&M::light, 0>, &setEntryOf<&M::setLight, 0>,
-     QT_TRANSLATE_NOOP("MyWindowController", "Set Light X Value"), nullptr},
-    {"lightYField", QuorvelLightYChangedNotification,
-     &entryOf<&M::light, 1>, &setEntryOf<&M::setLight, 1>,
-     QT_TRANSLATE_NOOP("MyWindowController", "Set Light Y Value"), nullptr},
-    {"lightZField", QuorvelLightZChangedNotification,
-     &entryOf<&M::light, 2>, &setEntryOf<&M::setLight, 2>,
-     QT_TRANSLATE_NOOP("MyWindowController", "Set Light Z Value"), nullptr},
-    // updatePoint1XField .. updatePoint3ZField, point1XAction .. point3ZAction
-    {"point1XField", QuorvelPoint1XChangedNotification,
-     &entryOf<&M::point1, 0>, &setEntryOf<&M::setPoint1, 0>,
-     QT_TRANSLATE_NOOP("MyWindowController", "Set Point 1 X Value"), nullptr},
-    {"point1YField", QuorvelPoint1YChangedNotification,
-     &entryOf<&M::point1, 1>, &setEntryOf<&M::setPoint1, 1>,
-     QT_TRANSLATE_NOOP("MyWindowController", "Set Point 1 Y Value"), nullptr},
-    {"point1ZField", QuorvelPoint1ZChangedNotification,
-     &entryOf<&M::point1, 2>, &setEntryOf<&M::setPoint1, 2>,
-     QT_TRANSLATE_NOOP("MyWindowController", "Set Point 1 Z Value"), nullptr},
-    {"point2XField", QuorvelPoint2XChangedNotification,
-     &entryOf<&M::point2, 0>, &setEntryOf<&M::setPoint2, 0>,
-     QT_TRANSLATE_NOOP("MyWindowController", "Set Point 2 X Value"), nullptr},
-    {"point2YField", QuorvelPoint2YChangedNotification,
-     &entryOf<&M::point2, 1>, &setEntryOf<&M::setPoint2, 1>,
-     QT_TRANSLATE_NOOP("MyWindowController", "Set Point 2 Y Value"), nullptr},
-    {"point2ZField", QuorvelPoint2ZChangedNotification,
-     &entryOf<&M::point2, 2>, &setEntryOf<&M::setPoint2, 2>,
-     QT_TRANSLATE_NOOP("MyWindowController", "Set Point 2 Z Value"), nullptr},
-    {"point3XField", QuorvelPoint3XChangedNotification,
-     &entryOf<&M::point3, 0>, &setEntryOf<&M::setPoint3, 0>,
-     QT_TRANSLATE_NOOP("MyWindowController", "Set Point 3 X Value"), nullptr},
-    {"point3YField", QuorvelPoint3YChangedNotification,
-     &entryOf<&M::point3, 1>, &setEntryOf<&M::setPoint3, 1>,
-     QT_TRANSLATE_NOOP("MyWindowController", "Set Point 3 Y Value"), nullptr},
-    {"point3ZField", QuorvelPoint3ZChangedNotification,
-     &entryOf<&M::point3, 2>, &setEntryOf<&M::setPoint3, 2>,
-     QT_TRANSLATE_NOOP("MyWindowController", "Set Point 3 Z Value"), nullptr},
-    // updatePoint1ShowCheckbox .., point1ShowAction ..
-    {"point1ShowCheckbox", QuorvelShowPoint1ChangedNotification,
-     &flagOf<&M::showPoint1>, &setFlagOf<&M::setShowPoint1>,
-     QT_TRANSLATE_NOOP("MyWindowController", "Show Point 1"),
-     QT_TRANSLATE_NOOP("MyWindowController", "Hide Point 1")},
-    {"point2ShowCheckbox", QuorvelShowPoint2ChangedNotification,
-     &flagOf<&M::showPoint2>, &setFlagOf<&M::setShowPoint2>,
-     QT_TRANSLATE_NOOP("MyWindowController", "Show Point 2"),
-     QT_TRANSLATE_NOOP("MyWindowController", "Hide Point 2")},
-    {"point3ShowCheckbox", QuorvelShowPoint3ChangedNotification,
-     &flagOf<&M::showPoint3>, &setFlagOf<&M::setShowPoint3>,
-     QT_TRANSLATE_NOOP("MyWindowController", "Show Point 3"),
-     QT_TRANSLATE_NOOP("MyWindowController", "Hide Point 3")},
-    // updateShowAxesCheckbox, showAxesAction
-    {"showAxesCheckbox", QuorvelShowAxesChangedNotification,
-     &flagOf<&M::showAxes>, &setFlagOf<&M::setShowAxes>,
-     QT_TRANSLATE_NOOP("MyWindowController", "Show Axes"),
-     QT_TRANSLATE_NOOP("MyWindowController", "Hide Axes")},
-    // updateMarkAxesCheckbox, markAxesAction
-    {"markAxesCheckbox", QuorvelMarkAxesChangedNotification,
-     &flagOf<&M::markAxes>, &setFlagOf<&M::setMarkAxes>,
-     QT_TRANSLATE_NOOP("MyWindowController", "Mark Axes"),
-     QT_TRANSLATE_NOOP("MyWindowController", "Don't Mark Axes")},
-    // updatePreserveVolumeCheckbox, preserveVolumeAction
-    {"preserveVolumeCheckbox", QuorvelPreserveVolumeChangedNotification,
-     &flagOf<&M::preserveVolume>, &setFlagOf<&M::setPreserveVolume>,
-     QT_TRANSLATE_NOOP("MyWindowController", "Preserve Volume"),
-     QT_TRANSLATE_NOOP("MyWindowController", "Don't Preserve Volume")},
-    // updateActingOnPopUpButton, actingOnAction
-    {"actingOnPopUp", QuorvelActingOnChangedNotification,
-     &flagOf<&M::actingOnRight>, &setFlagOf<&M::setActingOnRight>,
-     QT_TRANSLATE_NOOP("MyWindowController", "Act On Right"),
-     QT_TRANSLATE_NOOP("MyWindowController", "Act On Left")},
-    // updateProjectionPopUpButton, projectionAction
-    {"projectionPopUp", QuorvelProjectionChangedNotification,
-     &flagOf<&M::projection>, &setFlagOf<&M::setProjection>,
-     QT_TRANSLATE_NOOP("MyWindowController", "Project in Perspective"),
-     QT_TRANSLATE_NOOP("MyWindowController", "Project Isometrically"),
-     &MyWindowController::updateCameraProjection},
-    // updateAnimationPopUpButton, animationAction
-    {"animationPopUp", QuorvelAnimationFieldChangedNotification,
-     &flagOf<&M::animationField>, &setFlagOf<&M::setAnimationField>,
-     QT_TRANSLATE_NOOP("MyWindowController", "Select Animation Field"), nullptr,
-     &MyWindowController::updateAnimationRange},
-};
-// clang-format on
 
 QPushButton* Ui::MyDocument::*const kPointSetButtons[3] = {&Ui::MyDocument::point1SetButton,
                                                            &Ui::MyDocument::point2SetButton,
@@ -224,40 +69,6 @@ int checkboxValue(const QCheckBox* checkbox) {
     return checkbox->checkState() == Qt::Checked ? 1 : 0;
 }
 
-// The shared colour panel and the window it sends its colour to.
-QPointer<QColorDialog>& colorPanel() {
-    static QPointer<QColorDialog> panel;
-    return panel;
-}
-QPointer<MyWindowController>& colorPanelTarget() {
-    static QPointer<MyWindowController> target;
-    return target;
-}
-
-// A drag across the panel is one undo step, like a slider's: the step opens
-// when a button goes down in the panel and closes when it comes up.
-class PanelDragGrouping : public QObject {
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::MouseButtonPress && !dragging_ && colorPanelTarget()) {
-            dragging_ = colorPanelTarget();
-            dragging_->windowWillReturnUndoManager().beginUndoGrouping();
-        } else if (event->type() == QEvent::MouseButtonRelease && dragging_) {
-            UndoManager& undo = dragging_->windowWillReturnUndoManager();
-            if (undo.groupingLevel() > 0)
-                undo.endUndoGrouping();
-            dragging_ = nullptr;
-        }
-        return false;
-    }
-
-private:
-    QPointer<MyWindowController> dragging_;
-};
-
 } // namespace
 
 MyWindowController::MyWindowController(MyDocument& document, QWidget* window)
@@ -284,7 +95,7 @@ MyWindowController::MyWindowController(MyDocument& document, QWidget* window)
              ui_->zoomSlider, ui_->translucencySlider})
         wheelGuard_->guard(control);
 
-    for (const Binding& binding : kBindings)
+    for (const Binding& binding : inspectorBindings())
         boundControls_.push_back(window->findChild<QWidget*>(binding.control));
     connectActions();
     registerNotificationObservers();
@@ -293,8 +104,7 @@ MyWindowController::MyWindowController(MyDocument& document, QWidget* window)
 
 MyWindowController::~MyWindowController() {
     NotificationCenter::defaultCenter().removeObserver(this);
-    if (colorPanelTarget() == this)
-        colorPanelTarget() = nullptr;
+    ColorPanel::forget(this);
 }
 
 StrainData& MyWindowController::strainData() const {
@@ -315,14 +125,14 @@ void MyWindowController::registerNotificationObservers() {
                              std::function<void(const Notification&)> refresh) {
         center.addObserver(this, name, &strainData(), std::move(refresh));
     };
-    for (std::size_t row = 0; row < std::size(kBindings); ++row)
-        if (!kBindings[row].notification.empty())
-            observe(kBindings[row].notification, [this, row](const Notification& n) {
+    for (std::size_t row = 0; row < inspectorBindings().size(); ++row)
+        if (!inspectorBindings()[row].notification.empty())
+            observe(inspectorBindings()[row].notification, [this, row](const Notification& n) {
                 refreshBinding(row);
-                if (Refresh also = kBindings[row].also)
+                if (Binding::Refresh also = inspectorBindings()[row].also)
                     (this->*also)(&n);
             });
-    const std::pair<std::string_view, Refresh> observers[] = {
+    const std::pair<std::string_view, Binding::Refresh> observers[] = {
         {QuorvelStrainChangedNotification, &MyWindowController::updateStrain},
         {QuorvelColorChangedNotification, &MyWindowController::updateColor},
         {QuorvelTranslucencyChangedNotification, &MyWindowController::updateTranslucencySlider},
@@ -339,9 +149,9 @@ void MyWindowController::registerNotificationObservers() {
 }
 
 void MyWindowController::updateWindow() {
-    for (std::size_t row = 0; row < std::size(kBindings); ++row) {
+    for (std::size_t row = 0; row < inspectorBindings().size(); ++row) {
         refreshBinding(row);
-        if (Refresh also = kBindings[row].also)
+        if (Binding::Refresh also = inspectorBindings()[row].also)
             (this->*also)(nullptr);
     }
     updateZoomSlider();
@@ -351,7 +161,7 @@ void MyWindowController::updateWindow() {
 }
 
 void MyWindowController::connectActions() {
-    for (std::size_t row = 0; row < std::size(kBindings); ++row) {
+    for (std::size_t row = 0; row < inspectorBindings().size(); ++row) {
         QWidget* control = boundControls_[row];
         if (auto* field = qobject_cast<QLineEdit*>(control))
             connect(field, &QLineEdit::editingFinished, this, [this, row] { bindingAction(row); });
@@ -434,7 +244,7 @@ void MyWindowController::nameUndoStep(const QString& name) {
 // The bound controls.
 
 void MyWindowController::bindingAction(std::size_t row) {
-    const Binding& binding = kBindings[row];
+    const Binding& binding = inspectorBindings()[row];
     QWidget* control = boundControls_[row];
     float value;
     if (auto* field = qobject_cast<QLineEdit*>(control)) {
@@ -451,7 +261,7 @@ void MyWindowController::bindingAction(std::size_t row) {
 }
 
 void MyWindowController::refreshBinding(std::size_t row) {
-    const Binding& binding = kBindings[row];
+    const Binding& binding = inspectorBindings()[row];
     QWidget* control = boundControls_[row];
     const float value = binding.get(strainData());
     if (auto* field = qobject_cast<QLineEdit*>(control))
@@ -463,8 +273,8 @@ void MyWindowController::refreshBinding(std::size_t row) {
 }
 
 void MyWindowController::updateStrain(const Notification* notification) {
-    for (std::size_t row = 0; row < std::size(kBindings); ++row)
-        if (kBindings[row].notification.empty())
+    for (std::size_t row = 0; row < inspectorBindings().size(); ++row)
+        if (inspectorBindings()[row].notification.empty())
             refreshBinding(row);
     updateAnimationSlider(notification);
 }
@@ -585,29 +395,7 @@ void MyWindowController::cancelPick() {
 
 // Colour.
 
-void MyWindowController::colorAction() {
-    QPointer<QColorDialog>& panel = colorPanel();
-    if (!panel) {
-        panel = new QColorDialog();
-        panel->setAttribute(Qt::WA_DeleteOnClose, false);
-        panel->setOption(QColorDialog::NoButtons);
-        panel->setWindowTitle(tr("Colors"));
-        connect(qApp, &QCoreApplication::aboutToQuit, panel.data(), &QObject::deleteLater);
-        connect(panel.data(), &QColorDialog::currentColorChanged, panel.data(),
-                [](const QColor& color) {
-                    if (colorPanelTarget())
-                        colorPanelTarget()->applyColor(color);
-                });
-        auto* grouping = new PanelDragGrouping(panel.data());
-        for (QWidget* part : panel->findChildren<QWidget*>())
-            part->installEventFilter(grouping);
-    }
-    // The shared panel keeps the colour it last showed.
-    colorPanelTarget() = this;
-    panel->show();
-    panel->raise();
-    panel->activateWindow();
-}
+void MyWindowController::colorAction() { ColorPanel::showFor(this); }
 
 void MyWindowController::applyColor(const QColor& color) {
     const QColor rgb = color.toRgb();
@@ -681,25 +469,12 @@ void MyWindowController::setStrainView(StrainView* view) {
 
 void MyWindowController::registerPick(const GLdouble pick[3]) {
     StrainData& m = strainData();
-    const float* strain = m.strainMatrix();
-    const float affineStrain[9] = {strain[0], strain[1], strain[2], strain[4], strain[5],
-                                   strain[6], strain[8], strain[9], strain[10]};
-    float inverse[9];
-    if (!InvertMatrix(affineStrain, inverse)) {
+    const std::optional<std::array<float, 3>> point = m.materialPointAt(pick);
+    if (!point) {
         QApplication::beep();
         return;
     }
-    float unstrained[3];
-    for (int r = 0; r < 3; ++r) {
-        unstrained[r] = static_cast<float>(inverse[r] * pick[0] + inverse[3 + r] * pick[1] +
-                                           inverse[6 + r] * pick[2]);
-        unstrained[r] = unstrained[r] - m.translation(r);
-        // A nearly singular strain overflows the inverse: no point to place.
-        if (!std::isfinite(unstrained[r])) {
-            QApplication::beep();
-            return;
-        }
-    }
+    const std::array<float, 3>& unstrained = *point;
     switch (m.pointToSet()) {
     case 1:
         for (int i = 0; i < 3; ++i)

@@ -182,6 +182,23 @@ void StrainData::setTranslationMax(int index, float value) {
              &StrainData::setTranslationMax);
 }
 
+std::optional<std::array<float, 3>> StrainData::materialPointAt(const double scene[3]) const {
+    const float block[9] = {strain_[0], strain_[1], strain_[2], strain_[4],  strain_[5],
+                            strain_[6], strain_[8], strain_[9], strain_[10]};
+    float inverse[9];
+    if (!InvertMatrix(block, inverse))
+        return std::nullopt;
+    std::array<float, 3> point;
+    for (int r = 0; r < 3; ++r) {
+        point[r] = static_cast<float>(inverse[r] * scene[0] + inverse[3 + r] * scene[1] +
+                                      inverse[6 + r] * scene[2]);
+        point[r] = point[r] - translation_[r];
+        if (!std::isfinite(point[r]))
+            return std::nullopt;
+    }
+    return point;
+}
+
 void StrainData::accumulateStrain() {
     // strain = strain * translate(translation)
     Matrix4 strain = strain_;

@@ -17,6 +17,7 @@
 
 #include <array>
 #include <map>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -61,6 +62,11 @@ public:
     int showPoint2() const { return showPoint_[1]; }
     int showPoint3() const { return showPoint_[2]; }
     int pointToSet() const { return pointToSet_; }
+    // The point of the sphere's frame that the strain carries to a scene
+    // position, as a pick places a material point: the inverse of the
+    // strain's 3x3 block applied to it, less the translation. None when the
+    // strain is singular, or so nearly that the point overflows.
+    std::optional<std::array<float, 3>> materialPointAt(const double scene[3]) const;
     // What the animation slider drives: for a field above 9 the translation
     // component field - 10, otherwise the strain entry that the pop-up's
     // item names on the present acting side; -1 for a field outside 0..12.

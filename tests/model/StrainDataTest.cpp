@@ -178,3 +178,19 @@ TEST_F(StrainDataTest, ActingOnRightTransposesOnAChangeOfSide) {
     EXPECT_TRUE(model.actingOnRight() == 0 && model.strainEntry(4) == 0.5f);
 }
 
+
+// A pick's scene position maps back to the sphere point that the shear
+// x' = x + 2y and the translation (0.25, 0, 0) carry there, not through the
+// transpose; a singular strain has none.
+TEST_F(StrainDataTest, APickedPositionIsTheSpherePointCarriedThere) {
+    model.setStrain(4, 2.0f);
+    model.setTranslation(0, 0.25f);
+    const double scene[3] = {0.48 + 0.25 + 2 * 0.64, 0.64, 0.6};
+    const auto point = model.materialPointAt(scene);
+    ASSERT_TRUE(point);
+    EXPECT_NEAR((*point)[0], 0.48, 1e-6);
+    EXPECT_NEAR((*point)[1], 0.64, 1e-6);
+    EXPECT_NEAR((*point)[2], 0.6, 1e-6);
+    model.setStrain(10, 0.0f);
+    EXPECT_FALSE(model.materialPointAt(scene));
+}
