@@ -1,5 +1,6 @@
 #include "controller/AnalysisPanel.h"
 
+#include "controller/MyWindowController.h"
 #include "model/StrainAnalysis.h"
 #include "model/StrainData.h"
 #include "model/StrainNotifications.h"
@@ -29,13 +30,14 @@ namespace {
 constexpr int kValueColumns = 3;
 constexpr int kDecimals = 4;
 
-QString label(const char* english) { return QCoreApplication::translate("StrainAnalysis", english); }
+QString label(const char* english) {
+    return QCoreApplication::translate("StrainAnalysis", english);
+}
 
 // The state's place in the logarithmic Flinn plot; none when a stretch is 0.
 std::optional<QPointF> flinnPoint(const StrainAnalysis& a) {
     const auto& s = a.stretches;
-    if (!a.naturalStrains[2].value)
-        return std::nullopt;
+    if (!a.naturalStrains[2].value) return std::nullopt;
     return QPointF(std::log(s[1] / s[2]), std::log(s[0] / s[1]));
 }
 
@@ -50,10 +52,9 @@ AnalysisPanel::AnalysisPanel(StrainData& model, FloatSlider* animationSlider, QW
     showPrincipalAxes_->setToolTip(tr("S1 yellow, S2 magenta, S3 cyan"));
     connect(showPrincipalAxes_, &QCheckBox::clicked, this, [this](bool on) {
         model_.setShowPrincipalAxes(on ? 1 : 0);
-        UndoManager* undo = model_.undoManager();
-        if (undo && undo->groupingLevel() > 0)
-            undo->setActionName(
-                (on ? tr("Show Principal Axes") : tr("Hide Principal Axes")).toStdString());
+        if (UndoManager* undo = model_.undoManager())
+            MyWindowController::nameUndoStep(*undo, on ? tr("Show Principal Axes")
+                                                       : tr("Hide Principal Axes"));
     });
     layout->addWidget(showPrincipalAxes_);
 
@@ -131,14 +132,15 @@ AnalysisPanel::AnalysisPanel(StrainData& model, FloatSlider* animationSlider, QW
     table_->setMinimumWidth(width);
 }
 
-AnalysisPanel::~AnalysisPanel() { NotificationCenter::defaultCenter().removeObserver(this); }
+AnalysisPanel::~AnalysisPanel() {
+    NotificationCenter::defaultCenter().removeObserver(this);
+}
 
 // Once the present event is handled: reading a file sets the saved strain
 // after the strain, without a notification of its own, and a dozen entries
 // change in one go.
 void AnalysisPanel::scheduleRefresh() {
-    if (refreshPending_)
-        return;
+    if (refreshPending_) return;
     refreshPending_ = true;
     QMetaObject::invokeMethod(
         this,
@@ -163,8 +165,7 @@ void AnalysisPanel::refresh() {
                 table_->setItem(r, column, item);
             }
             item->setText(text);
-            if (column > 0)
-                item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            if (column > 0) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
         };
         set(0, label(row.label));
         bool missing = false;
@@ -172,8 +173,9 @@ void AnalysisPanel::refresh() {
             const bool has = c < int(row.values.size());
             const auto& v = has ? row.values[size_t(c)] : std::nullopt;
             missing = missing || (has && !v);
-            set(1 + c, v ? locale.toString(*v, 'f', kDecimals) : has ? QStringLiteral("—")
-                                                                      : QString());
+            set(1 + c, v     ? locale.toString(*v, 'f', kDecimals)
+                       : has ? QStringLiteral("—")
+                             : QString());
         }
         set(1 + kValueColumns, missing ? label(row.reason.c_str()) : QString());
         if (QTableWidgetItem* why = table_->item(r, 1 + kValueColumns))
@@ -184,15 +186,13 @@ void AnalysisPanel::refresh() {
     state_->setVisible(!analysis.state.empty());
 
     present_->clear();
-    if (const auto point = flinnPoint(analysis))
-        present_->append(*point);
+    if (const auto point = flinnPoint(analysis)) present_->append(*point);
     fitAxes();
 }
 
 void AnalysisPanel::addPathPoint() {
     const auto point = flinnPoint(analyzeStrain(model_));
-    if (!point || (path_->count() > 0 && path_->at(path_->count() - 1) == *point))
-        return;
+    if (!point || (path_->count() > 0 && path_->at(path_->count() - 1) == *point)) return;
     path_->append(*point);
     fitAxes();
 }
@@ -206,7 +206,8 @@ void AnalysisPanel::clearPath() {
 // little beyond the farthest point, and the k = 1 line across all of it.
 void AnalysisPanel::fitAxes() {
     qreal across = 0.5, up = 0.5;
-    for (const QXYSeries* series : {static_cast<QXYSeries*>(path_), static_cast<QXYSeries*>(present_)})
+    for (const QXYSeries* series :
+         {static_cast<QXYSeries*>(path_), static_cast<QXYSeries*>(present_)})
         for (const QPointF& p : series->points()) {
             across = std::max(across, p.x() * 1.1);
             up = std::max(up, p.y() * 1.1);
@@ -226,9 +227,10 @@ QString AnalysisPanel::text() const {
                 cells << item->text();
         lines << cells.join(QLatin1Char('\t'));
     }
-    if (!state_->text().isEmpty())
-        lines << state_->text();
+    if (!state_->text().isEmpty()) lines << state_->text();
     return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
 }
 
-void AnalysisPanel::copyToClipboard() const { QGuiApplication::clipboard()->setText(text()); }
+void AnalysisPanel::copyToClipboard() const {
+    QGuiApplication::clipboard()->setText(text());
+}

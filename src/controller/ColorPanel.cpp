@@ -23,24 +23,23 @@ QPointer<MyWindowController>& colorPanelTarget() {
 // A drag across the panel is one undo step, like a slider's: the step opens
 // when a button goes down in the panel and closes when it comes up.
 class PanelDragGrouping : public QObject {
-public:
+  public:
     using QObject::QObject;
 
-protected:
+  protected:
     bool eventFilter(QObject*, QEvent* event) override {
         if (event->type() == QEvent::MouseButtonPress && !dragging_ && colorPanelTarget()) {
             dragging_ = colorPanelTarget();
             dragging_->windowWillReturnUndoManager().beginUndoGrouping();
         } else if (event->type() == QEvent::MouseButtonRelease && dragging_) {
             UndoManager& undo = dragging_->windowWillReturnUndoManager();
-            if (undo.groupingLevel() > 0)
-                undo.endUndoGrouping();
+            if (undo.groupingLevel() > 0) undo.endUndoGrouping();
             dragging_ = nullptr;
         }
         return false;
     }
 
-private:
+  private:
     QPointer<MyWindowController> dragging_;
 };
 
@@ -56,8 +55,7 @@ void ColorPanel::showFor(MyWindowController* target) {
         QObject::connect(qApp, &QCoreApplication::aboutToQuit, panel.data(), &QObject::deleteLater);
         QObject::connect(panel.data(), &QColorDialog::currentColorChanged, panel.data(),
                          [](const QColor& color) {
-                             if (colorPanelTarget())
-                                 colorPanelTarget()->applyColor(color);
+                             if (colorPanelTarget()) colorPanelTarget()->applyColor(color);
                          });
         auto* grouping = new PanelDragGrouping(panel.data());
         for (QWidget* part : panel->findChildren<QWidget*>())
@@ -71,6 +69,5 @@ void ColorPanel::showFor(MyWindowController* target) {
 }
 
 void ColorPanel::forget(const MyWindowController* target) {
-    if (colorPanelTarget() == target)
-        colorPanelTarget() = nullptr;
+    if (colorPanelTarget() == target) colorPanelTarget() = nullptr;
 }

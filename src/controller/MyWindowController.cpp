@@ -2,6 +2,8 @@
 
 #include "controller/ColorPanel.h"
 #include "controller/InspectorBindings.h"
+#include "controller/RestartSheet.h"
+#include "controller/ViewDelegate.h"
 #include "controller/WheelGuard.h"
 #include "document/MyDocument.h"
 #include "model/StrainData.h"
@@ -9,19 +11,13 @@
 #include "platform/FloatSlider.h"
 #include "platform/NotificationCenter.h"
 #include "platform/NumberText.h"
-#include "render/SceneRenderer.h"
-#include "toolkit/GVCamera.h"
-#include "toolkit/GVUtilities.h"
 #include "ui_MyDocument.h"
 
-#include <QApplication>
 #include <QLocale>
-#include <QMessageBox>
 #include <QPixmap>
 #include <QSignalBlocker>
 
 #include <algorithm>
-#include <cmath>
 #include <functional>
 
 namespace {
@@ -49,8 +45,7 @@ QString formatted(float value) {
 float fieldValue(const QLineEdit* field) {
     QString text = field->text();
     const QString decimalPoint = QLocale().decimalPoint();
-    if (decimalPoint != QStringLiteral("."))
-        text.replace(decimalPoint, QStringLiteral("."));
+    if (decimalPoint != QStringLiteral(".")) text.replace(decimalPoint, QStringLiteral("."));
     return floatValue(text.toStdString());
 }
 
@@ -58,8 +53,7 @@ float fieldValue(const QLineEdit* field) {
 // text typed since the field was last applied or refreshed is an edit, so
 // that walking through the fields changes nothing.
 bool takeTypedText(QLineEdit* field) {
-    if (!field->isModified())
-        return false;
+    if (!field->isModified()) return false;
     field->setModified(false);
     return true;
 }
@@ -87,9 +81,11 @@ MyWindowController::MyWindowController(MyDocument& document, QWidget* window)
     ui_->zoomSlider->setTracking(false);
     // Page Up and Page Down double and halve the distance.
     ui_->zoomSlider->setPageStep(static_cast<int>(ui_->zoomSlider->maximum() / (2 * kZoomRange)));
-    ui_->strainView->setDelegate(this);
-    ui_->strainView->setModel(&strainData());
     wheelGuard_ = new WheelGuard(document_.undoManager(), this);
+    viewDelegate_ = std::make_unique<ViewDelegate>(document_, *ui_->zoomSlider, *wheelGuard_,
+                                                   [this] { resetView2DAction(); });
+    ui_->strainView->setDelegate(viewDelegate_.get());
+    ui_->strainView->setModel(&strainData());
     for (QWidget* control : std::initializer_list<QWidget*>{
              ui_->actingOnPopUp, ui_->animationPopUp, ui_->projectionPopUp, ui_->animationSlider,
              ui_->zoomSlider, ui_->translucencySlider})
@@ -129,8 +125,7 @@ void MyWindowController::registerNotificationObservers() {
         if (!inspectorBindings()[row].notification.empty())
             observe(inspectorBindings()[row].notification, [this, row](const Notification& n) {
                 refreshBinding(row);
-                if (Binding::Refresh also = inspectorBindings()[row].also)
-                    (this->*also)(&n);
+                if (Binding::Refresh also = inspectorBindings()[row].also) (this->*also)(&n);
             });
     const std::pair<std::string_view, Binding::Refresh> observers[] = {
         {QuorvelStrainChangedNotification, &MyWindowController::updateStrain},
@@ -151,8 +146,7 @@ void MyWindowController::registerNotificationObservers() {
 void MyWindowController::updateWindow() {
     for (std::size_t row = 0; row < inspectorBindings().size(); ++row) {
         refreshBinding(row);
-        if (Binding::Refresh also = inspectorBindings()[row].also)
-            (this->*also)(nullptr);
+        if (Binding::Refresh also = inspectorBindings()[row].also) (this->*also)(nullptr);
     }
     updateZoomSlider();
     updateTranslucencySlider();
@@ -204,8 +198,7 @@ void MyWindowController::connectActions() {
         nameUndoStep(tr("Adjust Animation Slider"));
     });
     connect(ui_->sliderMaxField, &QLineEdit::editingFinished, this, [this] {
-        if (!takeTypedText(ui_->sliderMaxField))
-            return;
+        if (!takeTypedText(ui_->sliderMaxField)) return;
         const float value = fieldValue(ui_->sliderMaxField);
         StrainData& m = strainData();
         if (m.animationField() > 9)
@@ -215,8 +208,7 @@ void MyWindowController::connectActions() {
         nameUndoStep(tr("Set Slider Max Value"));
     });
     connect(ui_->sliderMinField, &QLineEdit::editingFinished, this, [this] {
-        if (!takeTypedText(ui_->sliderMinField))
-            return;
+        if (!takeTypedText(ui_->sliderMinField)) return;
         const float value = fieldValue(ui_->sliderMinField);
         StrainData& m = strainData();
         if (m.animationField() > 9)
@@ -235,10 +227,8 @@ void MyWindowController::connectActions() {
     connect(ui_->colorButton, &QPushButton::clicked, this, [this] { colorAction(); });
 }
 
-void MyWindowController::nameUndoStep(const QString& name) {
-    UndoManager& undo = document_.undoManager();
-    if (undo.groupingLevel() > 0)
-        undo.setActionName(name.toStdString());
+void MyWindowController::nameUndoStep(UndoManager& undo, const QString& name) {
+    if (undo.groupingLevel() > 0) undo.setActionName(name.toStdString());
 }
 
 // The bound controls.
@@ -248,11 +238,9 @@ void MyWindowController::bindingAction(std::size_t row) {
     QWidget* control = boundControls_[row];
     float value;
     if (auto* field = qobject_cast<QLineEdit*>(control)) {
-        if (!takeTypedText(field))
-            return;
+        if (!takeTypedText(field)) return;
         value = fieldValue(field);
-    }
-    else if (auto* checkbox = qobject_cast<QCheckBox*>(control))
+    } else if (auto* checkbox = qobject_cast<QCheckBox*>(control))
         value = checkboxValue(checkbox);
     else
         value = static_cast<float>(qobject_cast<QComboBox*>(control)->currentIndex());
@@ -274,8 +262,7 @@ void MyWindowController::refreshBinding(std::size_t row) {
 
 void MyWindowController::updateStrain(const Notification* notification) {
     for (std::size_t row = 0; row < inspectorBindings().size(); ++row)
-        if (inspectorBindings()[row].notification.empty())
-            refreshBinding(row);
+        if (inspectorBindings()[row].notification.empty()) refreshBinding(row);
     updateAnimationSlider(notification);
 }
 
@@ -328,24 +315,13 @@ void MyWindowController::updateSliderMinField(const Notification*) {
 // Restart.
 
 void MyWindowController::restartAction() {
-    auto* sheet = new QMessageBox(QMessageBox::Critical, tr("Restart Strain"),
-                                  tr("This action cannot be undone."), QMessageBox::NoButton,
-                                  ui_->strainView->window());
-    sheet->setInformativeText(tr("Restart Strain pretends that the strain started here."));
-    QPushButton* restart = sheet->addButton(tr("Restart Strain"), QMessageBox::AcceptRole);
-    sheet->addButton(tr("Cancel"), QMessageBox::RejectRole);
-    sheet->setDefaultButton(restart);
-    sheet->setWindowModality(Qt::WindowModal);
-    sheet->setAttribute(Qt::WA_DeleteOnClose);
-    connect(sheet, &QMessageBox::finished, this, [this, sheet, restart] {
-        restartConfirmed(sheet->clickedButton() == restart ? 1 : 0);
+    askToRestartStrain(ui_->strainView->window(), [self = QPointer(this)](int returnCode) {
+        if (self) self->restartConfirmed(returnCode);
     });
-    sheet->open();
 }
 
 void MyWindowController::restartConfirmed(int returnCode) {
-    if (returnCode == 1)
-        strainData().accumulateStrain();
+    if (returnCode == 1) strainData().accumulateStrain();
 }
 
 // View controls.
@@ -356,46 +332,23 @@ void MyWindowController::resetView2DAction() {
     m.setLight(0, 0.0f);
     m.setLight(1, 0.0f);
     m.setLight(2, 9.0f);
-    if (strainView_ && strainView_->camera()) {
-        strainView_->camera()->setElevation(0.0f);
-        strainView_->camera()->setAzimuth(0.0f);
-        strainView_->redraw(); // the camera is the view's own, not the model's
-    }
+    viewDelegate_->resetCamera();
 }
 
 void MyWindowController::updateCameraProjection(const Notification*) {
-    if (strainView_ && strainView_->camera())
-        SceneRenderer::applyProjection(*strainView_->camera(), strainData());
+    viewDelegate_->updateCamera();
 }
 
 void MyWindowController::updateZoomSlider(const Notification*) {
     updateSlider(ui_->zoomSlider, 0.0f);
-    if (strainView_ && strainView_->camera())
-        SceneRenderer::applyDistance(*strainView_->camera(), strainData());
-}
-
-// The view's keys and wheel zoom by the zoom slider's steps.
-void MyWindowController::zoomView(float steps, bool fromWheel) {
-    const FloatSlider* slider = ui_->zoomSlider;
-    const float exponentPerStep = (slider->maxValue() - slider->minValue()) *
-                                  static_cast<float>(slider->singleStep()) /
-                                  static_cast<float>(slider->maximum() - slider->minimum());
-    if (fromWheel)
-        wheelGuard_->extendBurst();
-    // The slider's exponent moves away as it grows.
-    strainData().setZoom(-steps * exponentPerStep);
-    nameUndoStep(tr("Zoom"));
-}
-
-// Asking again for the waiting point takes the request back.
-void MyWindowController::cancelPick() {
-    if (const int waiting = strainData().pointToSet())
-        strainData().setPointToSet(waiting);
+    viewDelegate_->updateCamera();
 }
 
 // Colour.
 
-void MyWindowController::colorAction() { ColorPanel::showFor(this); }
+void MyWindowController::colorAction() {
+    ColorPanel::showFor(this);
+}
 
 void MyWindowController::applyColor(const QColor& color) {
     const QColor rgb = color.toRgb();
@@ -414,22 +367,19 @@ void MyWindowController::updateColor(const Notification*) {
 // Control updates.
 
 void MyWindowController::updateCheckbox(QCheckBox* checkbox, bool setting) {
-    if ((checkbox->checkState() == Qt::Checked) == setting)
-        return;
+    if ((checkbox->checkState() == Qt::Checked) == setting) return;
     const QSignalBlocker blocker(checkbox);
     checkbox->setCheckState(setting ? Qt::Checked : Qt::Unchecked);
 }
 
 void MyWindowController::updatePopUpButton(QComboBox* popUp, int setting) {
-    if (popUp->currentIndex() == setting)
-        return;
+    if (popUp->currentIndex() == setting) return;
     const QSignalBlocker blocker(popUp);
     popUp->setCurrentIndex(setting);
 }
 
 void MyWindowController::updateRadioCluster(QButtonGroup* cluster, int setting) {
-    if (cluster->checkedId() == setting)
-        return;
+    if (cluster->checkedId() == setting) return;
     if (QAbstractButton* button = cluster->button(setting)) {
         const QSignalBlocker blocker(cluster);
         button->setChecked(true);
@@ -437,64 +387,20 @@ void MyWindowController::updateRadioCluster(QButtonGroup* cluster, int setting) 
 }
 
 void MyWindowController::updateSlider(FloatSlider* slider, float setting) {
-    if (slider->floatValue() == setting)
-        return;
+    if (slider->floatValue() == setting) return;
     const QSignalBlocker blocker(slider);
     slider->setFloatValue(setting);
 }
 
 void MyWindowController::updateTextField(QLineEdit* field, const QString& setting) {
-    if (field->text() == setting)
-        return;
+    if (field->text() == setting) return;
     const QSignalBlocker blocker(field);
     field->setText(setting);
 }
 
 void MyWindowController::updateButton(QAbstractButton* button, const QString& setting) {
-    if (button->text() == setting)
-        return;
+    if (button->text() == setting) return;
     button->setText(setting);
-}
-
-// The view and its picks.
-
-void MyWindowController::setStrainView(StrainView* view) {
-    strainView_ = view;
-    // The camera starts from the document's saved projection and distance.
-    if (view && view->camera()) {
-        SceneRenderer::applyProjection(*view->camera(), strainData());
-        SceneRenderer::applyDistance(*view->camera(), strainData());
-    }
-}
-
-void MyWindowController::registerPick(const GLdouble pick[3]) {
-    StrainData& m = strainData();
-    const std::optional<std::array<float, 3>> point = m.materialPointAt(pick);
-    if (!point) {
-        QApplication::beep();
-        return;
-    }
-    const std::array<float, 3>& unstrained = *point;
-    switch (m.pointToSet()) {
-    case 1:
-        for (int i = 0; i < 3; ++i)
-            m.setPoint1(i, unstrained[i]);
-        m.setPointToSet(1);
-        break;
-    case 2:
-        for (int i = 0; i < 3; ++i)
-            m.setPoint2(i, unstrained[i]);
-        m.setPointToSet(2);
-        break;
-    case 3:
-        for (int i = 0; i < 3; ++i)
-            m.setPoint3(i, unstrained[i]);
-        m.setPointToSet(3);
-        break;
-    default:
-        return; // no point waits: nothing to name
-    }
-    nameUndoStep(tr("Pick Material Point"));
 }
 
 FloatSlider* MyWindowController::animationSlider() const {

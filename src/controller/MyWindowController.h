@@ -25,6 +25,7 @@ class QPushButton;
 class QWidget;
 class StrainData;
 class UndoManager;
+class ViewDelegate;
 class WheelGuard;
 struct Notification;
 
@@ -32,9 +33,9 @@ namespace Ui {
 class MyDocument;
 }
 
-class MyWindowController : public QObject, public StrainViewDelegate {
+class MyWindowController : public QObject {
     Q_OBJECT
-public:
+  public:
     // Loads the window interface into window (which the caller owns and
     // places), subscribes to the model's notifications and fills every
     // control from the model.
@@ -47,13 +48,6 @@ public:
     UndoManager& windowWillReturnUndoManager() const;
     // The window's view, for exporting what it shows.
     StrainView* strainView() const;
-
-    // The view's delegate.
-    void setStrainView(StrainView* view) override;
-    void registerPick(const GLdouble pick[3]) override;
-    void resetView() override { resetView2DAction(); }
-    void zoomView(float steps, bool fromWheel) override;
-    void cancelPick() override;
 
     // The slider that animates one quantity; the analysis panel follows it.
     FloatSlider* animationSlider() const;
@@ -93,12 +87,14 @@ public:
     static void updateTextField(QLineEdit* field, const QString& setting);
     static void updateButton(QAbstractButton* button, const QString& setting);
 
-private:
+    // Names the undo step that an action's setter has just opened; an action
+    // whose setter registered nothing leaves the last step's name.
+    static void nameUndoStep(UndoManager& undo, const QString& name);
+
+  private:
     void registerNotificationObservers();
     void connectActions();
-    // Names the undo step that the action's setter has just opened; an
-    // action whose setter registered nothing leaves the last step's name.
-    void nameUndoStep(const QString& name);
+    void nameUndoStep(const QString& name) { nameUndoStep(windowWillReturnUndoManager(), name); }
 
     // A bound control's action and refresh; binding is its row in the table.
     void bindingAction(std::size_t binding);
@@ -111,6 +107,6 @@ private:
     MyDocument& document_;
     std::unique_ptr<Ui::MyDocument> ui_;
     std::vector<QWidget*> boundControls_; // one for each row of the table
-    QPointer<StrainView> strainView_;     // set once the view has drawn
     WheelGuard* wheelGuard_ = nullptr;
+    std::unique_ptr<ViewDelegate> viewDelegate_;
 };
