@@ -170,14 +170,6 @@
         <translation>Das Dokument „%1“ konnte nicht auf die gespeicherte Fassung zurückgesetzt werden.</translation>
     </message>
     <message>
-        <source>Export Image</source>
-        <translation>Bild exportieren</translation>
-    </message>
-    <message>
-        <source>The image “%1” could not be saved.</source>
-        <translation>Das Bild „%1“ konnte nicht gespeichert werden.</translation>
-    </message>
-    <message>
         <source>Do you want to save the changes you made to “%1”?</source>
         <translation>Möchten Sie die Änderungen an „%1“ speichern?</translation>
     </message>
@@ -204,18 +196,6 @@
     <message>
         <source>&amp;View</source>
         <translation>&amp;Ansicht</translation>
-    </message>
-    <message>
-        <source>Images (%1)</source>
-        <translation>Bilder (%1)</translation>
-    </message>
-    <message>
-        <source>Quorvel cannot write this kind of image. Use a name that ends in one of %1.</source>
-        <translation>Quorvel kann diese Art von Bild nicht schreiben. Verwenden Sie einen Namen, der auf eine dieser Endungen endet: %1.</translation>
-    </message>
-    <message>
-        <source>A .%1 image has no transparency. Use .png or .tif for a transparent background.</source>
-        <translation>Ein .%1-Bild kennt keine Transparenz. Verwenden Sie .png oder .tif für einen transparenten Hintergrund.</translation>
     </message>
     <message>
         <source>The file “%1” has been changed by another program since it was opened or saved.</source>
@@ -283,6 +263,22 @@
     <message>
         <source>&amp;Background:</source>
         <translation>&amp;Hintergrund:</translation>
+    </message>
+    <message>
+        <source>Images (%1)</source>
+        <translation>Bilder (%1)</translation>
+    </message>
+    <message>
+        <source>The image “%1” could not be saved.</source>
+        <translation>Das Bild „%1“ konnte nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Quorvel cannot write this kind of image. Use a name that ends in one of %1.</source>
+        <translation>Quorvel kann diese Art von Bild nicht schreiben. Verwenden Sie einen Namen, der auf eine dieser Endungen endet: %1.</translation>
+    </message>
+    <message>
+        <source>A .%1 image has no transparency. Use .png or .tif for a transparent background.</source>
+        <translation>Ein .%1-Bild kennt keine Transparenz. Verwenden Sie .png oder .tif für einen transparenten Hintergrund.</translation>
     </message>
 </context>
 <context>

@@ -10,18 +10,15 @@
 #include "document/MyDocument.h"
 #include "platform/Localization.h"
 #include "platform/UndoManager.h"
-#include "toolkit/GVCamera.h"
 #include "view/StrainView.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QDir>
 #include <QDockWidget>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QMimeData>
-#include <QUrl>
-#include <QDir>
 #include <QFileInfo>
 #include <QIcon>
 #include <QKeyEvent>
@@ -29,16 +26,17 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPushButton>
-#include <QRegularExpression>
+#include <QSaveFile>
+#include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QSaveFile>
-
-#include <algorithm>
-#include <QScreen>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QUrl>
+
+#include <algorithm>
 
 namespace {
 
@@ -364,35 +362,6 @@ bool DocumentWindow::saveAs() {
     return !path.isEmpty() && writeTo(path);
 }
 
-namespace {
-
-// A save that was killed leaves its temporary file beside the document: the
-// document's name, a dot and six letters or digits. Those that are empty or
-// hold a whole document are ours to remove; anything else is left alone, as
-// it may be the user's.
-void removeStrayTemporaries(const QString& path) {
-    const QFileInfo document(path);
-    const QRegularExpression temporaryName(
-        QStringLiteral("^%1\\.[A-Za-z0-9]{6}$").arg(QRegularExpression::escape(document.fileName())));
-    const QFileInfoList candidates = document.dir().entryInfoList(
-        {document.fileName() + QStringLiteral(".??????")}, QDir::Files | QDir::Hidden);
-    for (const QFileInfo& stray : candidates) {
-        if (stray.isSymLink() || !temporaryName.match(stray.fileName()).hasMatch() ||
-            stray.size() > qint64(kPlistMaxSize))
-            continue;
-        QFile file(stray.filePath());
-        if (!file.open(QIODevice::ReadOnly))
-            continue;
-        const QByteArray bytes = file.readAll();
-        MyDocument scratch;
-        std::string error;
-        if (bytes.isEmpty() || scratch.loadDataRepresentation(bytes.toStdString(),
-                                                              MyDocument::kTypeName, error))
-            file.remove();
-    }
-}
-
-} // namespace
 
 // Writes to a temporary file beside path and puts it in place only once every
 // byte is on disk, so a failed save leaves any earlier file as it was.
@@ -441,59 +410,8 @@ void DocumentWindow::revertToSaved() {
 
 void DocumentWindow::exportImage() {
     commitEditing();
-    StrainView* view = windowController_->strainView();
-    const qreal ratio = view->surface()->devicePixelRatio();
-    const QSize viewSize = view->surface()->size() * ratio;
-    ExportImageDialog options(viewSize, this);
-    if (options.exec() != QDialog::Accepted)
-        return;
-
-    QString proposed = QFile::decodeName(document_->fileName().c_str());
-    proposed = proposed.isEmpty()
-                   ? QDir(QStandardPaths::writableLocation(QStandardPaths::PicturesLocation))
-                         .filePath(QString::fromStdString(document_->displayName()) +
-                                   QStringLiteral(".png"))
-                   : QFileInfo(proposed).dir().filePath(QFileInfo(proposed).completeBaseName() +
-                                                        QStringLiteral(".png"));
-    const QStringList suffixes = imageSuffixes();
-    const QString path = documents_.filePanels().chooseSavePath(
-        this, tr("Export Image"), proposed,
-        tr("Images (%1)").arg(QStringLiteral("*") + suffixes.join(QStringLiteral(" *"))),
-        QStringLiteral("png"));
-    if (path.isEmpty())
-        return;
-
-    const QString failed = tr("The image “%1” could not be saved.")
-                               .arg(nameInMessage(QFileInfo(path).fileName(), this));
-    const QByteArray format = imageFormat(path);
-    if (format.isEmpty())
-        return showCritical(this, failed,
-                            tr("Quorvel cannot write this kind of image. Use a name that ends "
-                               "in one of %1.")
-                                .arg(suffixes.join(QStringLiteral(" "))));
-    if (options.background() == Background::Transparent && !keepsTransparency(format))
-        return showCritical(this, failed,
-                            tr("A .%1 image has no transparency. Use .png or .tif for a "
-                               "transparent background.")
-                                .arg(QString::fromLatin1(format)));
-
-    // The view's angles; points, lines and the scene grow with the picture's
-    // height as they do with the view's.
-    RenderSettings settings;
-    settings.width = options.imageSize().width();
-    settings.height = options.imageSize().height();
-    settings.background = options.background();
-    settings.pixelRatio =
-        static_cast<float>(ratio * settings.height / std::max(1, viewSize.height()));
-    if (const GVCamera* camera = view->camera()) {
-        settings.elevation = camera->elevation();
-        settings.azimuth = camera->azimuth();
-    }
-    std::string error;
-    const QImage image = renderPicture(document_->strainData(), settings, error);
-    QString reason = QString::fromStdString(error);
-    if (image.isNull() || !writeImage(path, image, format, reason))
-        showCritical(this, failed, reason);
+    ExportImageDialog::exportImage(this, *document_, *windowController_->strainView(),
+                                   documents_.filePanels());
 }
 
 void DocumentWindow::copyImage() {

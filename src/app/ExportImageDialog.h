@@ -2,11 +2,14 @@
 // behind the scene. The file's name, asked next, chooses the format.
 #pragma once
 
+#include "app/DocumentCommands.h"
 #include "app/RenderCommand.h"
 
 #include <QDialog>
 
+class MyDocument;
 class QComboBox;
+class StrainView;
 class QSpinBox;
 
 class ExportImageDialog : public QDialog {
@@ -17,6 +20,13 @@ public:
 
     QSize imageSize() const;
     Background background() const;
+
+    // File > Export Image…: asks for the size and background, then for a
+    // file, and writes the view's scene there, drawn offscreen at the view's
+    // angles in the format that the file's suffix names; says why over
+    // window when it cannot.
+    static void exportImage(QWidget* window, const MyDocument& document, StrainView& view,
+                            DocumentCommands::FilePanels& panels);
 
 private:
     QSpinBox* width_;
