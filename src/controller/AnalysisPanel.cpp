@@ -4,7 +4,7 @@
 #include "model/StrainAnalysis.h"
 #include "model/StrainData.h"
 #include "model/StrainNotifications.h"
-#include "platform/FloatSlider.h"
+#include "controller/FloatSlider.h"
 #include "platform/NotificationCenter.h"
 #include "platform/UndoManager.h"
 

@@ -8,7 +8,7 @@
 #include "document/MyDocument.h"
 #include "model/StrainData.h"
 #include "model/StrainNotifications.h"
-#include "platform/FloatSlider.h"
+#include "controller/FloatSlider.h"
 #include "platform/NotificationCenter.h"
 #include "platform/NumberText.h"
 #include "ui_MyDocument.h"

@@ -4,7 +4,7 @@
 #include "controller/WheelGuard.h"
 #include "document/MyDocument.h"
 #include "model/StrainData.h"
-#include "platform/FloatSlider.h"
+#include "controller/FloatSlider.h"
 #include "render/SceneRenderer.h"
 #include "toolkit/GVCamera.h"
 

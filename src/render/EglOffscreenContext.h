@@ -3,7 +3,7 @@
 // headless rendering need no display server.
 #pragma once
 
-#include "render/OpenGLContextHandle.h"
+#include "toolkit/OpenGLContextHandle.h"
 
 #include <EGL/egl.h>
 

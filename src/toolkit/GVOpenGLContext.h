@@ -4,7 +4,7 @@
 // lock leaves the context current.
 #pragma once
 
-#include "render/OpenGLContextHandle.h"
+#include "toolkit/OpenGLContextHandle.h"
 
 #include <chrono>
 #include <memory>

@@ -1,7 +1,7 @@
 #include "view/StrainView.h"
 
 #include "platform/NotificationCenter.h"
-#include "render/QtWindowContextHandle.h"
+#include "view/QtWindowContextHandle.h"
 #include "toolkit/GVCamera.h"
 #include "toolkit/GVOpenGLContext.h"
 #include "toolkit/GVTester.h"

@@ -4,7 +4,7 @@
 #include "../support/DistinctValues.h"
 #include "../support/WindowTest.h"
 #include "model/StrainData.h"
-#include "platform/FloatSlider.h"
+#include "controller/FloatSlider.h"
 #include "toolkit/GVCamera.h"
 #include "view/StrainView.h"
 

@@ -3,7 +3,7 @@
 // go.
 #pragma once
 
-#include "render/OpenGLContextHandle.h"
+#include "toolkit/OpenGLContextHandle.h"
 
 #include <QPointer>
 

@@ -1,4 +1,4 @@
-#include "render/QtWindowContextHandle.h"
+#include "view/QtWindowContextHandle.h"
 
 #include <QOpenGLWindow>
 

@@ -1,4 +1,4 @@
-#include "platform/FloatSlider.h"
+#include "controller/FloatSlider.h"
 
 #include <algorithm>
 #include <cmath>
