@@ -7,13 +7,12 @@
 
 namespace {
 
-// A field's strain element acting on the left and on the right: the nine
-// fields, a to i, read row by row.
-template <int Left, int Right> float strainOf(const StrainData& m) {
-    return m.strainEntry(m.actingOnRight() ? Right : Left);
+// The strain entry of field a to i (0 to 8) on the present acting side.
+template <int Field> float strainOf(const StrainData& m) {
+    return m.strainEntry(m.strainFieldIndex(Field));
 }
-template <int Left, int Right> void setStrainOf(StrainData& m, float value) {
-    m.setStrain(m.actingOnRight() ? Right : Left, value);
+template <int Field> void setStrainOf(StrainData& m, float value) {
+    m.setStrain(m.strainFieldIndex(Field), value);
 }
 template <float (StrainData::*Get)(int) const, int I> float entryOf(const StrainData& m) {
     return (m.*Get)(I);
@@ -32,23 +31,23 @@ using M = StrainData;
 // clang-format off
 const Binding kBindings[] = {
     // updateAField .. updateIField, aAction .. iAction; updateStrain refreshes them
-    {"aField", {}, &strainOf<0, 0>, &setStrainOf<0, 0>,
+    {"aField", {}, &strainOf<0>, &setStrainOf<0>,
      QT_TRANSLATE_NOOP("MyWindowController", "Set A Value"), nullptr},
-    {"bField", {}, &strainOf<4, 1>, &setStrainOf<4, 1>,
+    {"bField", {}, &strainOf<1>, &setStrainOf<1>,
      QT_TRANSLATE_NOOP("MyWindowController", "Set B Value"), nullptr},
-    {"cField", {}, &strainOf<8, 2>, &setStrainOf<8, 2>,
+    {"cField", {}, &strainOf<2>, &setStrainOf<2>,
      QT_TRANSLATE_NOOP("MyWindowController", "Set C Value"), nullptr},
-    {"dField", {}, &strainOf<1, 4>, &setStrainOf<1, 4>,
+    {"dField", {}, &strainOf<3>, &setStrainOf<3>,
      QT_TRANSLATE_NOOP("MyWindowController", "Set D Value"), nullptr},
-    {"eField", {}, &strainOf<5, 5>, &setStrainOf<5, 5>,
+    {"eField", {}, &strainOf<4>, &setStrainOf<4>,
      QT_TRANSLATE_NOOP("MyWindowController", "Set E Value"), nullptr},
-    {"fField", {}, &strainOf<9, 6>, &setStrainOf<9, 6>,
+    {"fField", {}, &strainOf<5>, &setStrainOf<5>,
      QT_TRANSLATE_NOOP("MyWindowController", "Set F Value"), nullptr},
-    {"gField", {}, &strainOf<2, 8>, &setStrainOf<2, 8>,
+    {"gField", {}, &strainOf<6>, &setStrainOf<6>,
      QT_TRANSLATE_NOOP("MyWindowController", "Set G Value"), nullptr},
-    {"hField", {}, &strainOf<6, 9>, &setStrainOf<6, 9>,
+    {"hField", {}, &strainOf<7>, &setStrainOf<7>,
      QT_TRANSLATE_NOOP("MyWindowController", "Set H Value"), nullptr},
-    {"iField", {}, &strainOf<10, 10>, &setStrainOf<10, 10>,
+    {"iField", {}, &strainOf<8>, &setStrainOf<8>,
      QT_TRANSLATE_NOOP("MyWindowController", "Set I Value"), nullptr},
     // updateXField .. updateZField, xAction .. zAction; the slider may show one
     {"xField", QuorvelXChangedNotification,

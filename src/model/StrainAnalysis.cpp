@@ -173,15 +173,15 @@ StrainAnalysis analyzeGradient(const AnalysisMatrix& gradient, const AnalysisVec
 StrainAnalysis analyzeStrain(const StrainData& model) {
     const float* S = model.strainMatrix();
     const float* V = model.savedStrainMatrix();
-    // Column-major: (row r, column c) at 4c + r.
     AnalysisMatrix F{};
     AnalysisVector centre{};
     for (int r = 0; r < 3; ++r) {
         for (int c = 0; c < 3; ++c)
             for (int k = 0; k < 3; ++k)
-                F[r][c] += double(S[4 * k + r]) * double(V[4 * c + k]);
+                F[r][c] += double(S[MatrixIndex(r, k)]) * double(V[MatrixIndex(k, c)]);
         for (int k = 0; k < 3; ++k)
-            centre[r] += double(S[4 * k + r]) * (double(V[12 + k]) + double(model.translation(k)));
+            centre[r] += double(S[MatrixIndex(r, k)]) *
+                         (double(V[MatrixIndex(k, 3)]) + double(model.translation(k)));
     }
     return analyzeGradient(F, centre);
 }

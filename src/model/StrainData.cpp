@@ -183,8 +183,10 @@ void StrainData::setTranslationMax(int index, float value) {
 }
 
 std::optional<std::array<float, 3>> StrainData::materialPointAt(const double scene[3]) const {
-    const float block[9] = {strain_[0], strain_[1], strain_[2], strain_[4],  strain_[5],
-                            strain_[6], strain_[8], strain_[9], strain_[10]};
+    float block[9]; // the strain's 3x3 block, column by column
+    for (int c = 0; c < 3; ++c)
+        for (int r = 0; r < 3; ++r)
+            block[3 * c + r] = strain_[MatrixIndex(r, c)];
     float inverse[9];
     if (!InvertMatrix(block, inverse))
         return std::nullopt;
@@ -355,9 +357,12 @@ int StrainData::animatedIndex() const {
         return -1; // no index: the getters read 0 and the setters do nothing
     if (animationField_ > 9)
         return animationField_ - 10;
-    if (actingOnRight_ == 0)
-        return animationField_ / 3 + 4 * (animationField_ % 3);
-    return animationField_ + animationField_ / 3;
+    return strainFieldIndex(animationField_);
+}
+
+int StrainData::strainFieldIndex(int field) const {
+    const int row = field / 3, column = field % 3;
+    return actingOnRight_ ? MatrixIndex(column, row) : MatrixIndex(row, column);
 }
 
 void StrainData::setPointToSet(int value) {

@@ -71,6 +71,10 @@ public:
     // component field - 10, otherwise the strain entry that the pop-up's
     // item names on the present acting side; -1 for a field outside 0..12.
     int animatedIndex() const;
+    // The strain entry that the inspector's field a to i (0 to 8, read row by
+    // row) shows on the present acting side: acting on the right, the
+    // transposed one.
+    int strainFieldIndex(int field) const;
     float light(int i) const { return at(light_, i); }
     const float* light() const { return light_.data(); }
     float point1(int i) const { return at(points_[0], i); }

@@ -76,7 +76,7 @@ const std::vector<ModelKey>& modelKeys() {
         auto block = [&k](const char* prefix, const char* suffix, Get get, Set set) {
             for (int column = 1; column <= 3; ++column)
                 for (int row = 1; row <= 3; ++row) {
-                    const int index = 4 * (column - 1) + (row - 1);
+                    const int index = MatrixIndex(row - 1, column - 1);
                     k.push_back(floatKey(
                         entryKey(prefix, row, column, suffix),
                         [get, index](const StrainData& m) { return (m.*get)(index); },
@@ -97,7 +97,7 @@ const std::vector<ModelKey>& modelKeys() {
         // those keys, which then read as 0, no translation.
         for (int column = 1; column <= 4; ++column)
             for (int row = 1; row <= 3; ++row) {
-                const int index = 4 * (column - 1) + (row - 1);
+                const int index = MatrixIndex(row - 1, column - 1);
                 k.push_back(floatKey(
                     entryKey("saved strain entry ", row, column, ""),
                     [index](const StrainData& m) { return m.savedStrainMatrix()[index]; },

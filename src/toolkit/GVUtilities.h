@@ -14,6 +14,10 @@ using Vector3 = std::array<float, 3>;
 // (row r, column c), counted from 0, is at index 4c + r.
 using Matrix4 = std::array<float, 16>;
 
+// The index of element (row, column), counted from 0, in a Matrix4: the one
+// place that knows the order.
+constexpr int MatrixIndex(int row, int column) { return 4 * column + row; }
+
 // out = a - b, element by element in double precision; out may alias a or b.
 void GVSubtractVectors(const double a[3], const double b[3], double out[3]);
 
