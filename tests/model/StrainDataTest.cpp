@@ -1,3 +1,4 @@
+#include "../support/DistinctValues.h"
 #include "model/StrainAnalysis.h"
 #include "model/StrainData.h"
 #include "platform/NotificationCenter.h"
@@ -46,11 +47,6 @@ protected:
     }
     std::array<float, 3> row(int r) const {
         return {model.strainEntry(r), model.strainEntry(4 + r), model.strainEntry(8 + r)};
-    }
-    StrainData::StringDictionary stored() const {
-        StrainData::StringDictionary d;
-        model.convertToDictionary(d);
-        return d;
     }
 
     UndoManager undo;
@@ -117,11 +113,11 @@ TEST_F(StrainDataTest, NonFiniteValuesAndResultsLeaveTheModelAsItWas) {
         {"Point3 X", [&] { m.setPoint3(0, INFINITY); }},
         {"Distance", [&] { m.setZoom(200.0f); }},
     };
-    const StrainData::StringDictionary before = stored();
+    const StrainData::StringDictionary before = stored(model);
     for (const auto& [notification, apply] : edits) {
         event(apply);
         EXPECT_EQ(posted, Names{std::string(notification) + " Changed Notification"});
-        EXPECT_EQ(stored(), before) << notification;
+        EXPECT_EQ(stored(model), before) << notification;
         EXPECT_FALSE(undo.canUndo()) << notification;
     }
     // A restart whose product overflows is not made.
