@@ -8,12 +8,8 @@
 #include "toolkit/GVCamera.h"
 #include "view/StrainView.h"
 
-#include <QCheckBox>
 #include <QColorDialog>
-#include <QComboBox>
 #include <QRadioButton>
-
-#include <map>
 
 namespace {
 
@@ -54,27 +50,11 @@ struct Inspector {
         EXPECT_TRUE(QTest::qWaitFor([&] { return view->camera(); }));
         return view->camera();
     }
-    // What every field, box and pop-up shows, by name.
-    std::map<QString, QString> controls() {
-        std::map<QString, QString> state;
-        for (QLineEdit* edit : window->findChildren<QLineEdit*>())
-            state[edit->objectName()] = edit->text();
-        for (QCheckBox* box : window->findChildren<QCheckBox*>())
-            state[box->objectName()] = box->isChecked() ? "on" : "off";
-        for (QComboBox* popUp : window->findChildren<QComboBox*>())
-            state[popUp->objectName()] = QString::number(popUp->currentIndex());
-        return state;
-    }
 };
 
 class MyWindowControllerTest : public WindowTest {
 protected:
     Inspector newWindow() { return {shown(documents_->newDocument())}; }
-    Inspector opened(const std::string& text) {
-        const QString path = folder_.filePath(QString("%1.quorvel").arg(openWindows()));
-        writeFile(path, QByteArray::fromStdString(text));
-        return {open(path)};
-    }
 };
 
 // A control, the file key of the value it edits and its undo names.
@@ -134,14 +114,16 @@ std::vector<Bound> boundControls(bool actingOnRight) {
 // as it was.
 TEST_F(MyWindowControllerTest, EveryControlEditsItsValueAndShowsItsChanges) {
     for (bool right : {false, true}) {
-        Inspector w = opened(distinctValues("0"));
+        const QString path = folder_.filePath(right ? "right.quorvel" : "left.quorvel");
+        writeFile(path, QByteArray::fromStdString(distinctValues("0")));
+        Inspector w{open(path)};
         w.model().setActingOnRight(right);
         idle();
         for (const Bound& row : boundControls(right)) {
             SCOPED_TRACE(row.control.toStdString() + (right ? " right" : " left"));
             QWidget* control = w.get(row.control);
             const auto storedBefore = stored(w.model());
-            const auto shownBefore = w.controls();
+            const auto shownBefore = shownValues(w.window);
             w.edit(row.control, "1E2");
             auto after = stored(w.model());
             const std::string value = after[row.key];
@@ -157,7 +139,7 @@ TEST_F(MyWindowControllerTest, EveryControlEditsItsValueAndShowsItsChanges) {
             }
             w.undo().undo();
             EXPECT_EQ(stored(w.model()), storedBefore);
-            EXPECT_EQ(w.controls(), shownBefore);
+            EXPECT_EQ(shownValues(w.window), shownBefore);
         }
     }
 }
@@ -195,21 +177,10 @@ TEST_F(MyWindowControllerTest, EveryEditItsUndoAndItsRedoShowInThePicture) {
     }
 }
 
-// A number beyond a float, or an edit that overflows, changes nothing and
-// the field shows again the value that stayed.
-TEST_F(MyWindowControllerTest, ANumberTheModelRefusesLeavesTheFieldShowingItsValue) {
-    Inspector w = newWindow();
-    type(w.window, "aField", "1e30");
-    w.click("preserveVolumeCheckbox");
-    for (const char* name : {"lightYField", "sliderMaxField", "aField"}) {
-        const QString before = w.field(name)->text();
-        type(w.window, name, name == QString("aField") ? "1e-30" : "1e39");
-        EXPECT_EQ(w.field(name)->text(), before) << name;
-        EXPECT_EQ(w.undoTitle(), "Undo Preserve Volume") << name;
-    }
-}
-
-TEST_F(MyWindowControllerTest, TheAnimationSliderDrivesItsQuantityWithinItsBounds) {
+// The animation slider drives its quantity within its bounds. A number
+// beyond a float, or an edit that overflows, changes nothing and the field
+// shows again the value that stayed.
+TEST_F(MyWindowControllerTest, TheAnimationSliderKeepsItsBoundsAndRefusedNumbersChangeNothing) {
     Inspector w = newWindow();
     w.model().setTranslationMin(1, -1.0f);
     w.model().setTranslationMax(1, 4.0f);
@@ -229,6 +200,15 @@ TEST_F(MyWindowControllerTest, TheAnimationSliderDrivesItsQuantityWithinItsBound
     type(w.window, "sliderMaxField", "5");
     EXPECT_EQ(w.model().translationMax(1), 5.0f);
     EXPECT_EQ(w.undoTitle(), "Undo Set Slider Max Value");
+
+    type(w.window, "aField", "1e30");
+    w.click("preserveVolumeCheckbox");
+    for (const char* name : {"lightYField", "sliderMaxField", "aField"}) {
+        const QString before = w.field(name)->text();
+        type(w.window, name, name == QString("aField") ? "1e-30" : "1e39");
+        EXPECT_EQ(w.field(name)->text(), before) << name;
+        EXPECT_EQ(w.undoTitle(), "Undo Preserve Volume") << name;
+    }
 }
 
 // The zoom slider, the projection and Reset View move the camera; a change

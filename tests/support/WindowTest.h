@@ -14,6 +14,8 @@
 #include <QAbstractButton>
 #include <QAbstractEventDispatcher>
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QEventLoop>
 #include <QFile>
 #include <QLineEdit>
@@ -30,6 +32,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <map>
 #include <memory>
 
 // Answers the message boxes that come up, in order, by clicking the button
@@ -130,6 +133,18 @@ template <class T = QWidget> T* control(QWidget* window, const QString& name) {
     T* found = window->findChild<T*>(name);
     EXPECT_NE(found, nullptr) << name.toStdString();
     return found;
+}
+
+// What every field, box and pop-up of a window shows, by name.
+inline std::map<QString, QString> shownValues(QWidget* window) {
+    std::map<QString, QString> shown;
+    for (QLineEdit* edit : window->findChildren<QLineEdit*>())
+        shown[edit->objectName()] = edit->text();
+    for (QCheckBox* box : window->findChildren<QCheckBox*>())
+        shown[box->objectName()] = box->isChecked() ? "on" : "off";
+    for (QComboBox* popUp : window->findChildren<QComboBox*>())
+        shown[popUp->objectName()] = QString::number(popUp->currentIndex());
+    return shown;
 }
 
 // Clicks into a field, selects its text and types; Return ends the editing
