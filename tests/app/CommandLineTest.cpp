@@ -21,6 +21,7 @@
 #include <memory>
 #include <string>
 #include <sys/wait.h>
+#include <tuple>
 
 namespace {
 
@@ -120,32 +121,28 @@ TEST_F(CommandLineTest, BadCommandLinesAndFailuresNameTheProblemAndWriteNothing)
 // The suffix chooses the format; the background is what the sphere is drawn
 // on: the corner shows it and the centre shows the grey sphere.
 TEST_F(CommandLineTest, RenderWritesTheFormatAndBackgroundAsked) {
-    const struct {
-        const char* file;
-        const char* options;
-        QByteArray format;
-        QRgb corner;
-    } cases[] = {
+    // The file, options, the format written and the corner's colour.
+    const std::tuple<const char*, const char*, QByteArray, QRgb> cases[] = {
         {"plain.png", "", "png", qRgb(0, 0, 0)},
         {"photo.JPG", "", "jpeg", qRgb(0, 0, 0)},
         {"picture.ppm", "--background white", "ppm", qRgb(255, 255, 255)},
         {"clear.png", "--background transparent", "png", qRgba(0, 0, 0, 0)},
         {"far.bmp", "--azimuth 3.4028234663852886e38", "bmp", qRgb(0, 0, 0)},
     };
-    for (const auto& c : cases) {
-        const std::string image = path(c.file);
+    for (const auto& [file, options, format, background] : cases) {
+        const std::string image = path(file);
         const Result result = run("--render " + document + " " + image +
-                                  " --size 120x90 --elevation 30 --azimuth -45 " + c.options);
-        ASSERT_EQ(result.status, 0) << c.file << result.err;
+                                  " --size 120x90 --elevation 30 --azimuth -45 " + options);
+        ASSERT_EQ(result.status, 0) << file << result.err;
         QImageReader reader(QString::fromStdString(image));
-        EXPECT_EQ(reader.format(), c.format) << c.file;
+        EXPECT_EQ(reader.format(), format) << file;
         const QImage picture = reader.read().convertToFormat(QImage::Format_ARGB32);
-        ASSERT_EQ(picture.size(), QSize(120, 90)) << c.file;
+        ASSERT_EQ(picture.size(), QSize(120, 90)) << file;
         const QRgb corner = picture.pixel(2, 2);
-        EXPECT_EQ(qAlpha(corner), qAlpha(c.corner)) << c.file;
-        EXPECT_NEAR(qGray(corner), qGray(c.corner), 8) << c.file;
-        EXPECT_EQ(qAlpha(picture.pixel(60, 45)), 255) << c.file << ": the sphere covers the centre";
-        EXPECT_GT(qGray(picture.pixel(60, 45)), 40) << c.file << ": the grey sphere";
+        EXPECT_EQ(qAlpha(corner), qAlpha(background)) << file;
+        EXPECT_NEAR(qGray(corner), qGray(background), 8) << file;
+        EXPECT_EQ(qAlpha(picture.pixel(60, 45)), 255) << file << ": the sphere covers the centre";
+        EXPECT_GT(qGray(picture.pixel(60, 45)), 40) << file << ": the grey sphere";
     }
 }
 
