@@ -12,7 +12,6 @@
 
 #include <QCursor>
 #include <QDialog>
-#include <QMenuBar>
 
 #include <cmath>
 
@@ -63,7 +62,9 @@ protected:
     StrainView* view = nullptr;
 };
 
-TEST_F(StrainViewTest, DragsTurnHalfADegreePerPixelWithinTheElevationLimits) {
+// A drag turns, and a flick spins until the limit, a press, Escape or the
+// window's close.
+TEST_F(StrainViewTest, DragsTurnHalfADegreePerPixelAndFlicksSpinUntilStopped) {
     // Every move counts, each by its own step; right lowers the azimuth.
     camera().setElevation(-95);
     gesture({{200, 150}, {210, 150}, {230, 154}});
@@ -84,12 +85,11 @@ TEST_F(StrainViewTest, DragsTurnHalfADegreePerPixelWithinTheElevationLimits) {
     }
     release({10, 150});
     EXPECT_FALSE(view->isSpinning());
-}
 
-TEST_F(StrainViewTest, FlickSpinsUntilTheLimitAPressEscapeOrTheClose) {
     // Still moving down on release, without turning: the elevation rises
     // to its limit and the spin stops there.
     camera().setElevation(-90);
+    camera().setAzimuth(0);
     gesture({{200, 150}, {200, 160}}, {0, 10});
     ASSERT_TRUE(view->isSpinning());
     ASSERT_TRUE(QTest::qWaitFor([&] { return !view->isSpinning(); }));
@@ -213,14 +213,10 @@ TEST_F(StrainViewTest, KeysTurnResetZoomAndCancel) {
     // From elevation -90, azimuth 0: the key, the elevation, azimuth and
     // distance, the undo step.
     const std::tuple<Qt::Key, float, float, float, std::string> cases[] = {
-        {Qt::Key_Left, -90, 5, distance, ""},
-        {Qt::Key_Right, -90, 355, distance, ""},
-        {Qt::Key_Up, -95, 0, distance, ""},
-        {Qt::Key_Down, -85, 0, distance, ""},
-        {Qt::Key_Home, 0, 0, distance, ""},
-        {Qt::Key_Plus, -90, 0, distance / zoomStep, "Zoom"},
-        {Qt::Key_Minus, -90, 0, distance * zoomStep, "Zoom"},
-    };
+        {Qt::Key_Left, -90, 5, distance, ""},  {Qt::Key_Right, -90, 355, distance, ""},
+        {Qt::Key_Up, -95, 0, distance, ""},    {Qt::Key_Down, -85, 0, distance, ""},
+        {Qt::Key_Home, 0, 0, distance, ""},    {Qt::Key_Plus, -90, 0, distance / zoomStep, "Zoom"},
+        {Qt::Key_Minus, -90, 0, distance * zoomStep, "Zoom"}};
     for (const bool toSurface : {false, true}) {
         for (const auto& [key, elevation, azimuth, zoomed, undoName] : cases) {
             SCOPED_TRACE(testing::Message() << "key " << std::hex << key
@@ -230,10 +226,7 @@ TEST_F(StrainViewTest, KeysTurnResetZoomAndCancel) {
             undo().removeAllActions();
             camera().setElevation(-90);
             camera().setAzimuth(0);
-            if (toSurface)
-                QTest::keyClick(view->surface(), key);
-            else
-                QTest::keyClick(view, key);
+            toSurface ? QTest::keyClick(view->surface(), key) : QTest::keyClick(view, key);
             idle();
             EXPECT_FLOAT_EQ(camera().elevation(), elevation);
             EXPECT_FLOAT_EQ(camera().azimuth(), azimuth);
