@@ -5,7 +5,6 @@
 #include "../support/WindowTest.h"
 
 #include "toolkit/GVCamera.h"
-#include "view/StrainView.h"
 
 #include <QClipboard>
 #include <QDialog>
@@ -59,8 +58,9 @@ protected:
 };
 
 // By default, and on the clipboard: the view's picture at its size in
-// device pixels.
-TEST_F(ExportImageTest, ByDefaultAndCopiedTheViewsPictureAtItsSizeInDevicePixels) {
+// device pixels. Otherwise the size and background asked; and where the
+// picture cannot be had, nothing is written and the message says why.
+TEST_F(ExportImageTest, TheViewsPictureAtItsSizeOrTheSizeAndBackgroundAskedOrWhyNot) {
     const QString path = folder_.filePath("picture.png");
     EXPECT_EQ(exportImage(path), QStringList());
     EXPECT_EQ(defaultSize, viewPixels());
@@ -71,11 +71,7 @@ TEST_F(ExportImageTest, ByDefaultAndCopiedTheViewsPictureAtItsSizeInDevicePixels
         ASSERT_EQ(image.size(), viewPixels());
         EXPECT_TRUE(alike(image, view->grabFramebuffer())) << "the view's picture";
     }
-}
 
-// The size and background asked; and where the picture cannot be had,
-// nothing is written and the message says why.
-TEST_F(ExportImageTest, TheSizeAndBackgroundAskedOrWhyNot) {
     const QString clear = folder_.filePath("clear.png");
     EXPECT_EQ(exportImage(clear, QSize(300, 200), "Transparent"), QStringList());
     const QImage image(clear);
