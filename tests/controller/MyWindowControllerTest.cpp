@@ -3,10 +3,8 @@
 // shown back in the controls.
 #include "../support/DistinctValues.h"
 #include "../support/WindowTest.h"
-#include "model/StrainData.h"
 #include "platform/FloatSlider.h"
 #include "toolkit/GVCamera.h"
-#include "view/StrainView.h"
 
 #include <QColorDialog>
 #include <QRadioButton>
@@ -276,13 +274,9 @@ TEST_F(MyWindowControllerTest, OneSharedColourPanelServesTheWindowThatOpenedItLa
     second.model().setStrain(0, 3.0f);
     EXPECT_EQ(first.field("aField")->text(), "1.000000");
     first.click("colorButton");
-    QColorDialog* panel = nullptr;
-    ASSERT_TRUE(QTest::qWaitFor([&] {
-        for (QWidget* widget : QApplication::topLevelWidgets())
-            if (auto* dialog = qobject_cast<QColorDialog*>(widget); dialog && dialog->isVisible())
-                panel = dialog;
-        return panel != nullptr;
-    }));
+    QColorDialog* panel = nullptr; // brought forward to the front
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return (panel = qobject_cast<QColorDialog*>(QApplication::activeWindow())); }));
     // A drag across the colour field is one step.
     QWidget* field = nullptr;
     for (QWidget* part : panel->findChildren<QWidget*>())
