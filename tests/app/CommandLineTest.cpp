@@ -21,7 +21,6 @@
 #include <memory>
 #include <string>
 #include <sys/wait.h>
-#include <tuple>
 
 namespace {
 
@@ -83,8 +82,7 @@ TEST_F(CommandLineTest, BadCommandLinesAndFailuresNameTheProblemAndWriteNothing)
         std::string arguments, problem;
         int status = 2;
     } cases[] = {
-        {"--frobnicate", "frobnicate"},
-        {"--print a b", "--print wants one FILE"},
+        {"--frobnicate", "frobnicate"}, {"--print a b", "--print wants one FILE"},
         {"--print " + document + " --render", "cannot be used together"},
         {"--size 10x10 " + document, "--size goes with --render"},
         {"--analyze a b", "--analyze wants one FILE"},
@@ -101,9 +99,7 @@ TEST_F(CommandLineTest, BadCommandLinesAndFailuresNameTheProblemAndWriteNothing)
         {render + path("never.jpg") + " --background transparent", "no transparency"},
         {"--render " + missing + " " + image, missing + ": ", 1},
         {render + path("no/such/folder.png"), path("no/such/folder.png") + ": ", 1},
-        {render + full, full + ": ", 1},
-        {"--analyze " + missing, missing + ": ", 1},
-    };
+        {render + full, full + ": ", 1}, {"--analyze " + missing, missing + ": ", 1}};
     for (const auto& [arguments, problem, status] : cases) {
         const Result result = run(arguments);
         EXPECT_EQ(result.status, status) << arguments;
@@ -123,12 +119,10 @@ TEST_F(CommandLineTest, BadCommandLinesAndFailuresNameTheProblemAndWriteNothing)
 TEST_F(CommandLineTest, RenderWritesTheFormatAndBackgroundAsked) {
     // The file, options, the format written and the corner's colour.
     const std::tuple<const char*, const char*, QByteArray, QRgb> cases[] = {
-        {"plain.png", "", "png", qRgb(0, 0, 0)},
-        {"photo.JPG", "", "jpeg", qRgb(0, 0, 0)},
+        {"plain.png", "", "png", qRgb(0, 0, 0)}, {"photo.JPG", "", "jpeg", qRgb(0, 0, 0)},
         {"picture.ppm", "--background white", "ppm", qRgb(255, 255, 255)},
         {"clear.png", "--background transparent", "png", qRgba(0, 0, 0, 0)},
-        {"far.bmp", "--azimuth 3.4028234663852886e38", "bmp", qRgb(0, 0, 0)},
-    };
+        {"far.bmp", "--azimuth 3.4028234663852886e38", "bmp", qRgb(0, 0, 0)}};
     for (const auto& [file, options, format, background] : cases) {
         const std::string image = path(file);
         const Result result = run("--render " + document + " " + image +

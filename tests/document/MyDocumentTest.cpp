@@ -60,11 +60,10 @@ TEST(MyDocument, MissingOutOfRangeAndHugeValuesReadAsTheirDefaults) {
         document.strainData().setPointToSet(2);
         document.strainData().setSavedStrain(13, 4.0f);
         std::string error;
-        ASSERT_TRUE(load(document,
-                         std::string("{ Class = Other; ") + entry +
-                             " \"strain entry 1,1\" = 1e39; \"light z\" = nan; unknown = (1);"
-                             " \"translation y\" = 2.5; distance = \"7.5 metres\"; }",
-                         error));
+        const std::string text = std::string("{ Class = Other; ") + entry +
+                                 " \"strain entry 1,1\" = 1e39; \"light z\" = nan; unknown = (1);"
+                                 " \"translation y\" = 2.5; distance = \"7.5 metres\"; }";
+        ASSERT_TRUE(load(document, text, error));
         const StrainData& m = document.strainData();
         EXPECT_EQ((m.*get)(), expected) << entry;
         EXPECT_EQ(std::tuple(m.strainEntry(0), m.light(2), m.translation(1), m.distance()),

@@ -6,7 +6,6 @@
 
 #include <cmath>
 #include <numbers>
-#include <tuple>
 
 namespace {
 

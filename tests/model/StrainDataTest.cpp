@@ -100,11 +100,9 @@ TEST_F(StrainDataTest, NonFiniteValuesAndResultsLeaveTheModelAsItWas) {
     const std::pair<const char*, std::function<void()>> edits[] = {
         {"Strain", [&] { m.setStrain(1, NAN); }},
         {"Strain", [&] { m.setStrain(0, 1e-30f); }}, // k = 1e60
-        {"X", [&] { m.setTranslation(0, -INFINITY); }},
+        {"X", [&] { m.setTranslation(0, -INFINITY); }}, {"Distance", [&] { m.setZoom(200.0f); }},
         {"Color", [&] { m.setRed(0.5f, NAN, 0.5f); }},
-        {"Point3 X", [&] { m.setPoint3(0, INFINITY); }},
-        {"Distance", [&] { m.setZoom(200.0f); }},
-    };
+        {"Point3 X", [&] { m.setPoint3(0, INFINITY); }}};
     const StrainData::StringDictionary before = stored(model);
     for (const auto& [notification, apply] : edits) {
         event(apply);

@@ -8,7 +8,6 @@
 #include <iterator>
 #include <set>
 #include <string>
-#include <tuple>
 
 // Failures show values in the text form.
 void PrintTo(const PlistValue& value, std::ostream* out) { *out << writePropertyList(value); }

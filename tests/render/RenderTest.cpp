@@ -109,8 +109,7 @@ TEST(RenderTest, SurfaceIsLitByAmbientAndDiffuseLight) {
     // normal's z at radius fraction f is sqrt(1 - f^2).
     // A sphere shrunk by the strain is lit alike: its normals are renormalised.
     const Keys colour = with(sphereKeys(), {{"green", "0.25"}, {"blue", "0"}});
-    const Keys halved = with(colour, {{"strain entry 1,1", "0.5"},
-                                      {"strain entry 2,2", "0.5"},
+    const Keys halved = with(colour, {{"strain entry 1,1", "0.5"}, {"strain entry 2,2", "0.5"},
                                       {"strain entry 3,3", "0.5"}});
     for (const auto& [keys, radius] : {std::pair{colour, kScale}, {halved, kScale / 2}}) {
         const QImage image = render(keys);
@@ -181,8 +180,7 @@ TEST(RenderTest, ARestartedDocumentDrawsItsPointsOnItsSurface) {
     const Keys restarted = with(sphereKeys(), {{"saved strain entry 1,1", "2"},
                                                {"strain entry 2,2", "1.5"},
                                                {"red", "1"}, {"green", "0"}, {"blue", "0"},
-                                               {"show point 1", "1"},
-                                               {"point 1 x", "1.2"},
+                                               {"show point 1", "1"}, {"point 1 x", "1.2"},
                                                {"point 1 z", "0.8"}});
     const QImage image = render(restarted);
     expectOutline(image, 400, 300, 2 * kScale, 0, 0, 1.5 * kScale);
