@@ -251,6 +251,7 @@ TEST_F(DocumentWindowTest, OpenRecentKeepsFilesThatStillExist) {
     for (int i = 10000; i > 0; --i)
         many << folder_.filePath(QString("%1.quorvel").arg(i));
     QSettings().setValue(DocumentController::kRecentFilesKey, many);
+    EXPECT_EQ(documents_->recentFiles(), many.mid(0, DocumentController::kMaxRecentFiles));
     const QString broken = sample("broken.quorvel");
     documents_->noteRecentFile(broken);
     const QString opened = sample();
