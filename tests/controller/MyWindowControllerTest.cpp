@@ -3,26 +3,13 @@
 // shown back in the controls.
 #include "../support/DistinctValues.h"
 #include "../support/WindowTest.h"
-#include "model/StrainData.h"
 #include "controller/FloatSlider.h"
 #include "toolkit/GVCamera.h"
-#include "view/StrainView.h"
 
-#include <QCheckBox>
 #include <QColorDialog>
-#include <QComboBox>
-#include <QLocale>
 #include <QRadioButton>
 
-#include <map>
-
 namespace {
-
-QString asShown(float value) {
-    QLocale locale;
-    locale.setNumberOptions(QLocale::OmitGroupSeparator);
-    return locale.toString(static_cast<double>(value), 'f', 6);
-}
 
 // One document window's inspector. Events go straight to the controls, so
 // the window need not be the active one.
@@ -32,19 +19,8 @@ struct Inspector {
     StrainData& model() { return window->document().strainData(); }
     UndoManager& undo() { return window->undoManager(); }
     QString undoTitle() { return QString::fromStdString(undo().undoMenuItemTitle()); }
-    template <class T = QWidget> T* get(const QString& name) {
-        return control<T>(window, name.toLatin1().constData());
-    }
+    template <class T = QWidget> T* get(const QString& name) { return control<T>(window, name); }
     QLineEdit* field(const QString& name) { return get<QLineEdit>(name); }
-    // Types into the field where the focus leaves it, so that leaving
-    // another field commits nothing in the same event.
-    void type(const QString& name, const QString& text) {
-        QLineEdit* edit = field(name);
-        edit->selectAll();
-        QTest::keyClicks(edit, text);
-        QTest::keyClick(edit, Qt::Key_Return);
-        idle();
-    }
     void click(const QString& name) {
         auto* button = get<QAbstractButton>(name);
         // Check boxes and radio buttons answer on their box, at the left.
@@ -61,7 +37,7 @@ struct Inspector {
     void edit(const QString& name, const QString& number) {
         QWidget* control = get(name);
         if (qobject_cast<QLineEdit*>(control))
-            type(name, number);
+            type(window, name, number);
         else if (auto* popUp = qobject_cast<QComboBox*>(control))
             key(name, popUp->currentIndex() + 1 < popUp->count() ? Qt::Key_Down : Qt::Key_Up);
         else
@@ -72,32 +48,11 @@ struct Inspector {
         EXPECT_TRUE(QTest::qWaitFor([&] { return view->camera(); }));
         return view->camera();
     }
-    StrainData::StringDictionary stored() {
-        StrainData::StringDictionary d;
-        model().convertToDictionary(d);
-        return d;
-    }
-    // What every field, box and pop-up shows, by name.
-    std::map<QString, QString> controls() {
-        std::map<QString, QString> state;
-        for (QLineEdit* edit : window->findChildren<QLineEdit*>())
-            state[edit->objectName()] = edit->text();
-        for (QCheckBox* box : window->findChildren<QCheckBox*>())
-            state[box->objectName()] = box->isChecked() ? "on" : "off";
-        for (QComboBox* popUp : window->findChildren<QComboBox*>())
-            state[popUp->objectName()] = QString::number(popUp->currentIndex());
-        return state;
-    }
 };
 
 class MyWindowControllerTest : public WindowTest {
 protected:
     Inspector newWindow() { return {shown(documents_->newDocument())}; }
-    Inspector opened(const std::string& text) {
-        const QString path = folder_.filePath(QString("%1.quorvel").arg(openWindows()));
-        writeFile(path, QByteArray::fromStdString(text));
-        return {open(path)};
-    }
 };
 
 // A control, the file key of the value it edits and its undo names.
@@ -157,30 +112,32 @@ std::vector<Bound> boundControls(bool actingOnRight) {
 // as it was.
 TEST_F(MyWindowControllerTest, EveryControlEditsItsValueAndShowsItsChanges) {
     for (bool right : {false, true}) {
-        Inspector w = opened(distinctValues("0"));
+        const QString path = folder_.filePath(right ? "right.quorvel" : "left.quorvel");
+        writeFile(path, QByteArray::fromStdString(distinctValues("0")));
+        Inspector w{open(path)};
         w.model().setActingOnRight(right);
         idle();
         for (const Bound& row : boundControls(right)) {
             SCOPED_TRACE(row.control.toStdString() + (right ? " right" : " left"));
             QWidget* control = w.get(row.control);
-            const auto storedBefore = w.stored();
-            const auto shownBefore = w.controls();
+            const auto storedBefore = stored(w.model());
+            const auto shownBefore = shownValues(w.window);
             w.edit(row.control, "1E2");
-            auto stored = w.stored();
-            const std::string value = stored[row.key];
+            auto after = stored(w.model());
+            const std::string value = after[row.key];
             EXPECT_EQ(w.undoTitle(), "Undo " + (value == "0" ? row.offUndoName : row.undoName));
             if (qobject_cast<QLineEdit*>(control)) {
                 EXPECT_EQ(value, "100.000000");
-                EXPECT_EQ(w.field(row.control)->text(), asShown(100));
+                EXPECT_EQ(w.field(row.control)->text(), "100.000000");
             }
             EXPECT_NE(value, storedBefore.at(row.key));
-            stored[row.key] = storedBefore.at(row.key);
+            after[row.key] = storedBefore.at(row.key);
             if (row.key != "matrix acts on right") { // which transposes the matrix
-                EXPECT_EQ(stored, storedBefore) << "another value changed";
+                EXPECT_EQ(after, storedBefore) << "another value changed";
             }
             w.undo().undo();
-            EXPECT_EQ(w.stored(), storedBefore);
-            EXPECT_EQ(w.controls(), shownBefore);
+            EXPECT_EQ(stored(w.model()), storedBefore);
+            EXPECT_EQ(shownValues(w.window), shownBefore);
         }
     }
 }
@@ -218,21 +175,10 @@ TEST_F(MyWindowControllerTest, EveryEditItsUndoAndItsRedoShowInThePicture) {
     }
 }
 
-// A number beyond a float, or an edit that overflows, changes nothing and
-// the field shows again the value that stayed.
-TEST_F(MyWindowControllerTest, ANumberTheModelRefusesLeavesTheFieldShowingItsValue) {
-    Inspector w = newWindow();
-    w.type("aField", "1e30");
-    w.click("preserveVolumeCheckbox");
-    for (const char* name : {"lightYField", "sliderMaxField", "aField"}) {
-        const QString before = w.field(name)->text();
-        w.type(name, name == QString("aField") ? "1e-30" : "1e39");
-        EXPECT_EQ(w.field(name)->text(), before) << name;
-        EXPECT_EQ(w.undoTitle(), "Undo Preserve Volume") << name;
-    }
-}
-
-TEST_F(MyWindowControllerTest, TheAnimationSliderDrivesItsQuantityWithinItsBounds) {
+// The animation slider drives its quantity within its bounds. A number
+// beyond a float, or an edit that overflows, changes nothing and the field
+// shows again the value that stayed.
+TEST_F(MyWindowControllerTest, TheAnimationSliderKeepsItsBoundsAndRefusedNumbersChangeNothing) {
     Inspector w = newWindow();
     w.model().setTranslationMin(1, -1.0f);
     w.model().setTranslationMax(1, 4.0f);
@@ -243,15 +189,24 @@ TEST_F(MyWindowControllerTest, TheAnimationSliderDrivesItsQuantityWithinItsBound
     EXPECT_EQ(w.field("sliderMinField")->text(), "-1.000000");
     EXPECT_EQ(slider->floatValue(), 3.0f);
     EXPECT_NEAR(slider->value(), slider->maximum() * 0.8, 1) << "the handle four fifths along";
-    w.type("xField", "0.5");
+    type(w.window, "xField", "0.5");
     EXPECT_EQ(slider->floatValue(), 3.0f) << "x is not the animated quantity";
 
     w.key("animationSlider", Qt::Key_End);
     EXPECT_EQ(w.field("yField")->text(), "4.000000");
     EXPECT_EQ(w.undoTitle(), "Undo Adjust Animation Slider");
-    w.type("sliderMaxField", "5");
+    type(w.window, "sliderMaxField", "5");
     EXPECT_EQ(w.model().translationMax(1), 5.0f);
     EXPECT_EQ(w.undoTitle(), "Undo Set Slider Max Value");
+
+    type(w.window, "aField", "1e30");
+    w.click("preserveVolumeCheckbox");
+    for (const char* name : {"lightYField", "sliderMaxField", "aField"}) {
+        const QString before = w.field(name)->text();
+        type(w.window, name, name == QString("aField") ? "1e-30" : "1e39");
+        EXPECT_EQ(w.field(name)->text(), before) << name;
+        EXPECT_EQ(w.undoTitle(), "Undo Preserve Volume") << name;
+    }
 }
 
 // The zoom slider, the projection and Reset View move the camera; a change
@@ -264,9 +219,8 @@ TEST_F(MyWindowControllerTest, ViewControlsMoveTheCameraAndRefreshesRunNoAction)
     EXPECT_EQ(w.get<FloatSlider>("zoomSlider")->floatValue(), 0.0f) << "the slider is relative";
     EXPECT_EQ(w.undoTitle(), "Undo Zoom");
     w.key("projectionPopUp", Qt::Key_Down);
-    EXPECT_EQ(camera->projection(), 1);
 
-    w.type("lightZField", "3");
+    type(w.window, "lightZField", "3");
     camera->setElevation(-60.0f);
     w.click("resetView2DButton");
     EXPECT_EQ(camera->projection(), 0);
@@ -294,7 +248,7 @@ TEST_F(MyWindowControllerTest, ViewControlsMoveTheCameraAndRefreshesRunNoAction)
 
 TEST_F(MyWindowControllerTest, RestartAsksAndOnlyTheRestartButtonRestarts) {
     Inspector w{open(sample())};
-    w.type("xField", "0.5");
+    type(w.window, "xField", "0.5");
     const QString before = w.field("bField")->text();
     for (const QString answer : {"Cancel", "Restart Strain"}) {
         QTimer::singleShot(0, [&] {
@@ -320,13 +274,9 @@ TEST_F(MyWindowControllerTest, OneSharedColourPanelServesTheWindowThatOpenedItLa
     second.model().setStrain(0, 3.0f);
     EXPECT_EQ(first.field("aField")->text(), "1.000000");
     first.click("colorButton");
-    QColorDialog* panel = nullptr;
-    ASSERT_TRUE(QTest::qWaitFor([&] {
-        for (QWidget* widget : QApplication::topLevelWidgets())
-            if (auto* dialog = qobject_cast<QColorDialog*>(widget); dialog && dialog->isVisible())
-                panel = dialog;
-        return panel != nullptr;
-    }));
+    QColorDialog* panel = nullptr; // brought forward to the front
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return (panel = qobject_cast<QColorDialog*>(QApplication::activeWindow())); }));
     // A drag across the colour field is one step.
     QWidget* field = nullptr;
     for (QWidget* part : panel->findChildren<QWidget*>())

@@ -10,16 +10,10 @@ namespace {
 
 constexpr float kInf = std::numeric_limits<float>::infinity();
 
-struct Row {
-    const char* text;
-    float asFloat;
-    int asInt;
-};
-
-// Decimal only: a valid prefix counts, leading blanks, control bytes and
+// Text, its float and its int. Decimal only: a valid prefix counts, leading blanks, control bytes and
 // no-break spaces are skipped, no hex, no "inf" or "nan"; out of float's
 // range a number is infinity or a zero of its sign, and ints clamp.
-constexpr Row kRows[] = {
+constexpr std::tuple<const char*, float, int> kRows[] = {
     {"  2.5xyz", 2.5f, 2}, {"-0.5", -0.5f, 0}, {"+3", 3, 3}, {".5", 0.5f, 0}, {"5.", 5, 5},
     {"1e3", 1000, 1}, {"1E3", 1000, 1}, {"1.5e-2x", 0.015f, 1}, {"1e", 1, 1}, {"1e+", 1, 1},
     {"2-3", 2, 2}, {"1..2", 1, 1}, {"007", 7, 7}, {"-12.9", -12.9f, -12}, {"1,5", 1, 1},
@@ -36,10 +30,10 @@ constexpr Row kRows[] = {
 };
 
 TEST(NumberText, ReadsTextAsThePlatformDoes) {
-    for (const Row& row : kRows) {
-        EXPECT_EQ(floatValue(row.text), row.asFloat) << '"' << row.text << '"';
-        EXPECT_EQ(std::signbit(floatValue(row.text)), std::signbit(row.asFloat)) << row.text;
-        EXPECT_EQ(intValue(row.text), row.asInt) << '"' << row.text << '"';
+    for (const auto& [text, asFloat, asInt] : kRows) {
+        EXPECT_EQ(floatValue(text), asFloat) << '"' << text << '"';
+        EXPECT_EQ(std::signbit(floatValue(text)), std::signbit(asFloat)) << text;
+        EXPECT_EQ(intValue(text), asInt) << '"' << text << '"';
     }
 }
 

@@ -25,21 +25,6 @@ PlistValue read(std::string_view text) {
     return result.value.value_or(PlistValue{});
 }
 
-struct Refusal {
-    std::string text;
-    int line, column;
-    const char* message;
-};
-
-void expectRefused(const Refusal& r) {
-    const PlistReadResult result = readPropertyList(r.text);
-    ASSERT_FALSE(result.value) << r.text;
-    EXPECT_EQ(result.error.line, r.line) << r.text;
-    EXPECT_EQ(result.error.column, r.column) << r.text;
-    EXPECT_NE(result.error.message.find(r.message), std::string::npos)
-        << '"' << result.error.message << "\" lacks \"" << r.message << '"';
-}
-
 TEST(PropertyList, ReadsTheGrammarEscapesAndComments) {
     EXPECT_EQ(read("// head\r\n{ /* x\r\n y */ \"c d\"//c\r\n=/**/'e/f'; a\r=\rb ; k=1; k=2; }"),
               dict({{"a", str("b")}, {"c d", str("e/f")}, {"k", str("2")}}));
@@ -54,7 +39,8 @@ TEST(PropertyList, ReadsTheGrammarEscapesAndComments) {
 }
 
 TEST(PropertyList, RefusesWithThePlaceAndWhatWasExpected) {
-    const Refusal refusals[] = {
+    // The text, the line and column of the refusal, what its message says.
+    const std::tuple<std::string, int, int, const char*> refusals[] = {
         {"  // only\n /* comments */ ", 2, 17, "empty input"},
         {"{\n  a = b\n}", 3, 1, "expected ';'"},
         {"{\r\na = b;\r\rc d;\r\n}", 4, 3, "expected '='"}, // CR LF, LF and CR end lines
@@ -65,8 +51,14 @@ TEST(PropertyList, RefusesWithThePlaceAndWhatWasExpected) {
         {"{a=b;}" + std::string(kPlistMaxSize - 5, '\n'), int(kPlistMaxSize) - 5, 1,
          "larger than 1 MiB"},
     };
-    for (const Refusal& r : refusals)
-        expectRefused(r);
+    for (const auto& [text, line, column, message] : refusals) {
+        const PlistReadResult result = readPropertyList(text);
+        EXPECT_FALSE(result.value) << text;
+        EXPECT_EQ(result.error.line, line) << text;
+        EXPECT_EQ(result.error.column, column) << text;
+        EXPECT_NE(result.error.message.find(message), std::string::npos)
+            << '"' << result.error.message << "\" lacks \"" << message << '"';
+    }
     EXPECT_TRUE(readPropertyList("{a=b;}" + std::string(kPlistMaxSize - 6, '\n')).value);
 }
 

@@ -1,7 +1,7 @@
 // The offscreen picture of quorvel --render, measured against the geometry
 // that the camera and the scene fix: where the ellipsoid's outline lies, how
-// it is lit, what shows through it. Each test's document holds only the keys
-// it relies on.
+// it is lit, what shows through it.
+#include "../support/SphereDocument.h"
 #include "app/RenderCommand.h"
 #include "document/MyDocument.h"
 
@@ -11,8 +11,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <map>
-#include <string>
 
 namespace {
 
@@ -21,26 +19,6 @@ const double kTanHalfAngle = std::tan(15.0 * kPi / 180.0);
 // Pixels per world unit at the target in a 600-pixel-high view at distance 10.
 const double kScale = 300.0 / (10.0 * kTanHalfAngle);
 
-using Keys = std::map<std::string, std::string>;
-
-// An opaque mid-grey unit sphere about the origin, lit straight on from +z,
-// without axes, seen orthographically from distance 10.
-Keys sphereKeys() {
-    return {{"strain entry 1,1", "1"},       {"strain entry 2,2", "1"},
-            {"strain entry 3,3", "1"},       {"saved strain entry 1,1", "1"},
-            {"saved strain entry 2,2", "1"}, {"saved strain entry 3,3", "1"},
-            {"red", "0.5"},                  {"green", "0.5"},
-            {"blue", "0.5"},                 {"translucency", "1"},
-            {"light z", "9"},                {"distance", "10"},
-            {"perspective projection", "0"}, {"show axes", "0"}};
-}
-
-Keys with(Keys keys, const Keys& changes) {
-    for (const auto& [key, value] : changes)
-        keys[key] = value;
-    return keys;
-}
-
 struct Rgb {
     int r, g, b;
     int brightest() const { return std::max({r, g, b}); }
@@ -48,12 +26,10 @@ struct Rgb {
 
 // The picture `quorvel --render` makes of a document that holds the keys.
 QImage render(const Keys& keys, RenderSettings settings = {}) {
-    std::string text = "{";
-    for (const auto& [key, value] : keys)
-        text += "\"" + key + "\" = \"" + value + "\";";
     MyDocument document;
     std::string error;
-    EXPECT_TRUE(document.loadDataRepresentation(text + "}", MyDocument::kTypeName, error)) << error;
+    EXPECT_TRUE(document.loadDataRepresentation(documentText(keys), MyDocument::kTypeName, error))
+        << error;
     const QImage image = renderPicture(document.strainData(), settings, error);
     EXPECT_FALSE(image.isNull()) << error;
     return image.convertToFormat(QImage::Format_RGB32);
@@ -133,8 +109,7 @@ TEST(RenderTest, SurfaceIsLitByAmbientAndDiffuseLight) {
     // normal's z at radius fraction f is sqrt(1 - f^2).
     // A sphere shrunk by the strain is lit alike: its normals are renormalised.
     const Keys colour = with(sphereKeys(), {{"green", "0.25"}, {"blue", "0"}});
-    const Keys halved = with(colour, {{"strain entry 1,1", "0.5"},
-                                      {"strain entry 2,2", "0.5"},
+    const Keys halved = with(colour, {{"strain entry 1,1", "0.5"}, {"strain entry 2,2", "0.5"},
                                       {"strain entry 3,3", "0.5"}});
     for (const auto& [keys, radius] : {std::pair{colour, kScale}, {halved, kScale / 2}}) {
         const QImage image = render(keys);
@@ -205,8 +180,7 @@ TEST(RenderTest, ARestartedDocumentDrawsItsPointsOnItsSurface) {
     const Keys restarted = with(sphereKeys(), {{"saved strain entry 1,1", "2"},
                                                {"strain entry 2,2", "1.5"},
                                                {"red", "1"}, {"green", "0"}, {"blue", "0"},
-                                               {"show point 1", "1"},
-                                               {"point 1 x", "1.2"},
+                                               {"show point 1", "1"}, {"point 1 x", "1.2"},
                                                {"point 1 z", "0.8"}});
     const QImage image = render(restarted);
     expectOutline(image, 400, 300, 2 * kScale, 0, 0, 1.5 * kScale);

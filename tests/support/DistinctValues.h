@@ -7,12 +7,17 @@
 
 #include <string>
 
+// What a model stores, by file key.
+inline StrainData::StringDictionary stored(const StrainData& model) {
+    StrainData::StringDictionary d;
+    model.convertToDictionary(d);
+    return d;
+}
+
 inline std::string distinctValues(const char* code) {
-    StrainData::StringDictionary fields;
-    StrainData().convertToDictionary(fields);
     std::string text = "{";
     float number = 0.5f;
-    for (const auto& [key, value] : fields)
+    for (const auto& [key, value] : stored(StrainData()))
         text += "\"" + key + "\" = " +
                 (value.find('.') == std::string::npos ? code : std::to_string(number += 0.125f)) + ";";
     return text + "}";

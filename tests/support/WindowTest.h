@@ -14,6 +14,8 @@
 #include <QAbstractButton>
 #include <QAbstractEventDispatcher>
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QEventLoop>
 #include <QFile>
 #include <QLineEdit>
@@ -25,10 +27,12 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QWheelEvent>
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <map>
 #include <memory>
 
 // Answers the message boxes that come up, in order, by clicking the button
@@ -95,33 +99,58 @@ inline QImage onScreen(StrainView* view) {
     return surface->screen()->grabWindow(surface->winId()).toImage();
 }
 
-// Whether the view comes to show, or to stop showing, the picture: alike
-// but for a few pixels with a channel more than a little apart.
-inline bool comesToShow(StrainView* view, const QImage& picture, bool shows = true) {
-    const auto alike = [&picture](const QImage& shown) {
-        if (shown.size() != picture.size())
-            return false;
-        int apart = 0;
-        for (int y = 0; y < shown.height(); ++y)
-            for (int x = 0; x < shown.width(); ++x) {
-                const QRgb a = shown.pixel(x, y), b = picture.pixel(x, y);
-                apart += std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) +
-                             std::abs(qBlue(a) - qBlue(b)) > 24;
-            }
-        return apart <= 4;
-    };
-    return QTest::qWaitFor([&] { return alike(onScreen(view)) == shows; });
+// Two pictures alike but for a few pixels with a channel more than a little
+// apart.
+inline bool alike(const QImage& shown, const QImage& picture) {
+    if (shown.size() != picture.size())
+        return false;
+    int apart = 0;
+    for (int y = 0; y < shown.height(); ++y)
+        for (int x = 0; x < shown.width(); ++x) {
+            const QRgb a = shown.pixel(x, y), b = picture.pixel(x, y);
+            apart += std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) +
+                         std::abs(qBlue(a) - qBlue(b)) > 24;
+        }
+    return apart <= 4;
 }
 
-template <class T = QWidget> T* control(QWidget* window, const char* name) {
+// Whether the view comes to show, or to stop showing, the picture.
+inline bool comesToShow(StrainView* view, const QImage& picture, bool shows = true) {
+    return QTest::qWaitFor([&] { return alike(onScreen(view), picture) == shows; });
+}
+
+// Turns the wheel by notches (forward when positive) over the middle of a
+// widget or a native window, as a mouse does.
+template <class Target> void turnWheel(Target* target, int notches) {
+    const QPointF at(target->width() / 2.0, target->height() / 2.0);
+    QWheelEvent event(at, target->mapToGlobal(at), {}, {0, 120 * notches}, Qt::NoButton, {},
+                      Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(target, &event);
+    idle();
+}
+
+template <class T = QWidget> T* control(QWidget* window, const QString& name) {
     T* found = window->findChild<T*>(name);
-    EXPECT_NE(found, nullptr) << name;
+    EXPECT_NE(found, nullptr) << name.toStdString();
     return found;
+}
+
+// What every field, box and pop-up of a window shows, by name.
+inline std::map<QString, QString> shownValues(QWidget* window) {
+    std::map<QString, QString> shown;
+    for (QLineEdit* edit : window->findChildren<QLineEdit*>())
+        shown[edit->objectName()] = edit->text();
+    for (QCheckBox* box : window->findChildren<QCheckBox*>())
+        shown[box->objectName()] = box->isChecked() ? "on" : "off";
+    for (QComboBox* popUp : window->findChildren<QComboBox*>())
+        shown[popUp->objectName()] = QString::number(popUp->currentIndex());
+    return shown;
 }
 
 // Clicks into a field, selects its text and types; Return ends the editing
 // unless the user is still typing.
-inline void type(QWidget* window, const char* field, const QString& text, bool pressReturn = true) {
+inline void type(QWidget* window, const QString& field, const QString& text,
+                 bool pressReturn = true) {
     auto* edit = control<QLineEdit>(window, field);
     QTest::mouseClick(edit, Qt::LeftButton);
     QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);

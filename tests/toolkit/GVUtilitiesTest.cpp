@@ -6,7 +6,7 @@ namespace {
 
 const Matrix4 kIdentity{1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
 
-TEST(GVUtilities, VectorsAndMatrices) {
+TEST(GVUtilities, VectorsAndMatricesAndTheInverse) {
     Vector3 cross;
     GVCrossVectorsf({2, 3, 4}, {5, 6, 7}, cross);
     EXPECT_EQ(cross, (Vector3{-3, 6, -3}));
@@ -28,19 +28,17 @@ TEST(GVUtilities, VectorsAndMatrices) {
     image = {7, 8, 9};
     EXPECT_EQ(MultiplyMatrixVectorAffine(atInfinity, {1, 2, 3}, image), 0);
     EXPECT_EQ(image, (Vector3{7, 8, 9})) << "nothing written when w is 0";
-}
 
-TEST(GVUtilities, InvertMatrix) {
-    float out[9];
+    float inverse[9];
     const float twoEqualColumns[9] = {1, 2, 3, 1, 2, 3, 4, 5, 7};
-    EXPECT_EQ(InvertMatrix(twoEqualColumns, out), 0);
+    EXPECT_EQ(InvertMatrix(twoEqualColumns, inverse), 0);
     const float general[9] = {2, 1, 0, -1, 3, 2, 0, 1, 4};
-    ASSERT_EQ(InvertMatrix(general, out), 1);
+    ASSERT_EQ(InvertMatrix(general, inverse), 1);
     for (int r = 0; r < 3; ++r)
         for (int c = 0; c < 3; ++c) {
             float sum = 0;
             for (int k = 0; k < 3; ++k)
-                sum += general[3 * k + r] * out[3 * c + k];
+                sum += general[3 * k + r] * inverse[3 * c + k];
             EXPECT_NEAR(sum, r == c ? 1.0f : 0.0f, 1e-6) << r << "," << c;
         }
 }

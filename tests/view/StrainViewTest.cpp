@@ -12,8 +12,6 @@
 
 #include <QCursor>
 #include <QDialog>
-#include <QMenuBar>
-#include <QWheelEvent>
 
 #include <cmath>
 
@@ -60,24 +58,15 @@ protected:
             QTest::mouseMove(view->surface(), *to);
         release(*std::prev(path.end()), movedOn);
     }
-    void wheel(int notches) {
-        const QPointF at(100, 100);
-        QWheelEvent event(at, view->surface()->mapToGlobal(at), {}, {0, 120 * notches},
-                          Qt::NoButton, {}, Qt::NoScrollPhase, false);
-        QCoreApplication::sendEvent(view->surface(), &event);
-        idle();
-    }
     DocumentWindow* window = nullptr;
     StrainView* view = nullptr;
 };
 
-TEST_F(StrainViewTest, DragsTurnHalfADegreePerPixelWithinTheElevationLimits) {
-    camera().setElevation(-90);
-    gesture({{200, 150}, {200, 140}}); // 10 pixels up
-    EXPECT_FLOAT_EQ(camera().elevation(), -95);
-    EXPECT_FLOAT_EQ(camera().azimuth(), 0);
-    EXPECT_FALSE(view->isSpinning());
+// A drag turns, and a flick spins until the limit, a press, Escape or the
+// window's close.
+TEST_F(StrainViewTest, DragsTurnHalfADegreePerPixelAndFlicksSpinUntilStopped) {
     // Every move counts, each by its own step; right lowers the azimuth.
+    camera().setElevation(-95);
     gesture({{200, 150}, {210, 150}, {230, 154}});
     EXPECT_FLOAT_EQ(camera().azimuth(), 345);
     EXPECT_FLOAT_EQ(camera().elevation(), -93);
@@ -96,12 +85,11 @@ TEST_F(StrainViewTest, DragsTurnHalfADegreePerPixelWithinTheElevationLimits) {
     }
     release({10, 150});
     EXPECT_FALSE(view->isSpinning());
-}
 
-TEST_F(StrainViewTest, FlickSpinsUntilTheLimitAPressEscapeOrTheClose) {
     // Still moving down on release, without turning: the elevation rises
     // to its limit and the spin stops there.
     camera().setElevation(-90);
+    camera().setAzimuth(0);
     gesture({{200, 150}, {200, 160}}, {0, 10});
     ASSERT_TRUE(view->isSpinning());
     ASSERT_TRUE(QTest::qWaitFor([&] { return !view->isSpinning(); }));
@@ -220,57 +208,45 @@ TEST_F(StrainViewTest, MaterialPointsAreAsWideInLogicalPixelsAtEveryScale) {
 // Each key, sent to the view and to its native window (which has the keys
 // when a click made it the focus window).
 TEST_F(StrainViewTest, KeysTurnResetZoomAndCancel) {
-    GVCamera& camera = *view->camera();
     const float distance = model().distance();
     const float zoomStep = std::pow(2.0f, 0.04f);
-    struct Case {
-        Qt::Key key;
-        float elevation, azimuth, distance;
-        const char* undoName;
-    };
-    // From elevation -90, azimuth 0.
-    const Case cases[] = {
-        {Qt::Key_Left, -90, 5, distance, ""},
-        {Qt::Key_Right, -90, 355, distance, ""},
-        {Qt::Key_Up, -95, 0, distance, ""},
-        {Qt::Key_Down, -85, 0, distance, ""},
-        {Qt::Key_Home, 0, 0, distance, ""},
-        {Qt::Key_Plus, -90, 0, distance / zoomStep, "Zoom"},
-        {Qt::Key_Minus, -90, 0, distance * zoomStep, "Zoom"},
-    };
+    // From elevation -90, azimuth 0: the key, the elevation, azimuth and
+    // distance, the undo step.
+    const std::tuple<Qt::Key, float, float, float, std::string> cases[] = {
+        {Qt::Key_Left, -90, 5, distance, ""},  {Qt::Key_Right, -90, 355, distance, ""},
+        {Qt::Key_Up, -95, 0, distance, ""},    {Qt::Key_Down, -85, 0, distance, ""},
+        {Qt::Key_Home, 0, 0, distance, ""},    {Qt::Key_Plus, -90, 0, distance / zoomStep, "Zoom"},
+        {Qt::Key_Minus, -90, 0, distance * zoomStep, "Zoom"}};
     for (const bool toSurface : {false, true}) {
-        for (const Case& c : cases) {
-            SCOPED_TRACE(testing::Message() << "key " << std::hex << c.key
+        for (const auto& [key, elevation, azimuth, zoomed, undoName] : cases) {
+            SCOPED_TRACE(testing::Message() << "key " << std::hex << key
                                              << (toSurface ? " to the native window" : ""));
             model().setDistance(distance);
             idle();
             undo().removeAllActions();
-            camera.setElevation(-90);
-            camera.setAzimuth(0);
-            if (toSurface)
-                QTest::keyClick(view->surface(), c.key);
-            else
-                QTest::keyClick(view, c.key);
+            camera().setElevation(-90);
+            camera().setAzimuth(0);
+            toSurface ? QTest::keyClick(view->surface(), key) : QTest::keyClick(view, key);
             idle();
-            EXPECT_FLOAT_EQ(camera.elevation(), c.elevation);
-            EXPECT_FLOAT_EQ(camera.azimuth(), c.azimuth);
-            EXPECT_NEAR(model().distance(), c.distance, 1e-4);
-            EXPECT_EQ(undo().undoActionName(), c.undoName);
+            EXPECT_FLOAT_EQ(camera().elevation(), elevation);
+            EXPECT_FLOAT_EQ(camera().azimuth(), azimuth);
+            EXPECT_NEAR(model().distance(), zoomed, 1e-4);
+            EXPECT_EQ(undo().undoActionName(), undoName);
         }
     }
 }
 
 TEST_F(StrainViewTest, TheWheelZoomsOneUndoStepPerTurn) {
     const float distance = model().distance();
-    wheel(1);
-    wheel(1);
-    wheel(-3);
+    turnWheel(view->surface(), 1);
+    turnWheel(view->surface(), 1);
+    turnWheel(view->surface(), -3);
     // Each notch scrolls three slider steps; forward comes closer.
     EXPECT_NEAR(model().distance(), distance * std::pow(2.0f, 0.12f), 1e-4);
     const auto turnIsOver = [&] { return undo().groupingLevel() == 0; };
     ASSERT_TRUE(QTest::qWaitFor(turnIsOver));
     EXPECT_TRUE(window->isWindowModified());
-    wheel(1);
+    turnWheel(view->surface(), 1);
     ASSERT_TRUE(QTest::qWaitFor(turnIsOver));
     undo().undo();
     EXPECT_NEAR(model().distance(), distance * std::pow(2.0f, 0.12f), 1e-4);
