@@ -99,7 +99,7 @@ void ExportImageDialog::exportImage(QWidget* window, const MyDocument& document,
         settings.azimuth = camera->azimuth();
     }
     std::string error;
-    const QImage image = renderPicture(document.strainData(), settings, error);
+    const QImage image = toImage(renderPicture(document.strainData(), settings, error));
     QString reason = QString::fromStdString(error);
     if (image.isNull() || !writeImage(path, image, format, reason))
         showCritical(window, failed, reason);

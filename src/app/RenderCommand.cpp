@@ -4,10 +4,6 @@
 #include "app/FileWriting.h"
 #include "app/ShaderCache.h"
 #include "document/MyDocument.h"
-#include "render/EglOffscreenContext.h"
-#include "render/SceneRenderer.h"
-#include "toolkit/GVCamera.h"
-#include "toolkit/GVOpenGLContext.h"
 
 #include <QBuffer>
 #include <QFileInfo>
@@ -15,54 +11,7 @@
 #include <QSaveFile>
 
 #include <algorithm>
-#include <cstring>
-#include <memory>
-#include <mutex>
 #include <ostream>
-#include <vector>
-
-QImage renderImage(const StrainData& model, const RenderSettings& settings, std::string& error) {
-    std::shared_ptr<EglOffscreenContext> egl =
-        EglOffscreenContext::create(settings.width, settings.height, error);
-    if (!egl)
-        return {};
-    const auto openGL = std::make_shared<GVOpenGLContext>();
-    openGL->setOpenGLContext(egl);
-
-    // The camera as the window's view sets it up for an opened document.
-    GVCamera camera;
-    camera.attachWithOpenGLContext(openGL, GVRect{0, 0, static_cast<float>(settings.width),
-                                                  static_cast<float>(settings.height)});
-    SceneRenderer::applyProjection(camera, model);
-    SceneRenderer::applyDistance(camera, model);
-    camera.setElevation(settings.elevation);
-    camera.setAzimuth(settings.azimuth);
-
-    std::vector<std::uint8_t> pixels;
-    {
-        std::lock_guard guard(*openGL);
-        SceneRenderer::setFixedState();
-        const float grey = settings.background == Background::White ? 1.0f : 0.0f;
-        glClearColor(grey, grey, grey, 1.0f);
-        SceneRenderer renderer;
-        renderer.setPixelRatio(settings.pixelRatio);
-        renderer.drawFrame(model);
-        glFinish();
-        pixels = egl->readPixels();
-    }
-
-    // The window is opaque: what blending left in the alpha channel is not
-    // part of the picture.
-    QImage image(settings.width, settings.height, QImage::Format_RGBX8888);
-    const std::size_t rowBytes = static_cast<std::size_t>(settings.width) * 4;
-    for (int row = 0; row < settings.height; ++row) {
-        std::uint8_t* line = image.scanLine(row);
-        std::memcpy(line, pixels.data() + row * rowBytes, rowBytes);
-        for (std::size_t alpha = 3; alpha < rowBytes; alpha += 4)
-            line[alpha] = 255;
-    }
-    return image;
-}
 
 namespace {
 const QList<QByteArray> kWantedFormats = {"png", "jpg", "jpeg", "bmp", "ppm", "tif", "tiff"};
@@ -93,27 +42,6 @@ QByteArray formatOf(const std::string& imagePath) {
     return imageFormat(QString::fromLocal8Bit(imagePath));
 }
 
-// Over black a pixel shows its premultiplied colour, over white that plus
-// the uncovered part in every channel: the difference gives the coverage.
-QImage matte(const QImage& overBlack, const QImage& overWhite) {
-    QImage image(overBlack.size(), QImage::Format_RGBA8888_Premultiplied);
-    for (int row = 0; row < image.height(); ++row) {
-        const std::uint8_t* black = overBlack.constScanLine(row);
-        const std::uint8_t* white = overWhite.constScanLine(row);
-        std::uint8_t* line = image.scanLine(row);
-        for (int i = 0; i < image.width() * 4; i += 4) {
-            int uncovered = 0;
-            for (int c = 0; c < 3; ++c)
-                uncovered += white[i + c] - black[i + c];
-            const int alpha = std::clamp(255 - uncovered / 3, 0, 255);
-            for (int c = 0; c < 3; ++c)
-                line[i + c] = static_cast<std::uint8_t>(std::min<int>(black[i + c], alpha));
-            line[i + 3] = static_cast<std::uint8_t>(alpha);
-        }
-    }
-    return image;
-}
-
 // Devices and pipes cannot be replaced, only written. Unbuffered, so that a
 // failed write (a full disk) fails before commit() could put a cut-short file
 // in place.
@@ -136,14 +64,11 @@ bool writeFile(const QString& path, const QByteArray& bytes, QString& error) {
 
 } // namespace
 
-QImage renderPicture(const StrainData& model, const RenderSettings& settings, std::string& error) {
-    const QImage image = renderImage(model, settings, error);
-    if (image.isNull() || settings.background != Background::Transparent)
-        return image;
-    RenderSettings overWhite = settings;
-    overWhite.background = Background::White;
-    const QImage white = renderImage(model, overWhite, error);
-    return white.isNull() ? white : matte(image, white);
+QImage toImage(const Picture& picture) {
+    const QImage image(picture.rgba.data(), picture.width, picture.height, picture.width * 4,
+                       picture.opaque ? QImage::Format_RGBX8888
+                                      : QImage::Format_RGBA8888_Premultiplied);
+    return image.copy(); // the picture's pixels go with it
 }
 
 bool writeImage(const QString& path, const QImage& image, const QByteArray& format,
@@ -180,13 +105,14 @@ int renderDocument(const std::string& path, const std::string& imagePath,
     if (!readDocument(document, path, err))
         return 1;
     std::string error;
-    const QImage image = renderPicture(document.strainData(), settings, error);
-    if (image.isNull()) {
+    const Picture picture = renderPicture(document.strainData(), settings, error);
+    if (picture.isNull()) {
         err << "quorvel: " << path << ": cannot be drawn offscreen: " << error << '\n';
         return 1;
     }
     QString problem;
-    if (writeImage(QString::fromLocal8Bit(imagePath), image, formatOf(imagePath), problem))
+    if (writeImage(QString::fromLocal8Bit(imagePath), toImage(picture), formatOf(imagePath),
+                   problem))
         return 0;
     err << "quorvel: " << imagePath << ": the image could not be written: " << problem.toStdString()
         << '\n';

@@ -3,40 +3,15 @@
 // picture in the format that the file's suffix names. Needs no display server.
 #pragma once
 
+#include "render/Picture.h"
+
 #include <QImage>
 
 #include <iosfwd>
 #include <string>
 
-class StrainData;
-
-// The largest side of a picture: 16384 x 16384 pixels take 1 GiB already.
-inline constexpr int kMaxImageSide = 16384;
-
-enum class Background { Black, White, Transparent };
-
-struct RenderSettings {
-    int width = 800;
-    int height = 600;
-    // The camera's angles in degrees; both 0 is the plan view.
-    float elevation = 0.0f;
-    float azimuth = 0.0f;
-    // The window draws on black.
-    Background background = Background::Black;
-    // Device pixels per logical pixel: points and lines are this much wider.
-    float pixelRatio = 1.0f;
-};
-
-// The scene of model at the settings' size, seen from the settings' angles
-// with the model's projection and distance, opaque, on white for a white
-// background and on black otherwise. Returns a null image, with the reason
-// in error, when no offscreen context can be had.
-QImage renderImage(const StrainData& model, const RenderSettings& settings, std::string& error);
-
-// The picture as renderImage draws it, but with a transparent background
-// where the settings ask for one (drawn over black and over white, the
-// difference giving the coverage).
-QImage renderPicture(const StrainData& model, const RenderSettings& settings, std::string& error);
+// The picture as a Qt image, for writing and for the clipboard.
+QImage toImage(const Picture& picture);
 
 // The format that path's suffix names, among the lossless and common ones
 // that Qt writes in colour here; empty when it names none.

@@ -2,10 +2,8 @@
 // that the camera and the scene fix: where the ellipsoid's outline lies, how
 // it is lit, what shows through it.
 #include "../support/SphereDocument.h"
-#include "app/RenderCommand.h"
+#include "render/Picture.h"
 #include "document/MyDocument.h"
-
-#include <QImage>
 
 #include <gtest/gtest.h>
 
@@ -25,29 +23,30 @@ struct Rgb {
 };
 
 // The picture `quorvel --render` makes of a document that holds the keys.
-QImage render(const Keys& keys, RenderSettings settings = {}) {
+Picture render(const Keys& keys, RenderSettings settings = {}) {
     MyDocument document;
     std::string error;
     EXPECT_TRUE(document.loadDataRepresentation(documentText(keys), MyDocument::kTypeName, error))
         << error;
-    const QImage image = renderPicture(document.strainData(), settings, error);
-    EXPECT_FALSE(image.isNull()) << error;
-    return image.convertToFormat(QImage::Format_RGB32);
+    Picture picture = renderPicture(document.strainData(), settings, error);
+    EXPECT_FALSE(picture.isNull()) << error;
+    return picture;
 }
 
 // The pixel at (x, y) in OpenGL window coordinates: origin at the lower left.
-Rgb pixel(const QImage& image, double x, double y) {
-    const QRgb c = image.pixel(static_cast<int>(std::floor(x)),
-                               image.height() - 1 - static_cast<int>(std::floor(y)));
-    return {qRed(c), qGreen(c), qBlue(c)};
+Rgb pixel(const Picture& picture, double x, double y) {
+    const std::uint8_t* c = &picture.rgba[4 * (std::size_t(picture.width) *
+                                                   (picture.height - 1 - int(std::floor(y))) +
+                                               std::size_t(std::floor(x)))];
+    return {c[0], c[1], c[2]};
 }
 
-bool lit(const QImage& image, double x, double y) { return pixel(image, x, y).brightest() > 20; }
+bool lit(const Picture& image, double x, double y) { return pixel(image, x, y).brightest() > 20; }
 
 // The outline is the unit circle mapped by [a b; c d] (pixels per world
 // unit, across and up) about (cx, cy): every point a few pixels inside it is
 // drawn and every point a few pixels outside is background.
-void expectOutline(const QImage& image, double cx, double cy, double a, double b, double c,
+void expectOutline(const Picture& image, double cx, double cy, double a, double b, double c,
                    double d) {
     constexpr double margin = 3.0;
     for (int step = 0; step < 32; ++step) {
@@ -97,8 +96,8 @@ TEST(RenderTest, TheOutlineFollowsStrainTranslationViewAndProjection) {
          nearPerspective},
     };
     for (const auto& c : cases) {
-        const QImage image = render(c.keys, c.settings);
-        ASSERT_EQ(image.size(), QSize(c.settings.width, c.settings.height));
+        const Picture image = render(c.keys, c.settings);
+        ASSERT_EQ(std::pair(image.width, image.height), std::pair(c.settings.width, c.settings.height));
         expectOutline(image, c.cx, c.cy, c.a, c.b, c.c, c.d);
         EXPECT_EQ(pixel(image, 0.5, 0.5).brightest(), 0) << "on black";
     }
@@ -112,7 +111,7 @@ TEST(RenderTest, SurfaceIsLitByAmbientAndDiffuseLight) {
     const Keys halved = with(colour, {{"strain entry 1,1", "0.5"}, {"strain entry 2,2", "0.5"},
                                       {"strain entry 3,3", "0.5"}});
     for (const auto& [keys, radius] : {std::pair{colour, kScale}, {halved, kScale / 2}}) {
-        const QImage image = render(keys);
+        const Picture image = render(keys);
         for (const double f : {0.0, 0.5, 0.8, 0.95}) {
             const double level = 0.6 + std::sqrt(1 - f * f);
             const Rgb seen = pixel(image, 400 + f * radius, 300.5);
@@ -125,7 +124,7 @@ TEST(RenderTest, SurfaceIsLitByAmbientAndDiffuseLight) {
 
 TEST(RenderTest, AxesShowThroughATranslucentSurface) {
     // Along the red x axis against the same spot mirrored, off the axis.
-    const auto redAcross = [](const QImage& image) {
+    const auto redAcross = [](const Picture& image) {
         int onAxis = 0, offAxis = 0;
         for (double y = 298.5; y < 302; ++y) {
             onAxis = std::max(onAxis, pixel(image, 400 + kScale / 2, y).r);
@@ -136,14 +135,14 @@ TEST(RenderTest, AxesShowThroughATranslucentSurface) {
     const Keys axes = with(sphereKeys(), {{"show axes", "1"}});
     const Keys translucent = with(axes, {{"translucency", "0.5"}});
 
-    const QImage seeThrough = render(translucent);
+    const Picture seeThrough = render(translucent);
     EXPECT_GT(redAcross(seeThrough), 60);
     // Outside the sphere the axes stand in their own colours.
     EXPECT_GT(pixel(seeThrough, 400 + 2 * kScale, 300).r + pixel(seeThrough, 400 + 2 * kScale, 299).r, 200);
     EXPECT_GT(pixel(seeThrough, 400, 300 + 2 * kScale).g + pixel(seeThrough, 399, 300 + 2 * kScale).g, 200);
 
     EXPECT_NEAR(redAcross(render(axes)), 0, 3) << "an opaque surface hides the axis";
-    const QImage hidden = render(with(translucent, {{"show axes", "0"}}));
+    const Picture hidden = render(with(translucent, {{"show axes", "0"}}));
     EXPECT_NEAR(redAcross(hidden), 0, 3);
     EXPECT_EQ(pixel(hidden, 400 + 2 * kScale, 300).brightest(), 0);
 }
@@ -153,7 +152,7 @@ TEST(RenderTest, PrincipalAxesReachTheOutlineOfASimpleShear) {
     // across it, S2 = 1 along the line of sight.
     const double s1 = (1 + std::sqrt(5.0)) / 2, theta = std::atan(2.0) / 2;
     const Keys sheared = with(sphereKeys(), {{"strain entry 1,2", "1"}});
-    const QImage image = render(with(sheared, {{"show principal axes", "1"}}));
+    const Picture image = render(with(sheared, {{"show principal axes", "1"}}));
     struct Axis {
         double length, angle;
         Rgb color;
@@ -182,7 +181,7 @@ TEST(RenderTest, ARestartedDocumentDrawsItsPointsOnItsSurface) {
                                                {"red", "1"}, {"green", "0"}, {"blue", "0"},
                                                {"show point 1", "1"}, {"point 1 x", "1.2"},
                                                {"point 1 z", "0.8"}});
-    const QImage image = render(restarted);
+    const Picture image = render(restarted);
     expectOutline(image, 400, 300, 2 * kScale, 0, 0, 1.5 * kScale);
     const Rgb point = pixel(image, 400 + 1.2 * kScale, 300.5);
     EXPECT_GT(point.g, 150) << "the white point shows on the red surface";
