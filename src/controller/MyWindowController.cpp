@@ -1,7 +1,7 @@
 #include "controller/MyWindowController.h"
 
 #include "controller/ColorPanel.h"
-#include "controller/InspectorBindings.h"
+#include "controller/ControlBindings.h"
 #include "controller/RestartSheet.h"
 #include "controller/ViewDelegate.h"
 #include "controller/WheelGuard.h"

@@ -1,4 +1,4 @@
-#include "controller/InspectorBindings.h"
+#include "controller/ControlBindings.h"
 
 #include "model/StrainData.h"
 #include "model/StrainNotifications.h"
