@@ -142,14 +142,6 @@
         <translation>Liste leeren</translation>
     </message>
     <message>
-        <source>Undo %1</source>
-        <translation>%1 widerrufen</translation>
-    </message>
-    <message>
-        <source>Redo %1</source>
-        <translation>%1 wiederholen</translation>
-    </message>
-    <message>
         <source>Save As</source>
         <translation>Speichern unter</translation>
     </message>
@@ -1155,6 +1147,22 @@
     <message>
         <source>Untitled</source>
         <translation>Unbenannt</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Widerrufen</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Wiederholen</translation>
+    </message>
+    <message>
+        <source>Undo %1</source>
+        <translation>%1 widerrufen</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>%1 wiederholen</translation>
     </message>
 </context>
 <context>

@@ -41,9 +41,11 @@ void installLocalizer() {
 
     // The core looks these up by their English text; named here for the
     // translation tools, which cannot see into its lookups.
-    static constexpr const char* kCoreTexts[] = {QT_TRANSLATE_NOOP("Quorvel", "Untitled"),
-                                                 QT_TRANSLATE_NOOP("Quorvel", "Save"),
-                                                 QT_TRANSLATE_NOOP("Quorvel", "Revert To Saved")};
+    static constexpr const char* kCoreTexts[] = {
+        QT_TRANSLATE_NOOP("Quorvel", "Untitled"), QT_TRANSLATE_NOOP("Quorvel", "Save"),
+        QT_TRANSLATE_NOOP("Quorvel", "Revert To Saved"), QT_TRANSLATE_NOOP("Quorvel", "Undo"),
+        QT_TRANSLATE_NOOP("Quorvel", "Redo"), QT_TRANSLATE_NOOP("Quorvel", "Undo %1"),
+        QT_TRANSLATE_NOOP("Quorvel", "Redo %1")};
     static_cast<void>(kCoreTexts);
     setLocalizer([](const char* english) {
         return QCoreApplication::translate("Quorvel", english).toStdString();

@@ -64,12 +64,6 @@ void fitOnScreen(QWidget* window) {
         std::max(available.top(), std::min(window->y(), available.bottom() + 1 - outer.height())));
 }
 
-// The menu title of an undo or redo step: the bare verb when the step has no
-// name.
-QString stepTitle(const QString& bare, const QString& named, const std::string& name) {
-    return name.empty() ? bare : named.arg(QString::fromStdString(name));
-}
-
 // A field takes Undo and Redo for its own typing only while it has some to
 // undo or redo; otherwise the keys go to the Edit menu and so to the document.
 // The inspector's fields are refilled after every edit, which empties their
@@ -272,9 +266,9 @@ void DocumentWindow::documentChanged() {
 
     const UndoManager& undo = undoManager();
     undoAction_->setEnabled(typed || undo.canUndo());
-    undoAction_->setText(stepTitle(tr("Undo"), tr("Undo %1"), undo.undoActionName()));
+    undoAction_->setText(QString::fromStdString(undo.undoMenuItemTitle()));
     redoAction_->setEnabled(undo.canRedo());
-    redoAction_->setText(stepTitle(tr("Redo"), tr("Redo %1"), undo.redoActionName()));
+    redoAction_->setText(QString::fromStdString(undo.redoMenuItemTitle()));
 }
 
 QList<QLineEdit*> DocumentWindow::fields() const {

@@ -1,5 +1,7 @@
 #include "platform/UndoManager.h"
 
+#include "platform/Localization.h"
+
 #include <cassert>
 #include <utility>
 
@@ -122,14 +124,24 @@ std::string UndoManager::redoActionName() const {
 }
 
 namespace {
-std::string menuTitle(const char* verb, const std::string& name) {
-    return name.empty() ? std::string(verb) : std::string(verb) + " " + name;
+// The bare verb, or the pattern with the step's name in place of %1, in the
+// user's language: "Undo Set A Value", "a-Wert setzen widerrufen".
+std::string menuTitle(const char* verb, const char* pattern, const std::string& name) {
+    if (name.empty())
+        return localizedString(verb);
+    std::string title = localizedString(pattern);
+    const std::size_t at = title.find("%1");
+    return at == std::string::npos ? title : title.replace(at, 2, name);
 }
 } // namespace
 
-std::string UndoManager::undoMenuItemTitle() const { return menuTitle("Undo", undoActionName()); }
+std::string UndoManager::undoMenuItemTitle() const {
+    return menuTitle("Undo", "Undo %1", undoActionName());
+}
 
-std::string UndoManager::redoMenuItemTitle() const { return menuTitle("Redo", redoActionName()); }
+std::string UndoManager::redoMenuItemTitle() const {
+    return menuTitle("Redo", "Redo %1", redoActionName());
+}
 
 void UndoManager::enableUndoRegistration() {
     assert(disableCount_ > 0 && "enableUndoRegistration without a matching disable");
