@@ -40,6 +40,7 @@ public:
     // Getters.
     const float* strainMatrix() const { return strain_.data(); }
     const float* savedStrainMatrix() const { return savedStrain_.data(); }
+    float savedStrainEntry(int i) const { return at(savedStrain_, i); }
     float strainEntry(int i) const { return at(strain_, i); }
     float strainMin(int i) const { return at(strainMinima_, i); }
     float strainMax(int i) const { return at(strainMaxima_, i); }

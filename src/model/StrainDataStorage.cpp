@@ -45,12 +45,100 @@ ModelKey intKey(std::string name, int (StrainData::*get)() const, void (StrainDa
             }};
 }
 
-// A 3x3 block key: "strain entry 2,1 min" is row 2, column 1, Matrix4 index 1.
-std::string entryKey(const char* prefix, int row, int column, const char* suffix) {
-    return std::string(prefix) + std::to_string(row) + "," + std::to_string(column) + suffix;
-}
+// An indexed value as files hold it: its key, and its index in the model.
+struct Indexed {
+    const char* key;
+    int index;
+};
 
-constexpr const char* kAxes[3] = {"x", "y", "z"};
+// The translation and the animation slider's bounds for it.
+constexpr Indexed kTranslation[] = {
+    {"translation x", 0},
+    {"translation y", 1},
+    {"translation z", 2},
+};
+constexpr Indexed kTranslationMinima[] = {
+    {"translation x min", 0},
+    {"translation y min", 1},
+    {"translation z min", 2},
+};
+constexpr Indexed kTranslationMaxima[] = {
+    {"translation x max", 0},
+    {"translation y max", 1},
+    {"translation z max", 2},
+};
+// The strain's 3x3 block and the slider's bounds for each entry, row,column.
+constexpr Indexed kStrainEntries[] = {
+    {"strain entry 1,1", MatrixIndex(0, 0)},
+    {"strain entry 2,1", MatrixIndex(1, 0)},
+    {"strain entry 3,1", MatrixIndex(2, 0)},
+    {"strain entry 1,2", MatrixIndex(0, 1)},
+    {"strain entry 2,2", MatrixIndex(1, 1)},
+    {"strain entry 3,2", MatrixIndex(2, 1)},
+    {"strain entry 1,3", MatrixIndex(0, 2)},
+    {"strain entry 2,3", MatrixIndex(1, 2)},
+    {"strain entry 3,3", MatrixIndex(2, 2)},
+};
+constexpr Indexed kStrainMinima[] = {
+    {"strain entry 1,1 min", MatrixIndex(0, 0)},
+    {"strain entry 2,1 min", MatrixIndex(1, 0)},
+    {"strain entry 3,1 min", MatrixIndex(2, 0)},
+    {"strain entry 1,2 min", MatrixIndex(0, 1)},
+    {"strain entry 2,2 min", MatrixIndex(1, 1)},
+    {"strain entry 3,2 min", MatrixIndex(2, 1)},
+    {"strain entry 1,3 min", MatrixIndex(0, 2)},
+    {"strain entry 2,3 min", MatrixIndex(1, 2)},
+    {"strain entry 3,3 min", MatrixIndex(2, 2)},
+};
+constexpr Indexed kStrainMaxima[] = {
+    {"strain entry 1,1 max", MatrixIndex(0, 0)},
+    {"strain entry 2,1 max", MatrixIndex(1, 0)},
+    {"strain entry 3,1 max", MatrixIndex(2, 0)},
+    {"strain entry 1,2 max", MatrixIndex(0, 1)},
+    {"strain entry 2,2 max", MatrixIndex(1, 1)},
+    {"strain entry 3,2 max", MatrixIndex(2, 1)},
+    {"strain entry 1,3 max", MatrixIndex(0, 2)},
+    {"strain entry 2,3 max", MatrixIndex(1, 2)},
+    {"strain entry 3,3 max", MatrixIndex(2, 2)},
+};
+// The saved strain; its fourth column holds the translations that Restart
+// Strain folded in. Files from before it was stored lack those keys, which
+// then read as 0, no translation.
+constexpr Indexed kSavedStrainEntries[] = {
+    {"saved strain entry 1,1", MatrixIndex(0, 0)},
+    {"saved strain entry 2,1", MatrixIndex(1, 0)},
+    {"saved strain entry 3,1", MatrixIndex(2, 0)},
+    {"saved strain entry 1,2", MatrixIndex(0, 1)},
+    {"saved strain entry 2,2", MatrixIndex(1, 1)},
+    {"saved strain entry 3,2", MatrixIndex(2, 1)},
+    {"saved strain entry 1,3", MatrixIndex(0, 2)},
+    {"saved strain entry 2,3", MatrixIndex(1, 2)},
+    {"saved strain entry 3,3", MatrixIndex(2, 2)},
+    {"saved strain entry 1,4", MatrixIndex(0, 3)},
+    {"saved strain entry 2,4", MatrixIndex(1, 3)},
+    {"saved strain entry 3,4", MatrixIndex(2, 3)},
+};
+constexpr Indexed kLight[] = {
+    {"light x", 0},
+    {"light y", 1},
+    {"light z", 2},
+};
+// The material points.
+constexpr Indexed kPoint1[] = {
+    {"point 1 x", 0},
+    {"point 1 y", 1},
+    {"point 1 z", 2},
+};
+constexpr Indexed kPoint2[] = {
+    {"point 2 x", 0},
+    {"point 2 y", 1},
+    {"point 2 z", 2},
+};
+constexpr Indexed kPoint3[] = {
+    {"point 3 x", 0},
+    {"point 3 y", 1},
+    {"point 3 z", 2},
+};
 
 // Every model key but the colour, in the order that reading applies them.
 const std::vector<ModelKey>& modelKeys() {
@@ -66,44 +154,20 @@ const std::vector<ModelKey>& modelKeys() {
 
         using Get = float (StrainData::*)(int) const;
         using Set = void (StrainData::*)(int, float);
-        auto components = [&k](const char* prefix, const char* suffix, Get get, Set set) {
-            for (int i = 0; i < 3; ++i)
+        const auto indexed = [&k](const auto& entries, Get get, Set set) {
+            for (const Indexed& entry : entries)
                 k.push_back(floatKey(
-                    std::string(prefix) + kAxes[i] + suffix,
-                    [get, i](const StrainData& m) { return (m.*get)(i); },
-                    [set, i](StrainData& m, float v) { (m.*set)(i, v); }));
+                    entry.key, [get, i = entry.index](const StrainData& m) { return (m.*get)(i); },
+                    [set, i = entry.index](StrainData& m, float v) { (m.*set)(i, v); }));
         };
-        auto block = [&k](const char* prefix, const char* suffix, Get get, Set set) {
-            for (int column = 1; column <= 3; ++column)
-                for (int row = 1; row <= 3; ++row) {
-                    const int index = MatrixIndex(row - 1, column - 1);
-                    k.push_back(floatKey(
-                        entryKey(prefix, row, column, suffix),
-                        [get, index](const StrainData& m) { return (m.*get)(index); },
-                        [set, index](StrainData& m, float v) { (m.*set)(index, v); }));
-                }
-        };
-
-        components("translation ", "", &StrainData::translation, &StrainData::setTranslation);
-        components("translation ", " min", &StrainData::translationMin,
-                   &StrainData::setTranslationMin);
-        components("translation ", " max", &StrainData::translationMax,
-                   &StrainData::setTranslationMax);
-        block("strain entry ", "", &StrainData::strainEntry, &StrainData::setStrain);
-        block("strain entry ", " min", &StrainData::strainMin, &StrainData::setStrainMin);
-        block("strain entry ", " max", &StrainData::strainMax, &StrainData::setStrainMax);
-        // The saved strain's fourth column holds the translations that
-        // Restart Strain folded in; files from before it was stored lack
-        // those keys, which then read as 0, no translation.
-        for (int column = 1; column <= 4; ++column)
-            for (int row = 1; row <= 3; ++row) {
-                const int index = MatrixIndex(row - 1, column - 1);
-                k.push_back(floatKey(
-                    entryKey("saved strain entry ", row, column, ""),
-                    [index](const StrainData& m) { return m.savedStrainMatrix()[index]; },
-                    [index](StrainData& m, float v) { m.setSavedStrain(index, v); }));
-            }
-        components("light ", "", static_cast<Get>(&StrainData::light), &StrainData::setLight);
+        indexed(kTranslation, &StrainData::translation, &StrainData::setTranslation);
+        indexed(kTranslationMinima, &StrainData::translationMin, &StrainData::setTranslationMin);
+        indexed(kTranslationMaxima, &StrainData::translationMax, &StrainData::setTranslationMax);
+        indexed(kStrainEntries, &StrainData::strainEntry, &StrainData::setStrain);
+        indexed(kStrainMinima, &StrainData::strainMin, &StrainData::setStrainMin);
+        indexed(kStrainMaxima, &StrainData::strainMax, &StrainData::setStrainMax);
+        indexed(kSavedStrainEntries, &StrainData::savedStrainEntry, &StrainData::setSavedStrain);
+        indexed(kLight, static_cast<Get>(&StrainData::light), &StrainData::setLight);
         k.push_back(floatKey(
             "distance", [](const StrainData& m) { return m.distance(); },
             [](StrainData& m, float v) { m.setDistance(v); }));
@@ -125,9 +189,9 @@ const std::vector<ModelKey>& modelKeys() {
                            isFlag, 0));
         k.push_back(intKey("show point 3", &StrainData::showPoint3, &StrainData::setShowPoint3,
                            isFlag, 0));
-        components("point 1 ", "", static_cast<Get>(&StrainData::point1), &StrainData::setPoint1);
-        components("point 2 ", "", static_cast<Get>(&StrainData::point2), &StrainData::setPoint2);
-        components("point 3 ", "", static_cast<Get>(&StrainData::point3), &StrainData::setPoint3);
+        indexed(kPoint1, static_cast<Get>(&StrainData::point1), &StrainData::setPoint1);
+        indexed(kPoint2, static_cast<Get>(&StrainData::point2), &StrainData::setPoint2);
+        indexed(kPoint3, static_cast<Get>(&StrainData::point3), &StrainData::setPoint3);
         return k;
     }();
     return keys;
