@@ -59,7 +59,8 @@ Picture matte(const Picture& overBlack, const Picture& overWhite) {
             uncovered += overWhite.rgba[i + c] - overBlack.rgba[i + c];
         const int alpha = std::clamp(255 - uncovered / 3, 0, 255);
         for (std::size_t c = 0; c < 3; ++c)
-            picture.rgba[i + c] = static_cast<std::uint8_t>(std::min<int>(overBlack.rgba[i + c], alpha));
+            picture.rgba[i + c] =
+                static_cast<std::uint8_t>(std::min<int>(overBlack.rgba[i + c], alpha));
         picture.rgba[i + 3] = static_cast<std::uint8_t>(alpha);
     }
     return picture;
