@@ -41,6 +41,10 @@ def copy_tree():
             # A fresh time stamp: with the source's older one, a file that
             # changed since the scratch build would look up to date to make.
             shutil.copy(ROOT / name, target)
+    # A file the tree no longer has would still build, and be found, there.
+    kept = {src / name for name in files if name}
+    for old in [p for p in src.rglob("*") if p.is_file() and p not in kept]:
+        old.unlink()
     return src
 
 
