@@ -1,0 +1,285 @@
+#include "model/DeformationPresets.h"
+
+#include <Eigen/Dense>
+
+#include <cmath>
+#include <numbers>
+#include <optional>
+
+// Marks a text for the translators; see StrainAnalysis.cpp.
+#define QT_TRANSLATE_NOOP(context, text) text
+
+namespace {
+
+using Eigen::Matrix3d;
+using Eigen::Vector3d;
+using Values = std::vector<double>;
+
+constexpr double kRadians = std::numbers::pi / 180.0;
+
+// Shared parameters, each written once.
+constexpr PresetParameter kShearTrend{
+    QT_TRANSLATE_NOOP("DeformationDialog", "Shear direction trend°"), 90};
+constexpr PresetParameter kShearPlunge{
+    QT_TRANSLATE_NOOP("DeformationDialog", "Shear direction plunge°"), 0};
+constexpr PresetParameter kShearDipDirection{
+    QT_TRANSLATE_NOOP("DeformationDialog", "Shear plane dip direction°"), 0};
+constexpr PresetParameter kShearDip{QT_TRANSLATE_NOOP("DeformationDialog", "Shear plane dip°"), 0};
+constexpr PresetParameter kLineationTrend{
+    QT_TRANSLATE_NOOP("DeformationDialog", "Lineation (X) trend°"), 90};
+constexpr PresetParameter kLineationPlunge{
+    QT_TRANSLATE_NOOP("DeformationDialog", "Lineation (X) plunge°"), 0};
+constexpr PresetParameter kFoliationDipDirection{
+    QT_TRANSLATE_NOOP("DeformationDialog", "Foliation (XY) dip direction°"), 0};
+constexpr PresetParameter kFoliationDip{
+    QT_TRANSLATE_NOOP("DeformationDialog", "Foliation (XY) dip°"), 0};
+constexpr PresetParameter kVolumeRatio{QT_TRANSLATE_NOOP("DeformationDialog", "Volume ratio J"), 1};
+constexpr PresetParameter kDuration{QT_TRANSLATE_NOOP("DeformationDialog", "Time t"), 1};
+
+const char* const kNotPositive =
+    QT_TRANSLATE_NOOP("DeformationDialog", "Stretches and J must be greater than 0.");
+
+AnalysisMatrix fromEigen(const Matrix3d& e) {
+    AnalysisMatrix m;
+    for (int r = 0; r < 3; ++r)
+        for (int c = 0; c < 3; ++c)
+            m[r][c] = e(r, c);
+    return m;
+}
+
+Vector3d lineDirection(double trend, double plunge) {
+    const double t = trend * kRadians, p = plunge * kRadians;
+    return {std::sin(t) * std::cos(p), std::cos(t) * std::cos(p), -std::sin(p)};
+}
+
+// The frame X, Y, Z as the columns of a rotation, from the values at first
+// (line trend, line plunge, plane dip direction, plane dip); none when the
+// line is normal to the plane.
+std::optional<Matrix3d> frame(const Values& v, std::size_t first) {
+    const double dipDirection = v[first + 2] * kRadians, dip = v[first + 3] * kRadians;
+    const Vector3d z(std::sin(dipDirection) * std::sin(dip), std::cos(dipDirection) * std::sin(dip),
+                     std::cos(dip));
+    Vector3d x = lineDirection(v[first], v[first + 1]);
+    x -= x.dot(z) * z;
+    if (x.norm() < 1e-6) return std::nullopt;
+    x.normalize();
+    Matrix3d r;
+    r << x, z.cross(x), z;
+    return r;
+}
+
+// A gradient given in the frame whose parameters start at first, turned into
+// the scene's.
+PresetFlow oriented(const Matrix3d& local, const Values& v, std::size_t first, double time = 1) {
+    const std::optional<Matrix3d> r = frame(v, first);
+    if (!r)
+        return {
+            {}, time, QT_TRANSLATE_NOOP("DeformationDialog", "The line is normal to the plane.")};
+    return {fromEigen(*r * local * r->transpose()), time, nullptr};
+}
+
+Matrix3d diagonal(double a, double b, double c) {
+    return Vector3d(a, b, c).asDiagonal();
+}
+
+// A coaxial strain with stretches Rxy·S2, S2, S2/Ryz of volume ratio J,
+// oriented by the frame that starts at first.
+PresetFlow shape(double rxy, double ryz, double j, const Values& v, std::size_t first) {
+    if (!(j > 0)) return {{}, 1, kNotPositive};
+    if (!(rxy >= 1 && ryz >= 1) || !std::isfinite(rxy * ryz))
+        return {{}, 1, QT_TRANSLATE_NOOP("DeformationDialog", "Rxy and Ryz must be at least 1.")};
+    const double e2 = (std::log(j) + std::log(ryz) - std::log(rxy)) / 3;
+    return oriented(diagonal(e2 + std::log(rxy), e2, e2 - std::log(ryz)), v, first);
+}
+
+PresetFlow simpleShear(const Values& v) {
+    Matrix3d l = Matrix3d::Zero();
+    l(0, 2) = v[0];
+    return oriented(l, v, 1);
+}
+
+PresetFlow pureShear(const Values& v) {
+    if (!(v[0] > 0)) return {{}, 1, kNotPositive};
+    return oriented(diagonal(std::log(v[0]), 0, -std::log(v[0])), v, 1);
+}
+
+// Pure and simple shear at once in the XZ plane: the stretching rate s is
+// D's largest eigenvalue, and Wk = γ̇ / √(4ε̇² + γ̇²).
+PresetFlow generalShear(const Values& v) {
+    const double wk = v[0], s = v[1];
+    if (!(wk >= 0 && wk <= 1))
+        return {
+            {},
+            1,
+            QT_TRANSLATE_NOOP("DeformationDialog", "Wk of a general shear lies between 0 and 1.")};
+    Matrix3d l = diagonal(s * std::sqrt(1 - wk * wk), 0, -s * std::sqrt(1 - wk * wk));
+    l(0, 2) = 2 * s * wk;
+    return oriented(l, v, 3, v[2]);
+}
+
+// The vertical zone of Sanderson and Marchini (1984) and Fossen and Tikoff
+// (1993): X along the strike, Y across the zone, Z up. The walls converge at
+// alpha to the strike with speed V across a zone of unit width: a wrench
+// γ̇ = V cos α (dextral when positive) and a shortening ε̇ = V sin α across
+// the zone (a widening when negative), taken up by vertical extrusion or by
+// a change of volume.
+PresetFlow transpression(const Values& v, bool extrusion) {
+    const double alpha = v[1] * kRadians, speed = v[2];
+    const double shortening = speed * std::sin(alpha);
+    Matrix3d l = diagonal(0, -shortening, extrusion ? shortening : 0);
+    l(0, 1) = speed * std::cos(alpha);
+    return oriented(l, {v[0], 0, 0, 0}, 0, v[3]);
+}
+
+PresetFlow axial(const Values& v, bool flattening) {
+    if (!(v[0] > 0)) return {{}, 1, kNotPositive};
+    const double e = std::log(v[0]);
+    return oriented(flattening ? diagonal(-e / 2, -e / 2, e) : diagonal(e, -e / 2, -e / 2), v, 1);
+}
+
+PresetFlow volumeChange(const Values& v) {
+    if (!(v[0] > 0)) return {{}, 1, kNotPositive};
+    return {fromEigen(Matrix3d::Identity() * (std::log(v[0]) / 3)), 1, nullptr};
+}
+
+// Turning by the angle about the axis, anticlockwise looking back up it
+// (right-hand rule about its lower-hemisphere end).
+PresetFlow rotation(const Values& v) {
+    const Vector3d a = lineDirection(v[0], v[1]) * (v[2] * kRadians);
+    Matrix3d l;
+    l << 0, -a.z(), a.y(), a.z(), 0, -a.x(), -a.y(), a.x(), 0;
+    return {fromEigen(l), 1, nullptr};
+}
+
+// From Flinn's k = (Rxy − 1)/(Ryz − 1) and d = √((Rxy − 1)² + (Ryz − 1)²).
+PresetFlow flinnShape(const Values& v) {
+    const double k = v[0], d = v[1];
+    if (!(k >= 0 && d >= 0))
+        return {{}, 1, QT_TRANSLATE_NOOP("DeformationDialog", "k and d must be at least 0.")};
+    const double b = d / std::sqrt(1 + k * k);
+    return shape(1 + k * b, 1 + b, v[2], v, 3);
+}
+
+// From the octahedral shear strain εs and Lode's ν: with u = ε1 − ε3,
+// εs = u·√((3 + ν²)/6), ε1 − ε2 = u(1 − ν)/2 and ε2 − ε3 = u(1 + ν)/2.
+PresetFlow lodeShape(const Values& v) {
+    const double es = v[0], nu = v[1];
+    if (!(es >= 0 && nu >= -1 && nu <= 1))
+        return {{},
+                1,
+                QT_TRANSLATE_NOOP("DeformationDialog",
+                                  "εs must be at least 0 and ν between −1 and 1.")};
+    const double u = es * std::sqrt(6 / (3 + nu * nu));
+    return shape(std::exp(u * (1 - nu) / 2), std::exp(u * (1 + nu) / 2), v[2], v, 3);
+}
+
+PresetFlow typedGradient(const Values& v) {
+    AnalysisMatrix l;
+    for (int r = 0; r < 3; ++r)
+        for (int c = 0; c < 3; ++c)
+            l[r][c] = v[std::size_t(3 * r + c)];
+    return {l, v[9], nullptr};
+}
+
+#define LABEL(text) QT_TRANSLATE_NOOP("DeformationDialog", text)
+const DeformationPreset kPresets[] = {
+    {LABEL("Simple shear"),
+     {{LABEL("Shear strain γ"), 1}, kShearTrend, kShearPlunge, kShearDipDirection, kShearDip},
+     &simpleShear},
+    {LABEL("Pure shear (plane strain)"),
+     {{LABEL("Stretch along X"), 2},
+      kLineationTrend,
+      kLineationPlunge,
+      kFoliationDipDirection,
+      kFoliationDip},
+     &pureShear},
+    {LABEL("General shear"),
+     {{LABEL("Kinematic vorticity Wk"), 0.6},
+      {LABEL("Stretching rate"), 0.5},
+      kDuration,
+      kShearTrend,
+      kShearPlunge,
+      kShearDipDirection,
+      kShearDip},
+     &generalShear},
+    {LABEL("Transpression, constant volume"),
+     {{LABEL("Zone strike°"), 90},
+      {LABEL("Convergence angle° (negative: transtension)"), 30},
+      {LABEL("Wall speed V"), 1},
+      kDuration},
+     [](const Values& v) { return transpression(v, true); }},
+    {LABEL("Transpression with volume change"),
+     {{LABEL("Zone strike°"), 90},
+      {LABEL("Convergence angle° (negative: transtension)"), 30},
+      {LABEL("Wall speed V"), 1},
+      kDuration},
+     [](const Values& v) { return transpression(v, false); }},
+    {LABEL("Axial flattening"),
+     {{LABEL("Stretch along Z"), 0.5},
+      kLineationTrend,
+      kLineationPlunge,
+      kFoliationDipDirection,
+      kFoliationDip},
+     [](const Values& v) { return axial(v, true); }},
+    {LABEL("Axial constriction"),
+     {{LABEL("Stretch along X"), 2},
+      kLineationTrend,
+      kLineationPlunge,
+      kFoliationDipDirection,
+      kFoliationDip},
+     [](const Values& v) { return axial(v, false); }},
+    {LABEL("Volume change"), {kVolumeRatio}, &volumeChange},
+    {LABEL("Rotation"),
+     {{LABEL("Axis trend°"), 0}, {LABEL("Axis plunge°"), 90}, {LABEL("Angle°"), 30}},
+     &rotation},
+    {LABEL("Strain from Rxy and Ryz"),
+     {{LABEL("Rxy = S1/S2"), 2},
+      {LABEL("Ryz = S2/S3"), 3},
+      kVolumeRatio,
+      kLineationTrend,
+      kLineationPlunge,
+      kFoliationDipDirection,
+      kFoliationDip},
+     [](const Values& v) { return shape(v[0], v[1], v[2], v, 3); }},
+    {LABEL("Strain from Flinn k and d"),
+     {{LABEL("Flinn k"), 0.5},
+      {LABEL("Flinn d"), 2.236068},
+      kVolumeRatio,
+      kLineationTrend,
+      kLineationPlunge,
+      kFoliationDipDirection,
+      kFoliationDip},
+     &flinnShape},
+    {LABEL("Strain from εs and Lode ν"),
+     {{LABEL("Octahedral shear εs"), 1},
+      {LABEL("Lode ν"), 0},
+      kVolumeRatio,
+      kLineationTrend,
+      kLineationPlunge,
+      kFoliationDipDirection,
+      kFoliationDip},
+     &lodeShape},
+    {LABEL("Velocity gradient L"),
+     {{"L11", 0},
+      {"L12", 0},
+      {"L13", 0},
+      {"L21", 0},
+      {"L22", 0},
+      {"L23", 0},
+      {"L31", 0},
+      {"L32", 0},
+      {"L33", 0},
+      kDuration},
+     &typedGradient},
+};
+#undef LABEL
+
+} // namespace
+
+std::span<const DeformationPreset> deformationPresets() {
+    return kPresets;
+}
+
+const DeformationPreset& velocityGradientPreset() {
+    return kPresets[std::size(kPresets) - 1];
+}
