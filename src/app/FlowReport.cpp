@@ -7,7 +7,9 @@
 namespace {
 
 // Adding 0 turns -0 into 0.
-std::string json(double x) { return number(x + 0.0, true); }
+std::string json(double x) {
+    return number(x + 0.0, true);
+}
 
 std::string json(const AnalysisVector& v) {
     return '[' + json(v[0]) + ", " + json(v[1]) + ", " + json(v[2]) + ']';
@@ -47,8 +49,7 @@ void writeFlow(const char* key, const FlowAnalysis& f, std::ostream& out) {
         out << "null";
         addReason(reasons, "      ", "Wk", f.kinematicVorticity.reason);
     }
-    if (!f.apophysesReason.empty())
-        addReason(reasons, "      ", "apophyses", f.apophysesReason);
+    if (!f.apophysesReason.empty()) addReason(reasons, "      ", "apophyses", f.apophysesReason);
     out << ",\n    \"vorticity\": " << json(f.vorticity)
         << ",\n    \"volume_change_rate\": " << json(f.volumeRate)
         << ",\n    \"stretching_axes\": " << json(f.stretchingAxes)

@@ -1,5 +1,7 @@
 #include "model/Flow.h"
 
+#include "model/StrainData.h"
+
 #include <Eigen/Dense>
 #include <unsupported/Eigen/MatrixFunctions>
 
@@ -142,6 +144,30 @@ SteadyFlow steadyFlowOf(const AnalysisMatrix& deformation) {
     const Eigen::Matrix3d L = F.log();
     if (!L.allFinite()) return {std::nullopt, kNegativeEigenvalue};
     return {fromEigen(L), {}};
+}
+
+AnalysisMatrix velocityGradientOf(const StrainData& model) {
+    AnalysisMatrix L;
+    for (int r = 0; r < 3; ++r)
+        for (int c = 0; c < 3; ++c)
+            L[r][c] = model.velocityGradient(MatrixIndex(r, c));
+    return L;
+}
+
+std::optional<FlowAnalysis> analyzeFlow(const StrainData& model) {
+    const AnalysisMatrix L = velocityGradientOf(model);
+    if (toEigen(L).isZero(0)) return std::nullopt;
+    return analyzeFlow(L, model.time());
+}
+
+void flowToTime(StrainData& model, float time) {
+    const AnalysisMatrix F = flowDeformation(velocityGradientOf(model), time);
+    Matrix4 strain{};
+    for (int r = 0; r < 3; ++r)
+        for (int c = 0; c < 3; ++c)
+            strain[MatrixIndex(r, c)] = static_cast<float>(F[r][c]);
+    model.setTime(time);
+    model.setStrainBlock(strain);
 }
 
 namespace {

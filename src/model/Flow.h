@@ -62,8 +62,14 @@ struct SteadyFlow {
 };
 SteadyFlow steadyFlowOf(const AnalysisMatrix& deformation);
 
-// The document's flow; none while its velocity gradient is 0.
+// The document's velocity gradient, and its flow at its time; none while the
+// velocity gradient is 0.
+AnalysisMatrix velocityGradientOf(const StrainData& model);
 std::optional<FlowAnalysis> analyzeFlow(const StrainData& model);
+// What the animation slider's Time does: sets the time, and the strain to
+// the flow's deformation by then, exp(tL). A deformation too large for the
+// model leaves the strain as it was.
+void flowToTime(StrainData& model, float time);
 // Why a document has no flow.
 extern const char* const kNoFlowReason;
 
