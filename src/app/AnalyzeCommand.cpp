@@ -8,7 +8,7 @@
 #include "model/StrainAnalysis.h"
 
 #include <algorithm>
-#include <charconv>
+#include <iterator>
 #include <ostream>
 
 namespace {
@@ -21,7 +21,8 @@ size_t columns(const char* text) {
     return n;
 }
 
-void writeJson(const StrainAnalysis& analysis, std::ostream& out) {
+void writeJson(const StrainAnalysis& analysis, const std::optional<FlowAnalysis>& flow,
+               std::ostream& out) {
     const std::vector<AnalysisRow> rows = analysisRows(analysis);
     out << "{\n  \"state\": "
         << (analysis.state.empty() ? std::string("null") : jsonString(analysis.state));
@@ -43,11 +44,14 @@ void writeJson(const StrainAnalysis& analysis, std::ostream& out) {
             reasons += std::string(reasons.empty() ? "" : ",\n") + "    \"" + row.key +
                        "\": " + jsonString(row.reason);
     }
+    writeFlowJson(flow, analysis, out, reasons);
     out << ",\n  \"undefined\": {" << (reasons.empty() ? "" : "\n" + reasons + "\n  ") << "}\n}\n";
 }
 
-void writeTable(const StrainAnalysis& analysis, std::ostream& out) {
-    const std::vector<AnalysisRow> rows = analysisRows(analysis);
+void writeTable(const StrainAnalysis& analysis, const std::optional<FlowAnalysis>& flow,
+                std::ostream& out) {
+    std::vector<AnalysisRow> rows = analysisRows(analysis);
+    std::ranges::move(flowRows(flow, analysis), std::back_inserter(rows));
     size_t width = 0;
     for (const AnalysisRow& row : rows)
         width = std::max(width, columns(row.label));
@@ -74,10 +78,11 @@ int analyzeDocument(const std::string& path, bool json, std::ostream& out, std::
     if (!readDocument(document, path, err))
         return 1;
     const StrainAnalysis analysis = analyzeStrain(document.strainData());
+    const std::optional<FlowAnalysis> flow = analyzeFlow(document.strainData());
     if (json)
-        writeJson(analysis, out);
+        writeJson(analysis, flow, out);
     else
-        writeTable(analysis, out);
+        writeTable(analysis, flow, out);
     out.flush();
     if (!out) {
         err << "quorvel: " << path << ": the analysis could not be written out\n";

@@ -1,5 +1,6 @@
 #include "controller/AnalysisPanel.h"
 
+#include "model/Flow.h"
 #include "model/StrainAnalysis.h"
 #include "model/StrainData.h"
 #include "model/StrainNotifications.h"
@@ -22,6 +23,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 
 namespace {
 
@@ -109,7 +111,8 @@ AnalysisPanel::AnalysisPanel(StrainData& model, FloatSlider* animationSlider, QW
 
     NotificationCenter& center = NotificationCenter::defaultCenter();
     for (std::string_view name : {QuorvelStrainChangedNotification, QuorvelXChangedNotification,
-                                  QuorvelYChangedNotification, QuorvelZChangedNotification})
+                                  QuorvelYChangedNotification, QuorvelZChangedNotification,
+                                  QuorvelFlowChangedNotification, QuorvelTimeChangedNotification})
         center.addObserver(this, name, &model_, [this](const Notification&) { scheduleRefresh(); });
     refresh();
 
@@ -141,7 +144,8 @@ void AnalysisPanel::scheduleRefresh() {
 
 void AnalysisPanel::refresh() {
     const StrainAnalysis analysis = analyzeStrain(model_);
-    const std::vector<AnalysisRow> rows = analysisRows(analysis);
+    std::vector<AnalysisRow> rows = analysisRows(analysis);
+    std::ranges::move(flowRows(analyzeFlow(model_), analysis), std::back_inserter(rows));
     const QLocale locale;
     table_->setRowCount(int(rows.size()));
     for (int r = 0; r < int(rows.size()); ++r) {

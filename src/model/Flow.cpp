@@ -114,7 +114,11 @@ FlowAnalysis analyzeFlow(const AnalysisMatrix& gradient, double time) {
 
     const Eigen::SelfAdjointEigenSolver<Eigen::Matrix3d> isa(D);
     for (int i = 0; i < 3; ++i)
-        f.stretchingAxes[i] = line(isa.eigenvectors().col(2 - i), isa.eigenvalues()[2 - i]);
+        f.stretchingAxes[i] = line(isa.eigenvectors().col(2 - i),
+                                   // no rounding noise where lines keep their length
+                                   std::abs(isa.eigenvalues()[2 - i]) <= tolerance
+                                       ? 0.0
+                                       : isa.eigenvalues()[2 - i]);
 
     if (scale == 0)
         f.apophysesReason = kNoFlowReason;
