@@ -6,6 +6,7 @@
 #include "app/FileWriting.h"
 #include "app/HelpDialogs.h"
 #include "controller/AnalysisPanel.h"
+#include "controller/DeformationDialog.h"
 #include "controller/MyWindowController.h"
 #include "document/MyDocument.h"
 #include "platform/Localization.h"
@@ -214,6 +215,11 @@ void DocumentWindow::buildMenus() {
     add(edit, tr("Copy Analysis"), {}, [this] {
         commitEditing();
         analysisPanel_->copyToClipboard();
+    });
+    edit->addSeparator();
+    add(edit, tr("Deformation…"), {}, [this] {
+        commitEditing();
+        DeformationDialog::showFor(document_->strainData(), this);
     });
 
     QMenu* view = menuBar()->addMenu(tr("&View"));

@@ -164,14 +164,17 @@ std::optional<FlowAnalysis> analyzeFlow(const StrainData& model) {
     return analyzeFlow(L, model.time());
 }
 
-void flowToTime(StrainData& model, float time) {
-    const AnalysisMatrix F = flowDeformation(velocityGradientOf(model), time);
+void setStrainTo(StrainData& model, const AnalysisMatrix& F) {
     Matrix4 strain{};
     for (int r = 0; r < 3; ++r)
         for (int c = 0; c < 3; ++c)
             strain[MatrixIndex(r, c)] = static_cast<float>(F[r][c]);
-    model.setTime(time);
     model.setStrainBlock(strain);
+}
+
+void flowToTime(StrainData& model, float time) {
+    model.setTime(time);
+    setStrainTo(model, flowDeformation(velocityGradientOf(model), time));
 }
 
 namespace {

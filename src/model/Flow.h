@@ -66,9 +66,11 @@ SteadyFlow steadyFlowOf(const AnalysisMatrix& deformation);
 // velocity gradient is 0.
 AnalysisMatrix velocityGradientOf(const StrainData& model);
 std::optional<FlowAnalysis> analyzeFlow(const StrainData& model);
+// Sets the strain's 3x3 block to F as one undoable change; a deformation
+// too large for the model leaves the strain as it was.
+void setStrainTo(StrainData& model, const AnalysisMatrix& F);
 // What the animation slider's Time does: sets the time, and the strain to
-// the flow's deformation by then, exp(tL). A deformation too large for the
-// model leaves the strain as it was.
+// the flow's deformation by then, exp(tL).
 void flowToTime(StrainData& model, float time);
 // Why a document has no flow.
 extern const char* const kNoFlowReason;
