@@ -31,7 +31,9 @@ QString shown(double x, int decimals = 4) {
     return std::isfinite(x) ? QLocale().toString(x + 0.0, 'f', decimals) : QStringLiteral("—");
 }
 
-QString shown(const AnalysisValue& v) { return v.value ? shown(*v.value) : QStringLiteral("—"); }
+QString shown(const AnalysisValue& v) {
+    return v.value ? shown(*v.value) : QStringLiteral("—");
+}
 
 } // namespace
 
@@ -51,7 +53,8 @@ DeformationDialog::DeformationDialog(StrainData& model, QWidget* parent)
     auto* choices = new QFormLayout;
     presets_ = new QComboBox(this);
     presets_->setObjectName(QStringLiteral("deformationPopUp"));
-    for (const DeformationPreset& p : deformationPresets()) presets_->addItem(translated(p.name));
+    for (const DeformationPreset& p : deformationPresets())
+        presets_->addItem(translated(p.name));
     choices->addRow(tr("&Deformation:"), presets_);
     target_ = new QComboBox(this);
     target_->setObjectName(QStringLiteral("applyToPopUp"));
@@ -77,7 +80,8 @@ DeformationDialog::DeformationDialog(StrainData& model, QWidget* parent)
 }
 
 void DeformationDialog::choosePreset() {
-    while (parameters_->rowCount() > 0) parameters_->removeRow(0);
+    while (parameters_->rowCount() > 0)
+        parameters_->removeRow(0);
     fields_.clear();
     const DeformationPreset& p = deformationPresets()[size_t(presets_->currentIndex())];
     for (std::size_t i = 0; i < p.parameters.size(); ++i) {
@@ -100,7 +104,8 @@ PresetFlow DeformationDialog::preset() const {
         bool ok = false;
         values.push_back(QLocale().toDouble(field->text(), &ok));
         if (!ok || !std::isfinite(values.back()))
-            return {{}, 1, QT_TRANSLATE_NOOP("DeformationDialog", "Every parameter must be a number.")};
+            return {
+                {}, 1, QT_TRANSLATE_NOOP("DeformationDialog", "Every parameter must be a number.")};
     }
     PresetFlow flow = deformationPresets()[size_t(presets_->currentIndex())].build(values);
     const AnalysisMatrix F = flowDeformation(flow.gradient, flow.time);

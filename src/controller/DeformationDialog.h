@@ -19,13 +19,13 @@ struct PresetFlow;
 
 class DeformationDialog : public QDialog {
     Q_OBJECT
-public:
+  public:
     // One dialog per window: asking again brings the open one forward.
     static void showFor(StrainData& model, QWidget* window);
 
     DeformationDialog(StrainData& model, QWidget* parent);
 
-private:
+  private:
     void choosePreset();
     // The chosen deformation as its parameters give it, or its error.
     PresetFlow preset() const;

@@ -31,7 +31,8 @@ void FlowPaths::draw() {
     // The flow acts on the strain saved by earlier restarts.
     AnalysisMatrix saved;
     for (int r = 0; r < 3; ++r)
-        for (int c = 0; c < 3; ++c) saved[r][c] = model_.savedStrainEntry(MatrixIndex(r, c));
+        for (int c = 0; c < 3; ++c)
+            saved[r][c] = model_.savedStrainEntry(MatrixIndex(r, c));
     auto* path = new QLineSeries(chart_);
     for (int step = 0; step <= kSteps; ++step) {
         const double t = model_.timeMin() + (model_.timeMax() - model_.timeMin()) * step / kSteps;
@@ -39,7 +40,8 @@ void FlowPaths::draw() {
         AnalysisMatrix drawn{};
         for (int r = 0; r < 3; ++r)
             for (int c = 0; c < 3; ++c)
-                for (int k = 0; k < 3; ++k) drawn[r][c] += F[r][k] * saved[k][c];
+                for (int k = 0; k < 3; ++k)
+                    drawn[r][c] += F[r][k] * saved[k][c];
         if (const auto point = flinnPoint(analyzeGradient(drawn))) path->append(*point);
     }
     const AnalysisValue& wk = flow->kinematicVorticity;

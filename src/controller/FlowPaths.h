@@ -12,14 +12,14 @@ class QLineSeries;
 class StrainData;
 
 class FlowPaths {
-public:
+  public:
     FlowPaths(const StrainData& model, QChart* chart, QAbstractAxis* across, QAbstractAxis* up);
 
     // Adds the path of the document's present flow; nothing without a flow.
     void draw();
     void clear();
 
-private:
+  private:
     const StrainData& model_;
     QChart* chart_;
     QAbstractAxis* across_;
