@@ -67,6 +67,8 @@ AnalysisPanel::AnalysisPanel(StrainData& model, FloatSlider* animationSlider, QW
     chart->setTitle(tr("Flinn plot"));
     // The axes' numbers in the user's locale, as the table beside them.
     chart->setLocalizeNumbers(true);
+    // A narrow panel cuts the names short.
+    chart->legend()->setShowToolTips(true);
     path_ = new QLineSeries(chart);
     path_->setName(tr("Slider path"));
     path_->setPointsVisible(true);
@@ -210,7 +212,8 @@ void AnalysisPanel::clearPath() {
 void AnalysisPanel::fitAxes() {
     qreal across = 0.5, up = 0.5;
     for (const QAbstractSeries* series : path_->chart()->series())
-        for (const QPointF& p : static_cast<const QXYSeries*>(series)->points()) {
+        for (const QPointF& p : series == kOne_ ? QList<QPointF>()
+                                                : static_cast<const QXYSeries*>(series)->points()) {
             across = std::max(across, p.x() * 1.1);
             up = std::max(up, p.y() * 1.1);
         }

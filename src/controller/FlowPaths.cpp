@@ -11,8 +11,9 @@
 
 namespace {
 
-// Enough for a smooth curve, few enough to draw at once.
-constexpr int kSteps = 100;
+// Equal steps of time, each marked by a dot, so that the path shows how
+// fast the shape changes along it.
+constexpr int kSteps = 20;
 
 // Told apart from the slider's path and from one another.
 const QColor kColors[] = {QColor(0xd6, 0x27, 0x28), QColor(0x2c, 0xa0, 0x2c),
@@ -34,6 +35,7 @@ void FlowPaths::draw() {
         for (int c = 0; c < 3; ++c)
             saved[r][c] = model_.savedStrainEntry(MatrixIndex(r, c));
     auto* path = new QLineSeries(chart_);
+    path->setPointsVisible(true);
     for (int step = 0; step <= kSteps; ++step) {
         const double t = model_.timeMin() + (model_.timeMax() - model_.timeMin()) * step / kSteps;
         const AnalysisMatrix F = flowDeformation(flow->gradient, t);
@@ -45,9 +47,9 @@ void FlowPaths::draw() {
         if (const auto point = flinnPoint(analyzeGradient(drawn))) path->append(*point);
     }
     const AnalysisValue& wk = flow->kinematicVorticity;
-    path->setName(wk.value ? QCoreApplication::translate("AnalysisPanel", "Flow, Wk = %1")
+    path->setName(wk.value ? QCoreApplication::translate("AnalysisPanel", "Wk = %1")
                                  .arg(QLocale().toString(*wk.value, 'f', 2))
-                           : QCoreApplication::translate("AnalysisPanel", "Flow, Wk undefined"));
+                           : QCoreApplication::translate("AnalysisPanel", "Wk undefined"));
     path->setPen(QPen(kColors[paths_.size() % std::size(kColors)], 2));
     chart_->addSeries(path);
     path->attachAxis(across_);
