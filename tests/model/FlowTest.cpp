@@ -15,10 +15,8 @@ const double kNone = NAN; // expected: no value, with a reason
 
 AnalysisMatrix matrix(std::initializer_list<double> rowByRow) {
     AnalysisMatrix m{};
-    auto v = rowByRow.begin();
-    for (auto& row : m)
-        for (double& x : row)
-            x = *v++;
+    for (std::size_t i = 0; i < 9; ++i)
+        m[i / 3][i % 3] = rowByRow.begin()[i];
     return m;
 }
 
@@ -119,11 +117,9 @@ TEST(FlowTest, ClosedForms) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         const FlowAnalysis f = analyzeFlow(c.L, 2);
-        expectNear(f.deformation, flowDeformation(c.L, 2), 0);
         expectValue(f.kinematicVorticity, c.wk);
         for (int i = 0; i < 3; ++i)
             EXPECT_NEAR(f.vorticity[i], c.vorticity[i], 1e-12);
-        EXPECT_NEAR(f.volumeRate, c.L[0][0] + c.L[1][1] + c.L[2][2], 1e-12);
         if (c.firstStretchingAxis.rate != 0) { // else not unique, or not worth a closed form
             EXPECT_NEAR(f.stretchingAxes[0].axis.trend, c.firstStretchingAxis.trend, 1e-6);
             EXPECT_NEAR(f.stretchingAxes[0].axis.plunge, c.firstStretchingAxis.plunge, 1e-6);
@@ -237,9 +233,11 @@ TEST(FlowTest, FlowPresets) {
         SCOPED_TRACE(c.name);
         const PresetFlow p = build(c.name, c.values);
         ASSERT_EQ(p.error, nullptr);
+        const FlowAnalysis f = analyzeFlow(p.gradient, p.time);
         if (!std::isnan(c.wk))
-            expectValue(analyzeFlow(p.gradient, p.time).kinematicVorticity, c.wk);
-        EXPECT_NEAR(analyzePreset(p).volumeRatio, c.volumeRatio, 1e-9);
+            expectValue(f.kinematicVorticity, c.wk);
+        EXPECT_NEAR(analyzeGradient(f.deformation).volumeRatio, c.volumeRatio, 1e-9);
+        EXPECT_NEAR(std::exp(f.volumeRate * p.time), c.volumeRatio, 1e-9);
     }
     const StrainAnalysis gamma2 = analyzePreset(build("Simple shear", {2, 90, 0, 0, 0}));
     EXPECT_NEAR(gamma2.stretches[0], 1 + std::sqrt(2.0), 1e-9);
