@@ -1,13 +1,11 @@
 #include "model/DeformationPresets.h"
+#include "model/Translatable.h"
 
 #include <Eigen/Dense>
 
 #include <cmath>
 #include <numbers>
 #include <optional>
-
-// Marks a text for the translators; see StrainAnalysis.cpp.
-#define QT_TRANSLATE_NOOP(context, text) text
 
 namespace {
 
@@ -189,48 +187,70 @@ Parameters operator+(Parameters a, const Parameters& b) {
 const Parameters kShearFrame = {kShearTrend, kShearPlunge, kShearDipDirection, kShearDip};
 const Parameters kFabricFrame = {kLineationTrend, kLineationPlunge, kFoliationDipDirection,
                                  kFoliationDip};
-#define LABEL(text) QT_TRANSLATE_NOOP("DeformationDialog", text)
-const Parameters kZone = {{LABEL("Zone strike°"), 90},
-                          {LABEL("Convergence angle° (negative: transtension)"), 30},
-                          {LABEL("Wall speed V"), 1}, kDuration};
-// clang-format off
+constexpr PresetParameter kStretchX{QT_TRANSLATE_NOOP("DeformationDialog", "Stretch along X"), 2};
+const Parameters kZone = {
+    {QT_TRANSLATE_NOOP("DeformationDialog", "Zone strike°"), 90},
+    {QT_TRANSLATE_NOOP("DeformationDialog", "Convergence angle° (negative: transtension)"), 30},
+    {QT_TRANSLATE_NOOP("DeformationDialog", "Wall speed V"), 1},
+    kDuration};
 const DeformationPreset kPresets[] = {
-    {LABEL("Simple shear"), Parameters{{LABEL("Shear strain γ"), 1}} + kShearFrame, &simpleShear},
-    {LABEL("Pure shear (plane strain)"), Parameters{{LABEL("Stretch along X"), 2}} + kFabricFrame,
-     &pureShear},
-    {LABEL("General shear"),
-     Parameters{{LABEL("Kinematic vorticity Wk"), 0.6}, {LABEL("Stretching rate"), 0.5}, kDuration} +
+    {QT_TRANSLATE_NOOP("DeformationDialog", "Simple shear"),
+     Parameters{{QT_TRANSLATE_NOOP("DeformationDialog", "Shear strain γ"), 1}} + kShearFrame,
+     &simpleShear},
+    {QT_TRANSLATE_NOOP("DeformationDialog", "Pure shear (plane strain)"),
+     Parameters{kStretchX} + kFabricFrame, &pureShear},
+    {QT_TRANSLATE_NOOP("DeformationDialog", "General shear"),
+     Parameters{{QT_TRANSLATE_NOOP("DeformationDialog", "Kinematic vorticity Wk"), 0.6},
+                {QT_TRANSLATE_NOOP("DeformationDialog", "Stretching rate"), 0.5},
+                kDuration} +
          kShearFrame,
      &generalShear},
-    {LABEL("Transpression, constant volume"), kZone,
+    {QT_TRANSLATE_NOOP("DeformationDialog", "Transpression, constant volume"), kZone,
      [](const Values& v) { return transpression(v, true); }},
-    {LABEL("Transpression with volume change"), kZone,
+    {QT_TRANSLATE_NOOP("DeformationDialog", "Transpression with volume change"), kZone,
      [](const Values& v) { return transpression(v, false); }},
-    {LABEL("Axial flattening"), Parameters{{LABEL("Stretch along Z"), 0.5}} + kFabricFrame,
+    {QT_TRANSLATE_NOOP("DeformationDialog", "Axial flattening"),
+     Parameters{{QT_TRANSLATE_NOOP("DeformationDialog", "Stretch along Z"), 0.5}} + kFabricFrame,
      [](const Values& v) { return axial(v, true); }},
-    {LABEL("Axial constriction"), Parameters{{LABEL("Stretch along X"), 2}} + kFabricFrame,
-     [](const Values& v) { return axial(v, false); }},
-    {LABEL("Volume change"), {kVolumeRatio}, &volumeChange},
-    {LABEL("Rotation"), {{LABEL("Axis trend°"), 0}, {LABEL("Axis plunge°"), 90}, {LABEL("Angle°"), 30}},
+    {QT_TRANSLATE_NOOP("DeformationDialog", "Axial constriction"),
+     Parameters{kStretchX} + kFabricFrame, [](const Values& v) { return axial(v, false); }},
+    {QT_TRANSLATE_NOOP("DeformationDialog", "Volume change"), {kVolumeRatio}, &volumeChange},
+    {QT_TRANSLATE_NOOP("DeformationDialog", "Rotation"),
+     {{QT_TRANSLATE_NOOP("DeformationDialog", "Axis trend°"), 0},
+      {QT_TRANSLATE_NOOP("DeformationDialog", "Axis plunge°"), 90},
+      {QT_TRANSLATE_NOOP("DeformationDialog", "Angle°"), 30}},
      &rotation},
-    {LABEL("Strain from Rxy and Ryz"),
-     Parameters{{LABEL("Rxy = S1/S2"), 2}, {LABEL("Ryz = S2/S3"), 3}, kVolumeRatio} + kFabricFrame,
+    {QT_TRANSLATE_NOOP("DeformationDialog", "Strain from Rxy and Ryz"),
+     Parameters{{QT_TRANSLATE_NOOP("DeformationDialog", "Rxy = S1/S2"), 2},
+                {QT_TRANSLATE_NOOP("DeformationDialog", "Ryz = S2/S3"), 3},
+                kVolumeRatio} +
+         kFabricFrame,
      [](const Values& v) { return shape(v[0], v[1], v[2], v, 3); }},
-    {LABEL("Strain from Flinn k and d"),
-     Parameters{{LABEL("Flinn k"), 0.5}, {LABEL("Flinn d"), std::sqrt(5.0)}, kVolumeRatio} +
+    {QT_TRANSLATE_NOOP("DeformationDialog", "Strain from Flinn k and d"),
+     Parameters{{QT_TRANSLATE_NOOP("DeformationDialog", "Flinn k"), 0.5},
+                {QT_TRANSLATE_NOOP("DeformationDialog", "Flinn d"), std::sqrt(5.0)},
+                kVolumeRatio} +
          kFabricFrame,
      &flinnShape},
-    {LABEL("Strain from εs and Lode ν"),
-     Parameters{{LABEL("Octahedral shear εs"), 1}, {LABEL("Lode ν"), 0}, kVolumeRatio} +
+    {QT_TRANSLATE_NOOP("DeformationDialog", "Strain from εs and Lode ν"),
+     Parameters{{QT_TRANSLATE_NOOP("DeformationDialog", "Octahedral shear εs"), 1},
+                {QT_TRANSLATE_NOOP("DeformationDialog", "Lode ν"), 0},
+                kVolumeRatio} +
          kFabricFrame,
      &lodeShape},
-    {LABEL("Velocity gradient L"),
-     {{"L11", 0}, {"L12", 0}, {"L13", 0}, {"L21", 0}, {"L22", 0}, {"L23", 0}, {"L31", 0},
-      {"L32", 0}, {"L33", 0}, kDuration},
+    {QT_TRANSLATE_NOOP("DeformationDialog", "Velocity gradient L"),
+     {{"L11", 0},
+      {"L12", 0},
+      {"L13", 0},
+      {"L21", 0},
+      {"L22", 0},
+      {"L23", 0},
+      {"L31", 0},
+      {"L32", 0},
+      {"L33", 0},
+      kDuration},
      &typedGradient},
 };
-// clang-format on
-#undef LABEL
 
 } // namespace
 

@@ -1,6 +1,7 @@
 #include "model/Flow.h"
 
 #include "model/StrainData.h"
+#include "model/Translatable.h"
 
 #include <Eigen/Dense>
 #include <unsupported/Eigen/MatrixFunctions>
@@ -8,9 +9,6 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
-
-// Marks a text for the translators; see StrainAnalysis.cpp.
-#define QT_TRANSLATE_NOOP(context, text) text
 
 const char* const kNoFlowReason = QT_TRANSLATE_NOOP("StrainAnalysis", "no flow: L = 0");
 
@@ -114,11 +112,10 @@ FlowAnalysis analyzeFlow(const AnalysisMatrix& gradient, double time) {
 
     const Eigen::SelfAdjointEigenSolver<Eigen::Matrix3d> isa(D);
     for (int i = 0; i < 3; ++i)
-        f.stretchingAxes[i] = line(isa.eigenvectors().col(2 - i),
-                                   // no rounding noise where lines keep their length
-                                   std::abs(isa.eigenvalues()[2 - i]) <= tolerance
-                                       ? 0.0
-                                       : isa.eigenvalues()[2 - i]);
+        f.stretchingAxes[i] =
+            line(isa.eigenvectors().col(2 - i),
+                 // no rounding noise where lines keep their length
+                 std::abs(isa.eigenvalues()[2 - i]) <= tolerance ? 0.0 : isa.eigenvalues()[2 - i]);
 
     if (scale == 0)
         f.apophysesReason = kNoFlowReason;
