@@ -48,8 +48,9 @@ std::vector<FlowLine> apophysesOf(const Eigen::Matrix3d& L, const Eigen::Vector3
     const double tolerance = kTolerance * scale;
     const Eigen::Vector3d axis = vorticity.normalized();
     std::vector<double> rates;
-    for (const std::complex<double>& e :
-         Eigen::EigenSolver<Eigen::Matrix3d>(L, false).eigenvalues())
+    // Named: the eigenvalues live as long as their solver.
+    const Eigen::EigenSolver<Eigen::Matrix3d> solver(L, false);
+    for (const std::complex<double>& e : solver.eigenvalues())
         if (std::abs(e.imag()) <= tolerance) rates.push_back(e.real());
     std::ranges::sort(rates, std::greater<>());
     std::vector<FlowLine> lines;
@@ -134,8 +135,8 @@ SteadyFlow steadyFlowOf(const AnalysisMatrix& deformation) {
                 QT_TRANSLATE_NOOP("StrainAnalysis",
                                   "the strain holds a value that is not a finite number")};
     const double tolerance = kTolerance * F.norm();
-    for (const std::complex<double>& e :
-         Eigen::EigenSolver<Eigen::Matrix3d>(F, false).eigenvalues()) {
+    const Eigen::EigenSolver<Eigen::Matrix3d> solver(F, false);
+    for (const std::complex<double>& e : solver.eigenvalues()) {
         if (std::abs(e) <= tolerance)
             return {std::nullopt,
                     QT_TRANSLATE_NOOP("StrainAnalysis", "no steady flow: F is singular (J = 0)")};
