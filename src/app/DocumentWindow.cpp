@@ -5,6 +5,7 @@
 #include "app/ExportImageDialog.h"
 #include "app/HelpDialogs.h"
 #include "controller/AnalysisPanel.h"
+#include "controller/DeformationDialog.h"
 #include "controller/MyWindowController.h"
 #include "document/MyDocument.h"
 #include "platform/Localization.h"
@@ -207,6 +208,11 @@ void DocumentWindow::buildMenus() {
         commitEditing();
         analysisPanel_->copyToClipboard();
     });
+    edit->addSeparator();
+    add(edit, tr("Deformation…"), {}, [this] {
+        commitEditing();
+        DeformationDialog::showFor(document_->strainData(), this);
+    });
 
     QMenu* view = menuBar()->addMenu(tr("&View"));
     view->addAction(inspectorDock_->toggleViewAction());
@@ -221,6 +227,7 @@ void DocumentWindow::buildMenus() {
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     add(help, tr("Mouse and Keyboard"), keys(QKeySequence::HelpContents),
         [this] { HelpDialogs::showMouseAndKeyboardHelp(this); });
+    add(help, tr("Flows and Vorticity"), {}, [this] { HelpDialogs::showFlowHelp(this); });
     help->addSeparator();
     add(help, tr("About Quorvel"), {}, [this] { HelpDialogs::showAboutBox(this); })
         ->setMenuRole(QAction::AboutRole);

@@ -1,5 +1,8 @@
 #include "controller/AnalysisPanel.h"
 
+#include "controller/FlinnPoint.h"
+#include "controller/FlowPaths.h"
+#include "model/Flow.h"
 #include "model/StrainAnalysis.h"
 #include "model/StrainData.h"
 #include "model/StrainNotifications.h"
@@ -22,6 +25,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 
 namespace {
 
@@ -30,13 +34,6 @@ constexpr int kDecimals = 4;
 
 QString label(const char* english) {
     return QCoreApplication::translate("StrainAnalysis", english);
-}
-
-// The state's place in the logarithmic Flinn plot; none when a stretch is 0.
-std::optional<QPointF> flinnPoint(const StrainAnalysis& a) {
-    const auto& s = a.stretches;
-    if (!a.naturalStrains[2].value) return std::nullopt;
-    return QPointF(std::log(s[1] / s[2]), std::log(s[0] / s[1]));
 }
 
 } // namespace
@@ -70,6 +67,8 @@ AnalysisPanel::AnalysisPanel(StrainData& model, FloatSlider* animationSlider, QW
     chart->setTitle(tr("Flinn plot"));
     // The axes' numbers in the user's locale, as the table beside them.
     chart->setLocalizeNumbers(true);
+    // A narrow panel cuts the names short.
+    chart->legend()->setShowToolTips(true);
     path_ = new QLineSeries(chart);
     path_->setName(tr("Slider path"));
     path_->setPointsVisible(true);
@@ -97,11 +96,24 @@ AnalysisPanel::AnalysisPanel(StrainData& model, FloatSlider* animationSlider, QW
     view->setMinimumHeight(240);
     layout->addWidget(view, 4);
 
+    flowPaths_ = std::make_unique<FlowPaths>(model_, chart, across_, up_);
+    drawFlowPath_ = new QPushButton(tr("Draw Flow Path"), this);
+    drawFlowPath_->setObjectName(QStringLiteral("drawFlowPathButton"));
+    drawFlowPath_->setToolTip(tr("Add the shapes that the flow makes from the slider's lowest "
+                                 "time to its highest"));
+    connect(drawFlowPath_, &QPushButton::clicked, this, [this] {
+        flowPaths_->draw();
+        fitAxes();
+    });
     auto* clear = new QPushButton(tr("Clear"), this);
     clear->setObjectName(QStringLiteral("clearPathButton"));
-    clear->setToolTip(tr("Forget the path that the animation slider traced"));
+    clear->setToolTip(tr("Forget the paths: the animation slider's and the flows'"));
     connect(clear, &QPushButton::clicked, this, &AnalysisPanel::clearPath);
-    layout->addWidget(clear, 0, Qt::AlignRight);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(drawFlowPath_);
+    buttons->addWidget(clear);
+    layout->addLayout(buttons);
 
     // The controller's own connection came first, so the model already holds
     // the slider's new value here.
@@ -109,7 +121,8 @@ AnalysisPanel::AnalysisPanel(StrainData& model, FloatSlider* animationSlider, QW
 
     NotificationCenter& center = NotificationCenter::defaultCenter();
     for (std::string_view name : {QuorvelStrainChangedNotification, QuorvelXChangedNotification,
-                                  QuorvelYChangedNotification, QuorvelZChangedNotification})
+                                  QuorvelYChangedNotification, QuorvelZChangedNotification,
+                                  QuorvelFlowChangedNotification, QuorvelTimeChangedNotification})
         center.addObserver(this, name, &model_, [this](const Notification&) { scheduleRefresh(); });
     refresh();
 
@@ -141,7 +154,10 @@ void AnalysisPanel::scheduleRefresh() {
 
 void AnalysisPanel::refresh() {
     const StrainAnalysis analysis = analyzeStrain(model_);
-    const std::vector<AnalysisRow> rows = analysisRows(analysis);
+    const std::optional<FlowAnalysis> flow = analyzeFlow(model_);
+    drawFlowPath_->setEnabled(flow.has_value());
+    std::vector<AnalysisRow> rows = analysisRows(analysis);
+    std::ranges::move(flowRows(flow, analysis), std::back_inserter(rows));
     const QLocale locale;
     table_->setRowCount(int(rows.size()));
     for (int r = 0; r < int(rows.size()); ++r) {
@@ -187,6 +203,7 @@ void AnalysisPanel::addPathPoint() {
 
 void AnalysisPanel::clearPath() {
     path_->clear();
+    flowPaths_->clear();
     fitAxes();
 }
 
@@ -194,9 +211,9 @@ void AnalysisPanel::clearPath() {
 // little beyond the farthest point, and the k = 1 line across all of it.
 void AnalysisPanel::fitAxes() {
     qreal across = 0.5, up = 0.5;
-    for (const QXYSeries* series :
-         {static_cast<QXYSeries*>(path_), static_cast<QXYSeries*>(present_)})
-        for (const QPointF& p : series->points()) {
+    for (const QAbstractSeries* series : path_->chart()->series())
+        for (const QPointF& p : series == kOne_ ? QList<QPointF>()
+                                                : static_cast<const QXYSeries*>(series)->points()) {
             across = std::max(across, p.x() * 1.1);
             up = std::max(up, p.y() * 1.1);
         }

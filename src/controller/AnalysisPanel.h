@@ -2,14 +2,19 @@
 // ellipsoid as drawn, in the user's locale, kept up to date through the
 // model's change notifications (edits, undo, redo, the animation slider);
 // the "show principal axes" check box; and a logarithmic Flinn plot of the
-// present state with the path that the animation slider's sweeps traced.
+// present state with the path that the animation slider's sweeps traced and
+// the paths of flows drawn whole.
 #pragma once
 
 #include <QWidget>
 
+#include <memory>
+
 class FloatSlider;
+class FlowPaths;
 class QLabel;
 class QLineSeries;
+class QPushButton;
 class QScatterSeries;
 class QTableWidget;
 class QValueAxis;
@@ -41,5 +46,7 @@ private:
     QScatterSeries* present_;
     QValueAxis* across_;
     QValueAxis* up_;
+    std::unique_ptr<FlowPaths> flowPaths_;
+    QPushButton* drawFlowPath_;
     bool refreshPending_ = false;
 };

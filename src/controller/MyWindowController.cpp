@@ -5,6 +5,7 @@
 #include "controller/ViewDelegate.h"
 #include "controller/WheelGuard.h"
 #include "document/MyDocument.h"
+#include "model/AnimatedQuantity.h"
 #include "model/DocumentValues.h"
 #include "model/StrainData.h"
 #include "model/StrainNotifications.h"
@@ -37,10 +38,11 @@ const std::pair<std::string_view, Refresh> kRefreshes[] = {
     {QuorvelMinChangedNotification, &MyWindowController::updateSliderMinField},
     {QuorvelMaxChangedNotification, &MyWindowController::updateSliderMaxField},
     {QuorvelDistanceChangedNotification, &MyWindowController::updateZoomSlider},
-    // The slider may show x, y or z.
+    // The slider may show x, y, z or the flow's time.
     {QuorvelXChangedNotification, &MyWindowController::updateAnimationSlider},
     {QuorvelYChangedNotification, &MyWindowController::updateAnimationSlider},
     {QuorvelZChangedNotification, &MyWindowController::updateAnimationSlider},
+    {QuorvelTimeChangedNotification, &MyWindowController::updateAnimationSlider},
     {QuorvelProjectionChangedNotification, &MyWindowController::updateCameraProjection},
     {QuorvelAnimationFieldChangedNotification, &MyWindowController::updateAnimationRange},
 };
@@ -205,32 +207,17 @@ void MyWindowController::connectActions() {
                 [this] { document_.undoManager().endUndoGrouping(); });
     }
     connect(ui_->animationSlider, &FloatSlider::triggered, this, [this] {
-        const float value = ui_->animationSlider->floatValue();
-        StrainData& m = strainData();
-        if (m.animationField() > 9)
-            m.setTranslation(m.animatedIndex(), value);
-        else
-            m.setStrain(m.animatedIndex(), value);
+        setAnimatedValue(strainData(), ui_->animationSlider->floatValue());
         nameUndoStep(tr("Adjust Animation Slider"));
     });
     connect(ui_->sliderMaxField, &QLineEdit::editingFinished, this, [this] {
         if (!takeTypedText(ui_->sliderMaxField)) return;
-        const float value = fieldValue(ui_->sliderMaxField);
-        StrainData& m = strainData();
-        if (m.animationField() > 9)
-            m.setTranslationMax(m.animatedIndex(), value);
-        else
-            m.setStrainMax(m.animatedIndex(), value);
+        setAnimatedMax(strainData(), fieldValue(ui_->sliderMaxField));
         nameUndoStep(tr("Set Slider Max Value"));
     });
     connect(ui_->sliderMinField, &QLineEdit::editingFinished, this, [this] {
         if (!takeTypedText(ui_->sliderMinField)) return;
-        const float value = fieldValue(ui_->sliderMinField);
-        StrainData& m = strainData();
-        if (m.animationField() > 9)
-            m.setTranslationMin(m.animatedIndex(), value);
-        else
-            m.setStrainMin(m.animatedIndex(), value);
+        setAnimatedMin(strainData(), fieldValue(ui_->sliderMinField));
         nameUndoStep(tr("Set Slider Min Value"));
     });
 
@@ -303,25 +290,18 @@ void MyWindowController::updateAnimationRange(const Notification* notification) 
 }
 
 void MyWindowController::updateAnimationSlider(const Notification*) {
-    const StrainData& m = strainData();
-    const float value = m.animationField() > 9 ? m.translation(m.animatedIndex())
-                                               : m.strainEntry(m.animatedIndex());
-    updateSlider(ui_->animationSlider, value);
+    updateSlider(ui_->animationSlider, animatedValue(strainData()));
 }
 
 void MyWindowController::updateSliderMaxField(const Notification*) {
-    const StrainData& m = strainData();
-    const float newEntry = m.animationField() > 9 ? m.translationMax(m.animatedIndex())
-                                                  : m.strainMax(m.animatedIndex());
+    const float newEntry = animatedMax(strainData());
     updateTextField(ui_->sliderMaxField, formatted(newEntry));
     const QSignalBlocker blocker(ui_->animationSlider);
     ui_->animationSlider->setMaxValue(newEntry);
 }
 
 void MyWindowController::updateSliderMinField(const Notification*) {
-    const StrainData& m = strainData();
-    const float newEntry = m.animationField() > 9 ? m.translationMin(m.animatedIndex())
-                                                  : m.strainMin(m.animatedIndex());
+    const float newEntry = animatedMin(strainData());
     updateTextField(ui_->sliderMinField, formatted(newEntry));
     const QSignalBlocker blocker(ui_->animationSlider);
     ui_->animationSlider->setMinValue(newEntry);

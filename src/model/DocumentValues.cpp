@@ -11,8 +11,10 @@ using M = StrainData;
 bool isFlag(int value) { return value == 0 || value == 1; }
 bool isConstraint(int value) { return value >= 0 && value <= 2; }
 // The animation pop-up's codes: the nine strain entries, then x, y and z
-// from 10 (9 is no quantity).
-bool isAnimationField(int value) { return (value >= 0 && value <= 8) || (value >= 10 && value <= 12); }
+// from 10 (9 is no quantity), then the flow's time.
+bool isAnimationField(int value) {
+    return (value >= 0 && value <= 8) || (value >= 10 && value <= kTimeAnimationField);
+}
 
 template <float (M::*Get)() const, void (M::*Set)(float)>
 constexpr DocumentValue number(const char* key, float initial, std::string_view notification,
@@ -50,6 +52,11 @@ constexpr DocumentValue code(const char* key, int initial, bool (*valid)(int),
             control,
             undoName,
             offUndoName};
+}
+
+constexpr DocumentValue optional(DocumentValue value) {
+    value.optional = true;
+    return value;
 }
 
 // The colour panel sets all three components at once; a file, one by one.
@@ -182,6 +189,31 @@ constexpr DocumentValue kValues[] = {
         0, {}),
     entry<&M::savedStrainEntry, &M::setSavedStrain, MatrixIndex(2, 3)>("saved strain entry 3,4",
         0, {}),
+    // The steady flow: its velocity gradient L, row,column, and the time it
+    // has acted, with the animation slider's bounds for it. Files from
+    // before flows lack them and so read as no flow; a document without a
+    // flow is stored without them.
+    optional(entry<&M::velocityGradient, &M::setVelocityGradient, MatrixIndex(0, 0)>(
+        "velocity gradient entry 1,1", 0, QuorvelFlowChangedNotification)),
+    optional(entry<&M::velocityGradient, &M::setVelocityGradient, MatrixIndex(1, 0)>(
+        "velocity gradient entry 2,1", 0, QuorvelFlowChangedNotification)),
+    optional(entry<&M::velocityGradient, &M::setVelocityGradient, MatrixIndex(2, 0)>(
+        "velocity gradient entry 3,1", 0, QuorvelFlowChangedNotification)),
+    optional(entry<&M::velocityGradient, &M::setVelocityGradient, MatrixIndex(0, 1)>(
+        "velocity gradient entry 1,2", 0, QuorvelFlowChangedNotification)),
+    optional(entry<&M::velocityGradient, &M::setVelocityGradient, MatrixIndex(1, 1)>(
+        "velocity gradient entry 2,2", 0, QuorvelFlowChangedNotification)),
+    optional(entry<&M::velocityGradient, &M::setVelocityGradient, MatrixIndex(2, 1)>(
+        "velocity gradient entry 3,2", 0, QuorvelFlowChangedNotification)),
+    optional(entry<&M::velocityGradient, &M::setVelocityGradient, MatrixIndex(0, 2)>(
+        "velocity gradient entry 1,3", 0, QuorvelFlowChangedNotification)),
+    optional(entry<&M::velocityGradient, &M::setVelocityGradient, MatrixIndex(1, 2)>(
+        "velocity gradient entry 2,3", 0, QuorvelFlowChangedNotification)),
+    optional(entry<&M::velocityGradient, &M::setVelocityGradient, MatrixIndex(2, 2)>(
+        "velocity gradient entry 3,3", 0, QuorvelFlowChangedNotification)),
+    optional(number<&M::time, &M::setTime>("time", 0, QuorvelTimeChangedNotification)),
+    optional(number<&M::timeMin, &M::setTimeMin>("time min", 0, QuorvelMinChangedNotification)),
+    optional(number<&M::timeMax, &M::setTimeMax>("time max", 1, QuorvelMaxChangedNotification)),
     entry<&M::light, &M::setLight, 0>("light x", 0,
         QuorvelLightXChangedNotification, "lightXField",
         QT_TRANSLATE_NOOP("MyWindowController", "Set Light X Value")),

@@ -30,6 +30,10 @@ struct DocumentValue {
     // while the matrix acts on the left; acting on the right each field
     // shows the transposed entry (StrainData::strainFieldIndex). -1 otherwise.
     int strainField = -1;
+    // A value that files written before it existed lack: a missing key reads
+    // as initial, and the value is written only when it is not initial, so
+    // that a document which does not use it is stored as before.
+    bool optional = false;
 };
 
 // In the order that reading a file applies them: the side the matrix acts

@@ -103,6 +103,10 @@ void analyzeSingular(StrainAnalysis& a, int dimension) {
 
 } // namespace
 
+AxisOrientation axisOrientation(const AnalysisVector& direction) {
+    return orientation({direction[0], direction[1], direction[2]});
+}
+
 StrainAnalysis analyzeGradient(const AnalysisMatrix& gradient, const AnalysisVector& centre) {
     StrainAnalysis a;
     a.gradient = gradient;

@@ -53,6 +53,9 @@ struct StrainAnalysis {
     std::string state;
 };
 
+// A direction as an axis: its lower-hemisphere end, trend and plunge.
+AxisOrientation axisOrientation(const AnalysisVector& direction);
+
 StrainAnalysis analyzeGradient(const AnalysisMatrix& gradient, const AnalysisVector& centre = {});
 StrainAnalysis analyzeStrain(const StrainData& model);
 

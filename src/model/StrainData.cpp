@@ -114,6 +114,45 @@ void StrainData::setValue(std::array<float, N>& values, int index, float value,
     post(notification);
 }
 
+void StrainData::setStrainBlock(const Matrix4& strain) {
+    Matrix4 block = strain_;
+    for (int c = 0; c < 3; ++c)
+        for (int r = 0; r < 3; ++r)
+            block[MatrixIndex(r, c)] = strain[MatrixIndex(r, c)];
+    if (allFinite(block)) {
+        registerUndo([this, old = strain_] { setStrainBlock(old); });
+        strain_ = block;
+    }
+    post(QuorvelStrainChangedNotification);
+}
+
+void StrainData::setVelocityGradient(int index, float value) {
+    if (isEntryIndex(index) && index % 4 < 3 && index / 4 < 3)
+        setValue(velocityGradient_, index, value, QuorvelFlowChangedNotification,
+                 &StrainData::setVelocityGradient);
+}
+
+void StrainData::setNumber(float& field, float value, std::string_view notification,
+                           void (StrainData::*setter)(float)) {
+    if (std::isfinite(value)) {
+        registerUndo([this, setter, old = field] { (this->*setter)(old); });
+        field = value;
+    }
+    post(notification);
+}
+
+void StrainData::setTime(float value) {
+    setNumber(time_, value, QuorvelTimeChangedNotification, &StrainData::setTime);
+}
+
+void StrainData::setTimeMin(float value) {
+    setNumber(timeMin_, value, QuorvelMinChangedNotification, &StrainData::setTimeMin);
+}
+
+void StrainData::setTimeMax(float value) {
+    setNumber(timeMax_, value, QuorvelMaxChangedNotification, &StrainData::setTimeMax);
+}
+
 void StrainData::setStrainMin(int index, float value) {
     setValue(strainMinima_, index, value, QuorvelMinChangedNotification, &StrainData::setStrainMin);
 }

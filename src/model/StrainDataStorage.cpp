@@ -27,8 +27,9 @@ float readValue(const DocumentValue& value, std::string_view text) {
 
 void StrainData::convertToDictionary(StringDictionary& dictionary) const {
     for (const DocumentValue& value : documentValues())
-        dictionary[value.key] = value.validCode ? formatInt(int(value.get(*this)))
-                                                : formatFloat(value.get(*this));
+        if (!value.optional || value.get(*this) != value.initial)
+            dictionary[value.key] = value.validCode ? formatInt(int(value.get(*this)))
+                                                    : formatFloat(value.get(*this));
 }
 
 void StrainData::restoreFromDictionary(const StringDictionary& dictionary) {
@@ -40,8 +41,12 @@ void StrainData::restoreFromDictionary(const StringDictionary& dictionary) {
 
     for (const DocumentValue& value : documentValues()) {
         const auto found = dictionary.find(value.key);
-        value.set(*this, readValue(value, found == dictionary.end() ? std::string_view()
-                                                                    : std::string_view(found->second)));
+        if (found == dictionary.end() && value.optional)
+            value.set(*this, value.initial);
+        else
+            value.set(*this, readValue(value, found == dictionary.end()
+                                                  ? std::string_view()
+                                                  : std::string_view(found->second)));
     }
     setPointToSet(0); // no material point is left waiting for a pick
 

@@ -183,6 +183,24 @@ TEST_F(CommandLineTest, AnalyzePrintsATableOrJson) {
     EXPECT_NEAR(o["stretches"].toArray()[0].toDouble(), 1 + std::sqrt(2.0), 1e-6) << json.out;
     EXPECT_NEAR(o["flinn_k"].toDouble(), 1, 1e-6);
     EXPECT_TRUE(o["state"].isNull());
+    // No flow, but the steady flow of the shear: log F = F - I.
+    EXPECT_TRUE(o["flow"].isNull());
+    EXPECT_EQ(o["undefined"]["flow"].toString(), "no flow: L = 0");
+    EXPECT_NEAR(o["log_flow"]["L"][0][1].toDouble(), 2, 1e-6);
+
+    // A flow of simple shear with its one apophysis, in the table and in JSON.
+    std::ofstream(shear) << documentText(
+        with(sphereKeys(), {{"velocity gradient entry 1,3", "2"}, {"time", "0.5"}}));
+    EXPECT_NE(run("--analyze " + shear).out.find("Kinematic vorticity Wk                      "
+                                                 "1.000000\n"),
+              std::string::npos);
+    const QJsonObject flow = QJsonDocument::fromJson(
+        QByteArray::fromStdString(run("--analyze " + shear + " --json").out)).object()["flow"].toObject();
+    EXPECT_EQ(flow["t"].toDouble(), 0.5);
+    EXPECT_NEAR(flow["F"][0][2].toDouble(), 1, 1e-12);
+    EXPECT_EQ(flow["Wk"].toDouble(), 1);
+    EXPECT_EQ(flow["apophyses"].toArray().size(), 1);
+    EXPECT_EQ(flow["apophyses"][0]["trend"].toDouble(), 90);
 }
 
 } // namespace
