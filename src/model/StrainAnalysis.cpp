@@ -105,6 +105,10 @@ void analyzeSingular(StrainAnalysis& a, int dimension) {
 
 } // namespace
 
+AxisOrientation lineOrientation(const AnalysisVector& v) {
+    return orientation({v[0], v[1], v[2]});
+}
+
 StrainAnalysis analyzeGradient(const AnalysisMatrix& gradient, const AnalysisVector& centre) {
     StrainAnalysis a;
     a.gradient = gradient;

@@ -53,6 +53,9 @@ struct StrainAnalysis {
     std::string state;
 };
 
+// The orientation of the line along v (not zero), by the rules above.
+AxisOrientation lineOrientation(const AnalysisVector& v);
+
 StrainAnalysis analyzeGradient(const AnalysisMatrix& gradient, const AnalysisVector& centre = {});
 StrainAnalysis analyzeStrain(const StrainData& model);
 
