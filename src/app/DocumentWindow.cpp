@@ -5,6 +5,7 @@
 #include "app/ExportImageDialog.h"
 #include "app/FileWriting.h"
 #include "app/HelpDialogs.h"
+#include "app/OrientationDocks.h"
 #include "controller/AnalysisPanel.h"
 #include "controller/MyWindowController.h"
 #include "document/MyDocument.h"
@@ -123,6 +124,9 @@ DocumentWindow::DocumentWindow(std::unique_ptr<MyDocument> document, DocumentCom
     setTabPosition(Qt::RightDockWidgetArea, QTabWidget::North);
     addDockWidget(Qt::RightDockWidgetArea, inspectorDock_);
     tabifyDockWidget(inspectorDock_, analysisDock_);
+    orientationDocks_ = std::make_unique<OrientationDocks>(
+        *this, document_->strainData(), windowController_->animationSlider(), analysisDock_,
+        documents_.filePanels());
     inspectorDock_->raise();
     setTabOrder(windowController_->strainView(), inspector_);
 
@@ -187,6 +191,7 @@ void DocumentWindow::buildMenus() {
     file->addSeparator();
     // Ctrl+E, as in the drawing programs that students know.
     add(file, tr("Export Image…"), {QKeySequence(Qt::CTRL | Qt::Key_E)}, [this] { exportImage(); });
+    orientationDocks_->addExportItems(*file);
     file->addSeparator();
     QAction* quit = add(file, tr("Quit"), keys(QKeySequence::Quit), [this] { documents_.quit(); });
     quit->setMenuRole(QAction::QuitRole);
@@ -218,6 +223,7 @@ void DocumentWindow::buildMenus() {
     QMenu* view = menuBar()->addMenu(tr("&View"));
     view->addAction(inspectorDock_->toggleViewAction());
     view->addAction(analysisDock_->toggleViewAction());
+    orientationDocks_->addDockToggles(*view);
     view->addSeparator();
     QAction* fullScreen = add(view, tr("Full Screen"), keys(QKeySequence::FullScreen), [this] {
         setWindowState(windowState() ^ Qt::WindowFullScreen);

@@ -13,6 +13,7 @@ class AnalysisPanel;
 class DocumentCommands;
 class MyDocument;
 class MyWindowController;
+class OrientationDocks;
 class QAction;
 class QDockWidget;
 class QDragEnterEvent;
@@ -88,6 +89,7 @@ private:
     QDockWidget* inspectorDock_ = nullptr;
     AnalysisPanel* analysisPanel_ = nullptr;
     QDockWidget* analysisDock_ = nullptr;
+    std::unique_ptr<OrientationDocks> orientationDocks_;
     QMenu* recentMenu_ = nullptr;
     QAction* saveAction_ = nullptr;
     QAction* revertAction_ = nullptr;
