@@ -121,6 +121,7 @@ DocumentWindow::DocumentWindow(std::unique_ptr<MyDocument> document, DocumentCom
     analysisDock_->setObjectName(QStringLiteral("analysisDock"));
     analysisPanel_ = new AnalysisPanel(document_->strainData(), windowController_->animationSlider());
     analysisDock_->setWidget(analysisPanel_);
+    windowController_->bindControls(analysisPanel_);
     setTabPosition(Qt::RightDockWidgetArea, QTabWidget::North);
     addDockWidget(Qt::RightDockWidgetArea, inspectorDock_);
     tabifyDockWidget(inspectorDock_, analysisDock_);

@@ -1,12 +1,10 @@
 #include "controller/AnalysisPanel.h"
 
-#include "controller/MyWindowController.h"
 #include "model/StrainAnalysis.h"
 #include "model/StrainData.h"
 #include "model/StrainNotifications.h"
 #include "controller/FloatSlider.h"
 #include "platform/NotificationCenter.h"
-#include "platform/UndoManager.h"
 
 #include <QCheckBox>
 #include <QClipboard>
@@ -47,16 +45,11 @@ AnalysisPanel::AnalysisPanel(StrainData& model, FloatSlider* animationSlider, QW
     : QWidget(parent), model_(model) {
     auto* layout = new QVBoxLayout(this);
 
-    showPrincipalAxes_ = new QCheckBox(tr("Show principal axes"), this);
-    showPrincipalAxes_->setObjectName(QStringLiteral("showPrincipalAxesCheckbox"));
-    showPrincipalAxes_->setToolTip(tr("S1 yellow, S2 magenta, S3 cyan"));
-    connect(showPrincipalAxes_, &QCheckBox::clicked, this, [this](bool on) {
-        model_.setShowPrincipalAxes(on ? 1 : 0);
-        if (UndoManager* undo = model_.undoManager())
-            MyWindowController::nameUndoStep(*undo, on ? tr("Show Principal Axes")
-                                                       : tr("Hide Principal Axes"));
-    });
-    layout->addWidget(showPrincipalAxes_);
+    // The window's controller binds it to its document value.
+    auto* showPrincipalAxes = new QCheckBox(tr("Show principal axes"), this);
+    showPrincipalAxes->setObjectName(QStringLiteral("showPrincipalAxesCheckbox"));
+    showPrincipalAxes->setToolTip(tr("S1 yellow, S2 magenta, S3 cyan"));
+    layout->addWidget(showPrincipalAxes);
 
     table_ = new QTableWidget(this);
     table_->setObjectName(QStringLiteral("analysisTable"));
@@ -118,11 +111,6 @@ AnalysisPanel::AnalysisPanel(StrainData& model, FloatSlider* animationSlider, QW
     for (std::string_view name : {QuorvelStrainChangedNotification, QuorvelXChangedNotification,
                                   QuorvelYChangedNotification, QuorvelZChangedNotification})
         center.addObserver(this, name, &model_, [this](const Notification&) { scheduleRefresh(); });
-    center.addObserver(this, QuorvelShowPrincipalAxesChangedNotification, &model_,
-                       [this](const Notification&) {
-                           showPrincipalAxes_->setChecked(model_.showPrincipalAxes() != 0);
-                       });
-    showPrincipalAxes_->setChecked(model_.showPrincipalAxes() != 0);
     refresh();
 
     // Wide enough for the labels and numbers; a reason may scroll.

@@ -8,7 +8,6 @@
 #include <QWidget>
 
 class FloatSlider;
-class QCheckBox;
 class QLabel;
 class QLineSeries;
 class QScatterSeries;
@@ -37,7 +36,6 @@ private:
     StrainData& model_;
     QTableWidget* table_;
     QLabel* state_;
-    QCheckBox* showPrincipalAxes_;
     QLineSeries* path_;
     QLineSeries* kOne_;
     QScatterSeries* present_;

@@ -1,6 +1,7 @@
 #include "model/StrainAnalysis.h"
 
 #include "model/StrainData.h"
+#include "model/Translatable.h"
 
 #include <Eigen/Dense>
 
@@ -8,9 +9,6 @@
 #include <cmath>
 #include <numbers>
 
-// Marks a text for the translators, who find it by this name; the model has
-// no Qt, and the analysis panel translates each text where it shows it.
-#define QT_TRANSLATE_NOOP(context, text) text
 
 namespace {
 

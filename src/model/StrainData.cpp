@@ -1,5 +1,6 @@
 #include "model/StrainData.h"
 
+#include "model/DocumentValues.h"
 #include "model/StrainNotifications.h"
 #include "platform/NotificationCenter.h"
 #include "platform/UndoManager.h"
@@ -47,53 +48,10 @@ template <std::size_t N> bool allFinite(const std::array<float, N>& values) {
 StrainData::StrainData(UndoManager* undoManager) : undoManager_(undoManager) {
     if (undoManager_)
         undoManager_->disableUndoRegistration();
-
-    setRed(0.8f, 0.8f, 0.8f);
-    setTranslucency(0.8f);
-    setActingOnRight(0);
-    setAnimationField(1);
-
-    for (int i = 2; i >= 0; --i)
-        setTranslation(i, 0.0f);
-    for (int i = 2; i >= 0; --i)
-        setTranslationMin(i, 0.0f);
-    for (int i = 2; i >= 0; --i)
-        setTranslationMax(i, 1.0f);
-
-    for (int i = 15; i >= 0; --i) {
-        setStrain(i, 0.0f);
-        setStrainMin(i, 0.0f);
-        setStrainMax(i, 1.0f);
-        savedStrain_[i] = 0.0f;
-    }
-    for (int i : {15, 10, 5, 0}) {
-        setStrain(i, 1.0f);
-        savedStrain_[i] = 1.0f;
-    }
-
-    setLight(0, 0.0f);
-    setLight(1, 0.0f);
-    setLight(2, 9.0f);
-    light_[3] = 0.0f; // directional light
-
-    setDistance(10.0f);
-
-    setProjection(0);
-    setShowAxes(1);
-    setMarkAxes(0);
-    setShowPrincipalAxes(0);
-    setPreserveVolume(0);
-    setConstraint(2);
-    setShowPoint1(0);
-    setShowPoint2(0);
-    setShowPoint3(0);
-
-    for (int point = 0; point < 3; ++point)
-        for (int i = 2; i >= 0; --i)
-            setPoint(point, i, 0.0f);
-
-    setPointToSet(0);
-
+    // The homogeneous corners, which no file stores.
+    strain_[MatrixIndex(3, 3)] = savedStrain_[MatrixIndex(3, 3)] = 1.0f;
+    for (const DocumentValue& value : documentValues())
+        value.set(*this, value.initial);
     if (undoManager_)
         undoManager_->enableUndoRegistration();
 }
