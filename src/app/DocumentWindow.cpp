@@ -126,8 +126,7 @@ DocumentWindow::DocumentWindow(std::unique_ptr<MyDocument> document, DocumentCom
     addDockWidget(Qt::RightDockWidgetArea, inspectorDock_);
     tabifyDockWidget(inspectorDock_, analysisDock_);
     orientationDocks_ = std::make_unique<OrientationDocks>(
-        *this, document_->strainData(), windowController_->animationSlider(), analysisDock_,
-        documents_.filePanels());
+        *this, document_->strainData(), *windowController_, analysisDock_, documents_.filePanels());
     inspectorDock_->raise();
     setTabOrder(windowController_->strainView(), inspector_);
 
@@ -278,8 +277,12 @@ void DocumentWindow::documentChanged() {
     redoAction_->setText(QString::fromStdString(undo.redoMenuItemTitle()));
 }
 
+// In the docks, not in dialogs that the window may have open.
 QList<QLineEdit*> DocumentWindow::fields() const {
-    return inspector_->findChildren<QLineEdit*>();
+    QList<QLineEdit*> all;
+    for (const QDockWidget* dock : findChildren<QDockWidget*>())
+        all += dock->findChildren<QLineEdit*>();
+    return all;
 }
 
 bool DocumentWindow::isUntouched() const {

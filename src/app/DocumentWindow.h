@@ -70,8 +70,8 @@ private:
     void buildMenus();
     void fillRecentMenu();
     void documentChanged();
-    // The inspector's fields; whether one holds a number typed but not yet
-    // applied; and applying every such number.
+    // The document's fields, the inspector's and the section's; whether one
+    // holds a number typed but not yet applied; and applying every such number.
     QList<QLineEdit*> fields() const;
     bool hasTypedText() const;
     void commitEditing();

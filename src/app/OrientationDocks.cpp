@@ -2,6 +2,8 @@
 
 #include "app/PlotExport.h"
 #include "controller/MaterialLinesPanel.h"
+#include "controller/MyWindowController.h"
+#include "controller/SectionPanel.h"
 #include "controller/StereonetView.h"
 
 #include <QDockWidget>
@@ -12,13 +14,13 @@
 #include <QVBoxLayout>
 
 OrientationDocks::OrientationDocks(QMainWindow& window, StrainData& model,
-                                   FloatSlider* animationSlider, QDockWidget* analysisDock,
+                                   MyWindowController& controller, QDockWidget* analysisDock,
                                    DocumentCommands::FilePanels& panels)
     : window_(window), panels_(panels), analysisDock_(analysisDock) {
     QWidget* analysis = analysisDock->widget();
     flinnPlot_ = analysis->findChild<QWidget*>(QStringLiteral("flinnPlot"));
 
-    stereonet_ = new StereonetView(model, animationSlider);
+    stereonet_ = new StereonetView(model, controller.animationSlider());
     stereonetDock_ = new QDockWidget(tr("Stereonet"), &window);
     stereonetDock_->setObjectName(QStringLiteral("stereonetDock"));
     stereonetDock_->setWidget(stereonet_);
@@ -29,7 +31,9 @@ OrientationDocks::OrientationDocks(QMainWindow& window, StrainData& model,
     auto* lines = new QWidget;
     auto* layout = new QVBoxLayout(lines);
     layout->addWidget(new MaterialLinesPanel(model, lines));
+    layout->addWidget(new SectionPanel(model, lines));
     layout->addStretch();
+    controller.bindControls(lines);
     auto* scroll = new QScrollArea;
     scroll->setObjectName(QStringLiteral("linesScrollArea"));
     scroll->setWidget(lines);

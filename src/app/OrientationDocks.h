@@ -8,10 +8,10 @@
 
 #include <QCoreApplication>
 
-class FloatSlider;
 class QDockWidget;
 class QMainWindow;
 class QMenu;
+class MyWindowController;
 class StereonetView;
 class StrainData;
 
@@ -20,8 +20,9 @@ class OrientationDocks {
 
 public:
     // analysisDock holds the Analysis panel with its Flinn plot and the
-    // button that clears the slider's path.
-    OrientationDocks(QMainWindow& window, StrainData& model, FloatSlider* animationSlider,
+    // button that clears the slider's path; controller binds the docks'
+    // controls to the document.
+    OrientationDocks(QMainWindow& window, StrainData& model, MyWindowController& controller,
                      QDockWidget* analysisDock, DocumentCommands::FilePanels& panels);
 
     void addExportItems(QMenu& file);

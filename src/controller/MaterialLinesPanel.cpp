@@ -3,7 +3,10 @@
 #include "model/MaterialLines.h"
 #include "model/StrainNotifications.h"
 #include "platform/NotificationCenter.h"
+#include "render/StrainFigures.h"
 
+#include <QCheckBox>
+#include <QColor>
 #include <QCoreApplication>
 #include <QHeaderView>
 #include <QLocale>
@@ -79,6 +82,32 @@ MaterialLinesPanel::MaterialLinesPanel(StrainData& model, QWidget* parent)
                           "angle the line turned"));
     pairs_->setToolTip(tr("The angle between two lines before and after, and for lines that "
                           "began perpendicular the shear strain γ = tan ψ"));
+
+    // The window's controller binds it to its document value.
+    auto* colorByStretch = new QCheckBox(tr("Color the surface by stretch"), this);
+    colorByStretch->setObjectName(QStringLiteral("colorByStretchCheckbox"));
+    colorByStretch->setToolTip(tr("Each point of the surface in the colour of the stretch of the "
+                                  "material line that ends there"));
+    layout->addWidget(colorByStretch);
+    // The renderer's own colours, so the legend cannot drift from the picture.
+    const auto swatch = [](StretchField field, const QString& text) {
+        const auto& c = kStretchFieldColours[std::size_t(field)];
+        return QStringLiteral("<span style=\"color:%1\">■</span>&nbsp;%2")
+            .arg(QColor::fromRgbF(c[0], c[1], c[2]).name(), text.toHtmlEscaped());
+    };
+    const auto& line = kUnstretchedLineColour;
+    auto* legend = new QLabel(
+        QStringList{swatch(StretchField::Lengthened, tr("lengthened, S > 1")),
+                    swatch(StretchField::Unchanged, tr("unchanged")),
+                    swatch(StretchField::Shortened, tr("shortened, S < 1")),
+                    QStringLiteral("<span style=\"color:%1\">━</span>&nbsp;%2")
+                        .arg(QColor::fromRgbF(line[0], line[1], line[2]).name(),
+                             tr("lines of S = 1").toHtmlEscaped())}
+            .join(QStringLiteral("&nbsp;&nbsp; ")),
+        this);
+    legend->setObjectName(QStringLiteral("stretchLegend"));
+    legend->setWordWrap(true);
+    layout->addWidget(legend);
 
     NotificationCenter& center = NotificationCenter::defaultCenter();
     for (std::string_view name :

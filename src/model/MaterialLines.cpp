@@ -7,7 +7,7 @@
 #include <cmath>
 #include <numbers>
 
-#define QT_TRANSLATE_NOOP(context, text) text
+#include "model/Translatable.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <numbers>
 
-#define QT_TRANSLATE_NOOP(context, text) text
+#include "model/Translatable.h"
 
 namespace {
 
@@ -13,6 +13,9 @@ constexpr double kRadians = std::numbers::pi / 180.0;
 // Stretches from single-precision entries that agree this closely (relative)
 // are one stretch: rounding noise would otherwise pick an axis at random.
 constexpr double kEqualStretches = 1e-5;
+
+// Planes dipping less than this many degrees are horizontal.
+constexpr double kFlat = 1e-4;
 
 bool distinct(double longer, double shorter) { return longer - shorter > kEqualStretches * longer; }
 
@@ -33,7 +36,12 @@ AnalysisVector lineDirection(double trend, double plunge) {
 }
 
 PlaneOrientation planeWithPole(const AxisOrientation& pole) {
-    return {std::fmod(pole.trend + 180.0, 360.0), 90.0 - pole.plunge};
+    const double dip = 90.0 - pole.plunge;
+    // A horizontal plane dips nowhere; a pole a rounding away from vertical
+    // would give it a dip direction at random.
+    if (dip <= kFlat)
+        return {0.0, 0.0};
+    return {std::fmod(pole.trend + 180.0, 360.0), dip};
 }
 
 AxisOrientation poleOf(const PlaneOrientation& plane) {

@@ -29,7 +29,8 @@ NetPoint netPosition(double trend, double plunge);
 
 // The unit vector of a line given by trend and plunge.
 AnalysisVector lineDirection(double trend, double plunge);
-// The plane normal to a line, and the lower-hemisphere pole of a plane.
+// The plane normal to a line (a horizontal one of dip direction 0), and the
+// lower-hemisphere pole of a plane.
 PlaneOrientation planeWithPole(const AxisOrientation& pole);
 AxisOrientation poleOf(const PlaneOrientation& plane);
 // The plane's trace on the net: its lower half, from one end of its strike

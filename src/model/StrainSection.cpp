@@ -1,11 +1,13 @@
 #include "model/StrainSection.h"
 
+#include "model/StrainData.h"
+
 #include <Eigen/Dense>
 
 #include <cmath>
 #include <numbers>
 
-#define QT_TRANSLATE_NOOP(context, text) text
+#include "model/Translatable.h"
 
 namespace {
 // Semi-axes this close (relative) make a circle, as equal stretches make no
@@ -58,5 +60,19 @@ StrainSection strainSection(const StrainAnalysis& a, const PlaneOrientation& pla
     if (rake < 0)
         rake += 180.0;
     section.rake = {rake >= 180.0 ? 0.0 : rake, {}};
+    return section;
+}
+
+StrainSection strainSection(const StrainData& model) {
+    const StrainAnalysis analysis = analyzeStrain(model);
+    if (model.sectionPlane() == 0)
+        return strainSection(analysis, {model.sectionDipDirection(), model.sectionDip()});
+    const StereonetContent content = stereonetContent(analysis);
+    if (const auto plane = principalPlane(content, model.sectionPlane() - 1))
+        return strainSection(analysis, *plane);
+    StrainSection section;
+    section.axialRatio = section.rake = {
+        std::nullopt, !content.note.empty() ? content.note
+                          : QT_TRANSLATE_NOOP("StrainAnalysis", "the strain holds a value that is not a finite number")};
     return section;
 }

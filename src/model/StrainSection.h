@@ -5,6 +5,8 @@
 
 #include "model/Stereonet.h"
 
+class StrainData;
+
 struct StrainSection {
     PlaneOrientation plane;
     // Long over short semi-axis.
@@ -19,3 +21,6 @@ struct StrainSection {
 };
 
 StrainSection strainSection(const StrainAnalysis& analysis, const PlaneOrientation& plane);
+// The section that the document names, of the ellipsoid it draws: its plane
+// given by dip direction and dip, or a principal plane, which must be unique.
+StrainSection strainSection(const StrainData& model);

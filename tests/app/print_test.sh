@@ -42,7 +42,7 @@ printf '// by hand\r\n{ "show axes" = 0; Class = Other; }\r\n' > "$scratch/hand.
 "$quorvel" --print "$scratch/hand.quorvel" > "$scratch/out" || fail "hand-written file refused"
 grep -q '^    "show axes" = 0;$' "$scratch/out" || fail "show axes not printed as 0"
 grep -q '^    Class = MyDocument;$' "$scratch/out" || fail "Class not rewritten"
-[ "$(grep -c ' = ' "$scratch/out")" -eq 78 ] || fail "not 78 entries"
+[ "$(grep -c ' = ' "$scratch/out")" -eq 83 ] || fail "not 83 entries"
 
 checks=$(( $(ls "$examples"/*.quorvel | wc -l) + 7 ))
 echo "$((checks - failures)) passed, $failures failed"

@@ -78,7 +78,7 @@ TEST(OrientationTest, TheNetShowsTheUniqueAxesAndTheFoliation) {
         ASSERT_EQ(net.foliation.has_value(), !std::isnan(c.dip));
         if (net.foliation) {
             EXPECT_NEAR(net.foliation->dip, c.dip, 1e-7);
-            EXPECT_NEAR(c.dip > 0 ? net.foliation->dipDirection : 0, c.dipDirection, 1e-7);
+            EXPECT_NEAR(net.foliation->dipDirection, c.dipDirection, 1e-7);
         }
         EXPECT_EQ(net.note, c.note);
     }
