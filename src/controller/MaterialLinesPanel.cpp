@@ -100,7 +100,7 @@ MaterialLinesPanel::MaterialLinesPanel(StrainData& model, QWidget* parent)
         QStringList{swatch(StretchField::Lengthened, tr("lengthened, S > 1")),
                     swatch(StretchField::Unchanged, tr("unchanged")),
                     swatch(StretchField::Shortened, tr("shortened, S < 1")),
-                    QStringLiteral("<span style=\"color:%1\">━</span>&nbsp;%2")
+                    QStringLiteral("<span style=\"color:%1;background:black\">━</span>&nbsp;%2")
                         .arg(QColor::fromRgbF(line[0], line[1], line[2]).name(),
                              tr("lines of S = 1").toHtmlEscaped())}
             .join(QStringLiteral("&nbsp;&nbsp; ")),

@@ -15,7 +15,7 @@ inline constexpr std::array<std::array<float, 3>, 3> kStretchFieldColours = {{
     {0.20f, 0.40f, 0.90f}, // shortened: S < 1
 }};
 // The lines of no finite elongation, S = 1, drawn over the surface.
-inline constexpr std::array<float, 3> kUnstretchedLineColour = {0.0f, 0.0f, 0.0f};
+inline constexpr std::array<float, 3> kUnstretchedLineColour = {1.0f, 1.0f, 1.0f};
 StretchField stretchField(double stretch);
 
 // The unit sphere, in its own frame (the current model-view carries it to
