@@ -13,6 +13,8 @@
 #include <QLineEdit>
 #include <QLocale>
 
+#include <cmath>
+
 namespace {
 constexpr int kRatioDecimals = 4;
 constexpr int kAngleDecimals = 1;
@@ -93,8 +95,13 @@ void SectionPanel::refresh() {
     if (!s.axialRatio.value) {
         lines << tr("No ellipse: %1").arg(why(s.axialRatio));
     } else {
-        // As geologists write a plane: dip direction 0 to 360°, dip 0 to 90°.
-        const PlaneOrientation plane = planeWithPole(poleOf(s.plane));
+        // As geologists write a plane: dip direction 0 to 360°, dip 0 to 90°;
+        // one typed so already is shown as typed.
+        const bool usual = s.plane.dip > 0 && s.plane.dip <= 90;
+        const PlaneOrientation plane =
+            usual ? PlaneOrientation{std::fmod(std::fmod(s.plane.dipDirection, 360.0) + 360.0, 360.0),
+                                     s.plane.dip}
+                  : planeWithPole(poleOf(s.plane));
         lines << tr("Plane: dip direction %1°, dip %2°").arg(angle(plane.dipDirection), angle(plane.dip))
               << tr("Axial ratio: %1").arg(locale.toString(*s.axialRatio.value, 'f', kRatioDecimals));
         if (s.longAxis)

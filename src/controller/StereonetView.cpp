@@ -21,11 +21,6 @@ constexpr double kMargin = 22;
 constexpr double kSymbolRadius = 6;
 // Hovering this close to a symbol tells its orientation.
 constexpr double kHoverDistance = 8;
-// A path keeps a point only this far (in net radii, about a pixel of a large
-// net) from the one before, and at most kPathCap points: a full path drops
-// every other point, so a long sweep costs bounded memory and painting.
-constexpr double kPathStep = 0.004;
-constexpr std::size_t kPathCap = 2048;
 // Consecutive path points farther apart than this are not joined: an axis
 // that crosses the horizontal comes back on the opposite rim.
 constexpr double kPathJump = 0.2;
@@ -99,20 +94,9 @@ std::vector<StereonetView::Symbol> StereonetView::symbols() const {
 
 void StereonetView::addPathPoints() {
     const StereonetContent net = stereonetContent(analyzeStrain(model_));
-    for (std::size_t i = 0; i < 3; ++i) {
-        if (!net.axes[i])
-            continue;
-        const NetPoint p = netPosition(net.axes[i]->trend, net.axes[i]->plunge);
-        std::vector<NetPoint>& path = paths_[i];
-        if (!path.empty() && distance(path.back(), p) < kPathStep)
-            continue;
-        if (path.size() == kPathCap) {
-            for (std::size_t k = 1; k < kPathCap / 2; ++k)
-                path[k] = path[2 * k];
-            path.resize(kPathCap / 2);
-        }
-        path.push_back(p);
-    }
+    for (std::size_t i = 0; i < 3; ++i)
+        if (net.axes[i])
+            paths_[i].add(netPosition(net.axes[i]->trend, net.axes[i]->plunge));
     update();
 }
 
@@ -151,7 +135,7 @@ void StereonetView::paintEvent(QPaintEvent*) {
     }
     for (std::size_t i = 0; i < 3; ++i) {
         painter.setPen(QPen(kAxisColours[i].darker(160), 1.5));
-        const std::vector<NetPoint>& path = paths_[i];
+        const std::vector<NetPoint>& path = paths_[i].points();
         for (std::size_t k = 1; k < path.size(); ++k)
             if (distance(path[k - 1], path[k]) < kPathJump)
                 painter.drawLine(at(path[k - 1]), at(path[k]));

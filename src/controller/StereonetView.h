@@ -38,8 +38,8 @@ public:
 
     // Where a line falls in the widget, in logical pixels.
     QPointF pixelOf(double trend, double plunge) const;
-    // The points of the path drawn for axis 0, 1 or 2 (X, Y, Z).
-    std::size_t pathLength(int axis) const { return paths_[std::size_t(axis)].size(); }
+    // The path drawn for axis 0, 1 or 2 (X, Y, Z).
+    const NetPath& path(int axis) const { return paths_[std::size_t(axis)]; }
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
@@ -62,5 +62,5 @@ private:
 
     StrainData& model_;
     QList<NetDirection> extra_;
-    std::array<std::vector<NetPoint>, 3> paths_;
+    std::array<NetPath, 3> paths_;
 };

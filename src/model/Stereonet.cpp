@@ -66,6 +66,17 @@ std::vector<NetPoint> greatCircle(const PlaneOrientation& plane, int segments) {
     return points;
 }
 
+void NetPath::add(NetPoint p) {
+    if (!points_.empty() && std::hypot(points_.back().x - p.x, points_.back().y - p.y) < kStep)
+        return;
+    if (points_.size() == kCapacity) {
+        for (std::size_t k = 1; k < kCapacity / 2; ++k)
+            points_[k] = points_[2 * k];
+        points_.resize(kCapacity / 2);
+    }
+    points_.push_back(p);
+}
+
 StereonetContent stereonetContent(const StrainAnalysis& a) {
     StereonetContent content;
     const auto& s = a.stretches;

@@ -37,6 +37,22 @@ AxisOrientation poleOf(const PlaneOrientation& plane);
 // line through the dip direction to the other, in segments steps.
 std::vector<NetPoint> greatCircle(const PlaneOrientation& plane, int segments = 90);
 
+// The places a line took on the net, thinned so that a sweep of any length
+// costs bounded memory and drawing: a place closer than step (in net radii,
+// about a pixel of a large net) to the last one kept is dropped, and a path
+// that reaches capacity drops every other place.
+class NetPath {
+public:
+    static constexpr double kStep = 0.004;
+    static constexpr std::size_t kCapacity = 2048;
+    void add(NetPoint p);
+    void clear() { points_.clear(); }
+    const std::vector<NetPoint>& points() const { return points_; }
+
+private:
+    std::vector<NetPoint> points_;
+};
+
 // The principal axes X, Y, Z (S1, S2, S3) that are unique and the XY plane
 // (the foliation) when it is. An axis whose stretch equals another's is any
 // line of a plane or any line at all; note says which.

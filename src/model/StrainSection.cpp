@@ -13,6 +13,8 @@ namespace {
 // Semi-axes this close (relative) make a circle, as equal stretches make no
 // axis.
 constexpr double kCircle = 1e-5;
+// Rakes this close to 180° (in degrees) are rounding away from 0°.
+constexpr double kRakeNoise = 1e-6;
 } // namespace
 
 StrainSection strainSection(const StrainAnalysis& a, const PlaneOrientation& plane) {
@@ -59,7 +61,8 @@ StrainSection strainSection(const StrainAnalysis& a, const PlaneOrientation& pla
     double rake = std::atan2(c[1], c[0]) * 180.0 / std::numbers::pi;
     if (rake < 0)
         rake += 180.0;
-    section.rake = {rake >= 180.0 ? 0.0 : rake, {}};
+    // A line along the strike rakes 0°, whichever way its vector points.
+    section.rake = {rake >= 180.0 - kRakeNoise ? 0.0 : rake, {}};
     return section;
 }
 
