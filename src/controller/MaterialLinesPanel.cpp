@@ -92,15 +92,15 @@ MaterialLinesPanel::MaterialLinesPanel(StrainData& model, QWidget* parent)
     // The renderer's own colours, so the legend cannot drift from the picture.
     const auto swatch = [](StretchField field, const QString& text) {
         const auto& c = kStretchFieldColours[std::size_t(field)];
-        return QStringLiteral("<span style=\"color:%1\">■</span>&nbsp;%2")
+        return QStringLiteral("<span style=\"color:%1;background:gray\">■</span>&nbsp;%2")
             .arg(QColor::fromRgbF(c[0], c[1], c[2]).name(), text.toHtmlEscaped());
     };
     const auto& line = kUnstretchedLineColour;
     auto* legend = new QLabel(
-        QStringList{swatch(StretchField::Lengthened, tr("lengthened, S > 1")),
+        QStringList{swatch(StretchField::Lengthened, tr("lengthened, S > 1 (the more, the deeper)")),
                     swatch(StretchField::Unchanged, tr("unchanged")),
                     swatch(StretchField::Shortened, tr("shortened, S < 1")),
-                    QStringLiteral("<span style=\"color:%1;background:black\">━</span>&nbsp;%2")
+                    QStringLiteral("<span style=\"color:%1\">━</span>&nbsp;%2")
                         .arg(QColor::fromRgbF(line[0], line[1], line[2]).name(),
                              tr("lines of S = 1").toHtmlEscaped())}
             .join(QStringLiteral("&nbsp;&nbsp; ")),

@@ -134,7 +134,7 @@ void StereonetView::paintEvent(QPaintEvent*) {
         painter.drawPath(trace);
     }
     for (std::size_t i = 0; i < 3; ++i) {
-        painter.setPen(QPen(kAxisColours[i].darker(160), 1.5));
+        painter.setPen(QPen(kAxisColours[i].darker(130), 2.5));
         const std::vector<NetPoint>& path = paths_[i].points();
         for (std::size_t k = 1; k < path.size(); ++k)
             if (distance(path[k - 1], path[k]) < kPathJump)

@@ -4,6 +4,7 @@
 
 #include <GL/gl.h>
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 #include <vector>
@@ -44,9 +45,24 @@ void drawStretchSurface(const AnalysisMatrix& F, float alpha, int quality) {
     const auto at = [&grid, quality](int stack, int slice) -> const SurfacePoint& {
         return grid[std::size_t(stack * (quality + 1) + slice)];
     };
-    const auto vertex = [alpha](const SurfacePoint& p) {
-        const auto& c = kStretchFieldColours[std::size_t(stretchField(p.stretch))];
-        glColor4f(c[0], c[1], c[2], alpha);
+    // How far toward its field's colour a point goes: the square root of its
+    // share of the field's extreme natural strain, so that the fields stand
+    // apart near the S = 1 lines.
+    double longest = 1, shortest = 1;
+    for (const SurfacePoint& p : grid) {
+        longest = std::max(longest, p.stretch);
+        shortest = std::min(shortest, p.stretch);
+    }
+    const auto vertex = [alpha, longest, shortest](const SurfacePoint& p) {
+        const StretchField field = stretchField(p.stretch);
+        const auto& end = kStretchFieldColours[std::size_t(field)];
+        const auto& start = kStretchFieldColours[std::size_t(StretchField::Unchanged)];
+        const double extreme = field == StretchField::Lengthened ? longest : shortest;
+        const float t = field == StretchField::Unchanged
+                            ? 0.0f
+                            : float(std::sqrt(std::log(p.stretch) / std::log(extreme)));
+        glColor4f(start[0] + t * (end[0] - start[0]), start[1] + t * (end[1] - start[1]),
+                  start[2] + t * (end[2] - start[2]), alpha);
         glNormal3d(p.u[0], p.u[1], p.u[2]);
         glVertex3d(p.u[0], p.u[1], p.u[2]);
     };

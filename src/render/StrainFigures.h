@@ -7,15 +7,17 @@
 
 #include <array>
 
-// The fields of the coloured surface, as the legend beside it shows them.
+// The fields of the coloured surface, as the legend beside it shows them:
+// each runs from the unchanged colour at S = 1 to its own at the surface's
+// longest (or shortest) line.
 enum class StretchField { Lengthened, Unchanged, Shortened };
 inline constexpr std::array<std::array<float, 3>, 3> kStretchFieldColours = {{
-    {0.85f, 0.25f, 0.15f}, // lengthened: S > 1
-    {0.85f, 0.85f, 0.85f}, // unchanged
-    {0.20f, 0.40f, 0.90f}, // shortened: S < 1
+    {0.85f, 0.20f, 0.10f}, // lengthened: S > 1
+    {0.95f, 0.95f, 0.95f}, // unchanged
+    {0.15f, 0.35f, 0.95f}, // shortened: S < 1
 }};
 // The lines of no finite elongation, S = 1, drawn over the surface.
-inline constexpr std::array<float, 3> kUnstretchedLineColour = {1.0f, 1.0f, 1.0f};
+inline constexpr std::array<float, 3> kUnstretchedLineColour = {0.0f, 0.0f, 0.0f};
 StretchField stretchField(double stretch);
 
 // The unit sphere, in its own frame (the current model-view carries it to

@@ -203,14 +203,17 @@ TEST(RenderTest, TheSurfaceColouredByStretchShowsItsFieldsAndTheirBoundary) {
     const Rgb shortened = pixel(image, 400.5, 300 + 0.4 * kScale);
     EXPECT_GT(lengthened.r, 2 * lengthened.b);
     EXPECT_GT(shortened.b, 2 * shortened.r);
+    // Paler toward the S = 1 line (y = x/2 drawn) than at the ends.
+    const Rgb nearLine = pixel(image, 400 + 0.6 * kScale, 300 + 0.2 * kScale);
+    EXPECT_GT(std::min({nearLine.r, nearLine.g, nearLine.b}), std::min({lengthened.r, lengthened.g, lengthened.b}) + 40);
     // The S = 1 line, within a pixel of where it falls.
-    int line = 0;
+    int line = 255;
     for (int dx = -1; dx <= 1; ++dx)
         for (int dy = -1; dy <= 1; ++dy) {
             const Rgb p = pixel(image, 400 + 0.6 * kScale + dx, 300 + 0.3 * kScale + dy);
-            line = std::max(line, std::min({p.r, p.g, p.b}));
+            line = std::min(line, std::max({p.r, p.g, p.b}));
         }
-    EXPECT_GT(line, 200) << "white where S = 1";
+    EXPECT_LT(line, 30) << "black where S = 1";
 
     const Rgb plain = pixel(render(with(stretched, {{"color by stretch", "0"}})), 400 + 1.5 * kScale, 300.5);
     EXPECT_EQ(plain.r, plain.b) << "the model's grey when the option is off";
