@@ -32,8 +32,6 @@ const char* const kAxisNames[3] = {QT_TRANSLATE_NOOP("StereonetView", "X"),
                                    QT_TRANSLATE_NOOP("StereonetView", "Y"),
                                    QT_TRANSLATE_NOOP("StereonetView", "Z")};
 
-double distance(NetPoint a, NetPoint b) { return std::hypot(a.x - b.x, a.y - b.y); }
-
 } // namespace
 
 StereonetView::StereonetView(StrainData& model, FloatSlider* animationSlider, QWidget* parent)
@@ -133,12 +131,18 @@ void StereonetView::paintEvent(QPaintEvent*) {
         painter.setPen(QPen(ink, 1.5));
         painter.drawPath(trace);
     }
+    // Each path as polylines, one for each run without a jump.
     for (std::size_t i = 0; i < 3; ++i) {
         painter.setPen(QPen(kAxisColours[i].darker(130), 2.5));
-        const std::vector<NetPoint>& path = paths_[i].points();
-        for (std::size_t k = 1; k < path.size(); ++k)
-            if (distance(path[k - 1], path[k]) < kPathJump)
-                painter.drawLine(at(path[k - 1]), at(path[k]));
+        QPolygonF run;
+        for (const NetPoint& p : paths_[i].points()) {
+            if (!run.isEmpty() && QLineF(run.last(), at(p)).length() >= kPathJump * r) {
+                painter.drawPolyline(run);
+                run.clear();
+            }
+            run << at(p);
+        }
+        painter.drawPolyline(run);
     }
     for (const Symbol& s : symbols()) {
         const QPointF p = pixelOf(s.orientation.trend, s.orientation.plunge);
