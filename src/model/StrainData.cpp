@@ -71,24 +71,22 @@ void StrainData::setStrain(int index, float value) {
     const float old = strain_[index];
     Matrix4 strain = strain_;
 
-    if (preserveVolume_ && old != 0.0f && value != 0.0f) {
-        const int row = index % 4;
-        const float k1 = old / value;
+    const int row = MatrixRow(index), column = MatrixColumn(index);
+    // Only the 3x3 block makes the volume.
+    if (preserveVolume_ && row < 3 && column < 3 && old != 0.0f && value != 0.0f) {
         int compensating = -1;
         if (constraint_ == (row + 1) % 3)
             compensating = (row + 2) % 3;
         else if (constraint_ == (row + 2) % 3)
             compensating = (row + 1) % 3;
-        if (compensating >= 0) {
-            strain[compensating] *= k1;
-            strain[compensating + 4] *= k1;
-            strain[compensating + 8] *= k1;
-        }
+        for (int c = 0; compensating >= 0 && c < 3; ++c)
+            strain[MatrixIndex(compensating, c)] *= old / value;
         // The compensating row never holds the edited entry, so this is still
         // new / old: together with the store below it scales the whole row.
         const float k2 = value / strain[index];
-        strain[(index + 4) % 12] *= k2;
-        strain[(index + 8) % 12] *= k2;
+        for (int c = 0; c < 3; ++c)
+            if (c != column)
+                strain[MatrixIndex(row, c)] *= k2;
     }
     strain[index] = value;
 

@@ -13,7 +13,7 @@
 // reads 0.
 #pragma once
 
-#include "toolkit/GVUtilities.h"
+#include "geometry/GVUtilities.h"
 
 #include <array>
 #include <map>
