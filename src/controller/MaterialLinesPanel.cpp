@@ -86,7 +86,7 @@ MaterialLinesPanel::MaterialLinesPanel(StrainData& model, QWidget* parent)
     // The window's controller binds it to its document value.
     auto* colorByStretch = new QCheckBox(tr("Color the surface by stretch"), this);
     colorByStretch->setObjectName(QStringLiteral("colorByStretchCheckbox"));
-    colorByStretch->setToolTip(tr("Each point of the surface in the colour of the stretch of the "
+    colorByStretch->setToolTip(tr("Each point of the surface in the color of the stretch of the "
                                   "material line that ends there"));
     layout->addWidget(colorByStretch);
     // The renderer's own colours, so the legend cannot drift from the picture.
