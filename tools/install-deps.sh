@@ -6,7 +6,7 @@ packages="cmake g++ pkg-config libgtest-dev locales \
   qt6-base-dev libqt6opengl6-dev libglu1-mesa-dev libgl-dev libegl-dev libegl-mesa0 \
   libgl1-mesa-dri xvfb xauth dpkg-dev file desktop-file-utils appstream \
   libqt6svg6 qt6-tools-dev qt6-l10n-tools \
-  libeigen3-dev qt6-charts-dev shared-mime-info lintian"
+  libeigen3-dev qt6-charts-dev qt6-svg-dev shared-mime-info lintian"
 if [ "$(id -u)" -eq 0 ]; then sudo=""; else sudo="sudo"; fi
 # Skip the network when everything is already there.
 if dpkg-query -W -f='${Status}\n' $packages 2>/dev/null | grep -qv 'install ok installed' ||

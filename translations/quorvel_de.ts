@@ -40,8 +40,259 @@
         <translation>Löschen</translation>
     </message>
     <message>
-        <source>Forget the path that the animation slider traced</source>
-        <translation>Den Weg vergessen, den der Animationsregler gezeichnet hat</translation>
+        <source>Draw Flow Path</source>
+        <translation>Fließpfad zeichnen</translation>
+    </message>
+    <message>
+        <source>Add the shapes that the flow makes from the slider&apos;s lowest time to its highest</source>
+        <translation>Die Formen hinzufügen, die das Fließen von der kleinsten bis zur größten Zeit des Reglers erzeugt</translation>
+    </message>
+    <message>
+        <source>Forget the paths: the animation slider&apos;s and the flows&apos;</source>
+        <translation>Die Pfade vergessen: den des Animationsreglers und die der Fließbewegungen</translation>
+    </message>
+    <message>
+        <source>Wk = %1</source>
+        <translation>Wk = %1</translation>
+    </message>
+    <message>
+        <source>Wk undefined</source>
+        <translation>Wk nicht definiert</translation>
+    </message>
+</context>
+<context>
+    <name>DeformationDialog</name>
+    <message>
+        <source>Deformation</source>
+        <translation>Deformation</translation>
+    </message>
+    <message>
+        <source>&amp;Deformation:</source>
+        <translation>&amp;Deformation:</translation>
+    </message>
+    <message>
+        <source>Strain and flow</source>
+        <translation>Verformung und Fließen</translation>
+    </message>
+    <message>
+        <source>Strain only</source>
+        <translation>Nur Verformung</translation>
+    </message>
+    <message>
+        <source>Flow only</source>
+        <translation>Nur Fließen</translation>
+    </message>
+    <message>
+        <source>The flow can be swept with the animation slider&apos;s Time</source>
+        <translation>Das Fließen lässt sich mit „Zeit“ am Animationsregler durchlaufen</translation>
+    </message>
+    <message>
+        <source>&amp;Apply to:</source>
+        <translation>&amp;Anwenden auf:</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Anwenden</translation>
+    </message>
+    <message>
+        <source>Every parameter must be a number.</source>
+        <translation>Jeder Parameter muss eine Zahl sein.</translation>
+    </message>
+    <message>
+        <source>The deformation is too large.</source>
+        <translation>Die Deformation ist zu groß.</translation>
+    </message>
+    <message>
+        <source>J = %1   Wk = %2   Flinn k = %3</source>
+        <translation>J = %1   Wk = %2   Flinn k = %3</translation>
+    </message>
+    <message>
+        <source>Apply %1</source>
+        <translation>%1 anwenden</translation>
+    </message>
+    <message>
+        <source>Shear direction trend°</source>
+        <translation>Scherrichtung Azimut°</translation>
+    </message>
+    <message>
+        <source>Shear direction plunge°</source>
+        <translation>Scherrichtung Abtauchen°</translation>
+    </message>
+    <message>
+        <source>Shear plane dip direction°</source>
+        <translation>Scherfläche Fallrichtung°</translation>
+    </message>
+    <message>
+        <source>Shear plane dip°</source>
+        <translation>Scherfläche Fallwinkel°</translation>
+    </message>
+    <message>
+        <source>Lineation (X) trend°</source>
+        <translation>Lineation (X) Azimut°</translation>
+    </message>
+    <message>
+        <source>Lineation (X) plunge°</source>
+        <translation>Lineation (X) Abtauchen°</translation>
+    </message>
+    <message>
+        <source>Foliation (XY) dip direction°</source>
+        <translation>Foliation (XY) Fallrichtung°</translation>
+    </message>
+    <message>
+        <source>Foliation (XY) dip°</source>
+        <translation>Foliation (XY) Fallwinkel°</translation>
+    </message>
+    <message>
+        <source>Volume ratio J</source>
+        <translation>Volumenverhältnis J</translation>
+    </message>
+    <message>
+        <source>Time t</source>
+        <translation>Zeit t</translation>
+    </message>
+    <message>
+        <source>Stretches and J must be greater than 0.</source>
+        <translation>Streckungen und J müssen größer als 0 sein.</translation>
+    </message>
+    <message>
+        <source>The line is normal to the plane.</source>
+        <translation>Die Linie steht senkrecht auf der Fläche.</translation>
+    </message>
+    <message>
+        <source>Rxy and Ryz must be at least 1.</source>
+        <translation>Rxy und Ryz müssen mindestens 1 sein.</translation>
+    </message>
+    <message>
+        <source>Wk of a general shear lies between 0 and 1.</source>
+        <translation>Wk einer allgemeinen Scherung liegt zwischen 0 und 1.</translation>
+    </message>
+    <message>
+        <source>k and d must be at least 0.</source>
+        <translation>k und d müssen mindestens 0 sein.</translation>
+    </message>
+    <message>
+        <source>εs must be at least 0 and ν between −1 and 1.</source>
+        <translation>εs muss mindestens 0 und ν zwischen −1 und 1 sein.</translation>
+    </message>
+    <message>
+        <source>Stretch along X</source>
+        <translation>Streckung entlang X</translation>
+    </message>
+    <message>
+        <source>Zone strike°</source>
+        <translation>Streichen der Zone°</translation>
+    </message>
+    <message>
+        <source>Convergence angle° (negative: transtension)</source>
+        <translation>Konvergenzwinkel° (negativ: Transtension)</translation>
+    </message>
+    <message>
+        <source>Wall speed V</source>
+        <translation>Wandgeschwindigkeit V</translation>
+    </message>
+    <message>
+        <source>Simple shear</source>
+        <translation>Einfache Scherung</translation>
+    </message>
+    <message>
+        <source>Shear strain γ</source>
+        <translation>Scherverformung γ</translation>
+    </message>
+    <message>
+        <source>Pure shear (plane strain)</source>
+        <translation>Reine Scherung (ebene Verformung)</translation>
+    </message>
+    <message>
+        <source>General shear</source>
+        <translation>Allgemeine Scherung</translation>
+    </message>
+    <message>
+        <source>Kinematic vorticity Wk</source>
+        <translation>Kinematische Vortizitätszahl Wk</translation>
+    </message>
+    <message>
+        <source>Stretching rate</source>
+        <translation>Streckungsrate</translation>
+    </message>
+    <message>
+        <source>Transpression, constant volume</source>
+        <translation>Transpression, volumentreu</translation>
+    </message>
+    <message>
+        <source>Transpression with volume change</source>
+        <translation>Transpression mit Volumenänderung</translation>
+    </message>
+    <message>
+        <source>Axial flattening</source>
+        <translation>Axiale Plättung</translation>
+    </message>
+    <message>
+        <source>Stretch along Z</source>
+        <translation>Streckung entlang Z</translation>
+    </message>
+    <message>
+        <source>Axial constriction</source>
+        <translation>Axiale Konstriktion</translation>
+    </message>
+    <message>
+        <source>Volume change</source>
+        <translation>Volumenänderung</translation>
+    </message>
+    <message>
+        <source>Rotation</source>
+        <translation>Drehung</translation>
+    </message>
+    <message>
+        <source>Axis trend°</source>
+        <translation>Achse Azimut°</translation>
+    </message>
+    <message>
+        <source>Axis plunge°</source>
+        <translation>Achse Abtauchen°</translation>
+    </message>
+    <message>
+        <source>Angle°</source>
+        <translation>Winkel°</translation>
+    </message>
+    <message>
+        <source>Strain from Rxy and Ryz</source>
+        <translation>Verformung aus Rxy und Ryz</translation>
+    </message>
+    <message>
+        <source>Rxy = S1/S2</source>
+        <translation>Rxy = S1/S2</translation>
+    </message>
+    <message>
+        <source>Ryz = S2/S3</source>
+        <translation>Ryz = S2/S3</translation>
+    </message>
+    <message>
+        <source>Strain from Flinn k and d</source>
+        <translation>Verformung aus Flinn k und d</translation>
+    </message>
+    <message>
+        <source>Flinn k</source>
+        <translation>Flinn k</translation>
+    </message>
+    <message>
+        <source>Flinn d</source>
+        <translation>Flinn d</translation>
+    </message>
+    <message>
+        <source>Strain from εs and Lode ν</source>
+        <translation>Verformung aus εs und Lode ν</translation>
+    </message>
+    <message>
+        <source>Octahedral shear εs</source>
+        <translation>Oktaederscherung εs</translation>
+    </message>
+    <message>
+        <source>Lode ν</source>
+        <translation>Lode ν</translation>
+    </message>
+    <message>
+        <source>Velocity gradient L</source>
+        <translation>Geschwindigkeitsgradient L</translation>
     </message>
 </context>
 <context>
@@ -201,6 +452,14 @@
         <source>Full Screen</source>
         <translation>Vollbild</translation>
     </message>
+    <message>
+        <source>Deformation…</source>
+        <translation>Deformation…</translation>
+    </message>
+    <message>
+        <source>Flows and Vorticity</source>
+        <translation>Fließen und Vortizität</translation>
+    </message>
 </context>
 <context>
     <name>ExportImageDialog</name>
@@ -338,6 +597,149 @@
     <message>
         <source>With the view focused &lt;b&gt;%1&lt;/b&gt; copies its picture; &lt;b&gt;Ctrl+E&lt;/b&gt; exports it, &lt;b&gt;F11&lt;/b&gt; fills the screen. Documents dropped on the window open.</source>
         <translation>Hat die Ansicht den Fokus, kopiert &lt;b&gt;%1&lt;/b&gt; ihr Bild; &lt;b&gt;Strg+E&lt;/b&gt; exportiert es, &lt;b&gt;F11&lt;/b&gt; füllt den Bildschirm. Auf das Fenster gezogene Dokumente werden geöffnet.</translation>
+    </message>
+    <message>
+        <source>On the plots</source>
+        <translation>In den Diagrammen</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Hover&lt;/b&gt; over a point of the stereonet to read its trend and plunge.</source>
+        <translation>&lt;b&gt;Zeigen&lt;/b&gt; Sie auf einen Punkt des Stereonetzes, um Azimut und Abtauchen abzulesen.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Right-click&lt;/b&gt; the Flinn plot or the stereonet and choose &lt;i&gt;Export…&lt;/i&gt; to save it as an SVG drawing or a PNG picture.</source>
+        <translation>&lt;b&gt;Rechtsklicken&lt;/b&gt; Sie auf das Flinn-Diagramm oder das Stereonetz und wählen Sie &lt;i&gt;Exportieren…&lt;/i&gt;, um es als SVG-Zeichnung oder PNG-Bild zu speichern.</translation>
+    </message>
+    <message>
+        <source>Flows and Vorticity</source>
+        <translation>Fließen und Vortizität</translation>
+    </message>
+    <message>
+        <source>A flow</source>
+        <translation>Ein Fließen</translation>
+    </message>
+    <message>
+        <source>A steady flow is given by its velocity gradient &lt;i&gt;L&lt;/i&gt;, &lt;i&gt;L&lt;sub&gt;ij&lt;/sub&gt;&lt;/i&gt; = ∂&lt;i&gt;v&lt;sub&gt;i&lt;/sub&gt;&lt;/i&gt;/∂&lt;i&gt;x&lt;sub&gt;j&lt;/sub&gt;&lt;/i&gt;, with x east, y north and z up. After a time &lt;i&gt;t&lt;/i&gt; it has deformed the sphere by &lt;i&gt;F&lt;/i&gt;(&lt;i&gt;t&lt;/i&gt;) = exp(&lt;i&gt;tL&lt;/i&gt;). Choose &lt;i&gt;Time&lt;/i&gt; in the animation pop-up and the slider sweeps &lt;i&gt;t&lt;/i&gt;: the ellipsoid, the material points and the analysis follow. &lt;i&gt;Edit &amp;gt; Deformation…&lt;/i&gt; sets a flow (or a strain) from a shear, a transpression, a shape and orientation, or a velocity gradient typed in.</source>
+        <translation>Ein stationäres Fließen ist durch seinen Geschwindigkeitsgradienten &lt;i&gt;L&lt;/i&gt; gegeben, &lt;i&gt;L&lt;sub&gt;ij&lt;/sub&gt;&lt;/i&gt; = ∂&lt;i&gt;v&lt;sub&gt;i&lt;/sub&gt;&lt;/i&gt;/∂&lt;i&gt;x&lt;sub&gt;j&lt;/sub&gt;&lt;/i&gt;, mit x nach Osten, y nach Norden und z nach oben. Nach einer Zeit &lt;i&gt;t&lt;/i&gt; hat es die Kugel um &lt;i&gt;F&lt;/i&gt;(&lt;i&gt;t&lt;/i&gt;) = exp(&lt;i&gt;tL&lt;/i&gt;) verformt. Wählen Sie &lt;i&gt;Zeit&lt;/i&gt; im Animations-Menü, und der Regler durchläuft &lt;i&gt;t&lt;/i&gt;: Ellipsoid, Materialpunkte und Analyse folgen. &lt;i&gt;Bearbeiten &amp;gt; Deformation…&lt;/i&gt; setzt ein Fließen (oder eine Verformung) aus einer Scherung, einer Transpression, einer Form mit Orientierung oder einem eingetippten Geschwindigkeitsgradienten.</translation>
+    </message>
+    <message>
+        <source>&lt;i&gt;Restart Strain&lt;/i&gt; keeps the present shape, so that a second flow acts on the first one&apos;s result: simple shear after pure shear is not pure shear after simple shear, and neither is both at once.</source>
+        <translation>&lt;i&gt;Verformung neu beginnen&lt;/i&gt; behält die jetzige Form, sodass ein zweites Fließen auf das Ergebnis des ersten wirkt: einfache Scherung nach reiner Scherung ist nicht reine Scherung nach einfacher Scherung, und keines von beiden ist beides zugleich.</translation>
+    </message>
+    <message>
+        <source>Kinematic vorticity</source>
+        <translation>Kinematische Vortizität</translation>
+    </message>
+    <message>
+        <source>&lt;i&gt;D&lt;/i&gt; = (&lt;i&gt;L&lt;/i&gt; + &lt;i&gt;L&lt;/i&gt;ᵀ)/2 stretches, &lt;i&gt;W&lt;/i&gt; = (&lt;i&gt;L&lt;/i&gt; − &lt;i&gt;L&lt;/i&gt;ᵀ)/2 spins. &lt;i&gt;W&lt;sub&gt;k&lt;/sub&gt;&lt;/i&gt; = |&lt;i&gt;W&lt;/i&gt;| / |&lt;i&gt;D&lt;/i&gt;| (Frobenius norms; Truesdell 1953, Means et al. 1980) is 0 for a coaxial flow such as pure shear, 1 for simple shear, between them for general shear, and above 1 when the flow turns more than it stretches. The vorticity vector (∂v&lt;sub&gt;3&lt;/sub&gt;/∂x&lt;sub&gt;2&lt;/sub&gt; − ∂v&lt;sub&gt;2&lt;/sub&gt;/∂x&lt;sub&gt;3&lt;/sub&gt;, …) is twice the angular velocity, turning anticlockwise about itself.</source>
+        <translation>&lt;i&gt;D&lt;/i&gt; = (&lt;i&gt;L&lt;/i&gt; + &lt;i&gt;L&lt;/i&gt;ᵀ)/2 streckt, &lt;i&gt;W&lt;/i&gt; = (&lt;i&gt;L&lt;/i&gt; − &lt;i&gt;L&lt;/i&gt;ᵀ)/2 dreht. &lt;i&gt;W&lt;sub&gt;k&lt;/sub&gt;&lt;/i&gt; = |&lt;i&gt;W&lt;/i&gt;| / |&lt;i&gt;D&lt;/i&gt;| (Frobeniusnormen; Truesdell 1953, Means et al. 1980) ist 0 für ein koaxiales Fließen wie die reine Scherung, 1 für die einfache Scherung, dazwischen für die allgemeine Scherung und größer als 1, wenn das Fließen mehr dreht als streckt. Der Vortizitätsvektor (∂v&lt;sub&gt;3&lt;/sub&gt;/∂x&lt;sub&gt;2&lt;/sub&gt; − ∂v&lt;sub&gt;2&lt;/sub&gt;/∂x&lt;sub&gt;3&lt;/sub&gt;, …) ist die doppelte Winkelgeschwindigkeit und dreht gegen den Uhrzeigersinn um sich selbst.</translation>
+    </message>
+    <message>
+        <source>The instantaneous stretching axes are the eigenvectors of &lt;i&gt;D&lt;/i&gt;, the fastest first. The flow apophyses are the lines the flow does not turn, the real eigenvectors of &lt;i&gt;L&lt;/i&gt; other than the vorticity axis, the fastest first: pure shear has three, along its stretching axes; simple shear one, the shear direction; with &lt;i&gt;W&lt;sub&gt;k&lt;/sub&gt;&lt;/i&gt; &amp;gt; 1 there is none (Bobyarchick 1986; Passchier 1997).</source>
+        <translation>Die instantanen Streckungsachsen sind die Eigenvektoren von &lt;i&gt;D&lt;/i&gt;, die schnellste zuerst. Die Fließapophysen sind die Linien, die das Fließen nicht dreht, die reellen Eigenvektoren von &lt;i&gt;L&lt;/i&gt; außer der Vortizitätsachse, die schnellste zuerst: die reine Scherung hat drei, entlang ihrer Streckungsachsen; die einfache Scherung eine, die Scherrichtung; mit &lt;i&gt;W&lt;sub&gt;k&lt;/sub&gt;&lt;/i&gt; &amp;gt; 1 gibt es keine (Bobyarchick 1986; Passchier 1997).</translation>
+    </message>
+    <message>
+        <source>Reading a path</source>
+        <translation>Einen Pfad lesen</translation>
+    </message>
+    <message>
+        <source>&lt;i&gt;Draw Flow Path&lt;/i&gt; under the Flinn plot adds the shapes that the flow makes from the slider&apos;s lowest time to its highest, in a colour of its own. Of flows that stretch as fast for as long, those of higher &lt;i&gt;W&lt;sub&gt;k&lt;/sub&gt;&lt;/i&gt; go less far: the more a flow spins, the more it turns its lines away from the stretching axes. Plane-strain flows stay on the line k = 1; axial flattening runs along the horizontal axis, constriction up the vertical.</source>
+        <translation>&lt;i&gt;Fließpfad zeichnen&lt;/i&gt; unter dem Flinn-Diagramm fügt die Formen hinzu, die das Fließen von der kleinsten bis zur größten Zeit des Reglers erzeugt, in einer eigenen Farbe. Von Fließbewegungen, die gleich schnell und gleich lange strecken, kommen die mit höherem &lt;i&gt;W&lt;sub&gt;k&lt;/sub&gt;&lt;/i&gt; weniger weit: Je mehr ein Fließen dreht, desto mehr dreht es seine Linien von den Streckungsachsen weg. Fließen mit ebener Verformung bleibt auf der Linie k = 1; axiale Plättung verläuft entlang der waagrechten Achse, Konstriktion die senkrechte hinauf.</translation>
+    </message>
+    <message>
+        <source>The analysis also gives, for the ellipsoid as drawn, the steady flow that makes it in unit time (the principal logarithm of &lt;i&gt;F&lt;/i&gt;), or why there is none.</source>
+        <translation>Die Analyse gibt für das gezeigte Ellipsoid auch das stationäre Fließen an, das es in der Zeiteinheit erzeugt (den Hauptlogarithmus von &lt;i&gt;F&lt;/i&gt;), oder warum es keines gibt.</translation>
+    </message>
+</context>
+<context>
+    <name>MaterialLinesPanel</name>
+    <message>
+        <source>Material lines: the points seen as lines through the centre</source>
+        <translation>Materielle Linien: die Punkte als Linien durch den Mittelpunkt</translation>
+    </message>
+    <message>
+        <source>Point 1</source>
+        <translation>Punkt 1</translation>
+    </message>
+    <message>
+        <source>Point 2</source>
+        <translation>Punkt 2</translation>
+    </message>
+    <message>
+        <source>Point 3</source>
+        <translation>Punkt 3</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>e</source>
+        <translation>e</translation>
+    </message>
+    <message>
+        <source>λ</source>
+        <translation>λ</translation>
+    </message>
+    <message>
+        <source>Turned°</source>
+        <translation>Gedreht°</translation>
+    </message>
+    <message>
+        <source>1 and 2</source>
+        <translation>1 und 2</translation>
+    </message>
+    <message>
+        <source>1 and 3</source>
+        <translation>1 und 3</translation>
+    </message>
+    <message>
+        <source>2 and 3</source>
+        <translation>2 und 3</translation>
+    </message>
+    <message>
+        <source>Before°</source>
+        <translation>Vorher°</translation>
+    </message>
+    <message>
+        <source>After°</source>
+        <translation>Nachher°</translation>
+    </message>
+    <message>
+        <source>γ</source>
+        <translation>γ</translation>
+    </message>
+    <message>
+        <source>Stretch S, elongation e = S − 1, quadratic elongation λ = S², and the angle the line turned</source>
+        <translation>Streckung S, Dehnung e = S − 1, quadratische Dehnung λ = S² und der Winkel, um den sich die Linie gedreht hat</translation>
+    </message>
+    <message>
+        <source>The angle between two lines before and after, and for lines that began perpendicular the shear strain γ = tan ψ</source>
+        <translation>Der Winkel zwischen zwei Linien vorher und nachher und für anfangs senkrechte Linien die Scherung γ = tan ψ</translation>
+    </message>
+    <message>
+        <source>Color the surface by stretch</source>
+        <translation>Oberfläche nach Streckung färben</translation>
+    </message>
+    <message>
+        <source>Each point of the surface in the color of the stretch of the material line that ends there</source>
+        <translation>Jeder Punkt der Oberfläche in der Farbe der Streckung der materiellen Linie, die dort endet</translation>
+    </message>
+    <message>
+        <source>lengthened, S &gt; 1 (the more, the deeper)</source>
+        <translation>verlängert, S &gt; 1 (je mehr, desto kräftiger)</translation>
+    </message>
+    <message>
+        <source>unchanged</source>
+        <translation>unverändert</translation>
+    </message>
+    <message>
+        <source>shortened, S &lt; 1</source>
+        <translation>verkürzt, S &lt; 1</translation>
+    </message>
+    <message>
+        <source>lines of S = 1</source>
+        <translation>Linien mit S = 1</translation>
     </message>
 </context>
 <context>
@@ -902,6 +1304,10 @@
         <source>Take the present shape as the new starting state</source>
         <translation>Die jetzige Form als neuen Ausgangszustand nehmen</translation>
     </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
 </context>
 <context>
     <name>MyWindowController</name>
@@ -1133,6 +1539,84 @@
         <source>Hide Principal Axes</source>
         <translation>Hauptachsen ausblenden</translation>
     </message>
+    <message>
+        <source>Color by Stretch</source>
+        <translation>Nach Streckung färben</translation>
+    </message>
+    <message>
+        <source>Color Plainly</source>
+        <translation>Einfarbig färben</translation>
+    </message>
+    <message>
+        <source>Show Section</source>
+        <translation>Schnitt zeigen</translation>
+    </message>
+    <message>
+        <source>Hide Section</source>
+        <translation>Schnitt ausblenden</translation>
+    </message>
+    <message>
+        <source>Choose Section Plane</source>
+        <translation>Schnittebene wählen</translation>
+    </message>
+    <message>
+        <source>Set Section Dip Direction</source>
+        <translation>Fallrichtung des Schnitts setzen</translation>
+    </message>
+    <message>
+        <source>Set Section Dip</source>
+        <translation>Fallwinkel des Schnitts setzen</translation>
+    </message>
+</context>
+<context>
+    <name>OrientationDocks</name>
+    <message>
+        <source>Stereonet</source>
+        <translation>Stereonetz</translation>
+    </message>
+    <message>
+        <source>Lines and Sections</source>
+        <translation>Linien und Schnitte</translation>
+    </message>
+    <message>
+        <source>Export Flinn Plot…</source>
+        <translation>Flinn-Diagramm exportieren…</translation>
+    </message>
+    <message>
+        <source>Export Stereonet…</source>
+        <translation>Stereonetz exportieren…</translation>
+    </message>
+    <message>
+        <source>Flinn plot</source>
+        <translation>Flinn-Diagramm</translation>
+    </message>
+</context>
+<context>
+    <name>PlotExport</name>
+    <message>
+        <source>Use a name that ends in .svg or .png.</source>
+        <translation>Verwenden Sie einen Namen, der auf .svg oder .png endet.</translation>
+    </message>
+    <message>
+        <source>The drawing could not be made.</source>
+        <translation>Die Zeichnung konnte nicht erstellt werden.</translation>
+    </message>
+    <message>
+        <source>Export %1</source>
+        <translation>%1 exportieren</translation>
+    </message>
+    <message>
+        <source>SVG drawings (*.svg);;PNG pictures (*.png)</source>
+        <translation>SVG-Zeichnungen (*.svg);;PNG-Bilder (*.png)</translation>
+    </message>
+    <message>
+        <source>The plot “%1” could not be saved.</source>
+        <translation>Das Diagramm „%1“ konnte nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Export…</source>
+        <translation>Exportieren…</translation>
+    </message>
 </context>
 <context>
     <name>Quorvel</name>
@@ -1163,6 +1647,96 @@
     <message>
         <source>Redo %1</source>
         <translation>%1 wiederholen</translation>
+    </message>
+</context>
+<context>
+    <name>SectionPanel</name>
+    <message>
+        <source>Section: the strain ellipse in a plane through the centre</source>
+        <translation>Schnitt: die Verformungsellipse in einer Ebene durch den Mittelpunkt</translation>
+    </message>
+    <message>
+        <source>Show the section in the view</source>
+        <translation>Schnitt in der Ansicht zeigen</translation>
+    </message>
+    <message>
+        <source>Given by dip direction and dip</source>
+        <translation>Durch Fallrichtung und Fallwinkel gegeben</translation>
+    </message>
+    <message>
+        <source>XY (foliation)</source>
+        <translation>XY (Schieferung)</translation>
+    </message>
+    <message>
+        <source>YZ</source>
+        <translation>YZ</translation>
+    </message>
+    <message>
+        <source>XZ</source>
+        <translation>XZ</translation>
+    </message>
+    <message>
+        <source>&amp;Plane:</source>
+        <translation>&amp;Ebene:</translation>
+    </message>
+    <message>
+        <source>Dip &amp;direction°:</source>
+        <translation>Fall&amp;richtung°:</translation>
+    </message>
+    <message>
+        <source>D&amp;ip°:</source>
+        <translation>Fall&amp;winkel°:</translation>
+    </message>
+    <message>
+        <source>No ellipse: %1</source>
+        <translation>Keine Ellipse: %1</translation>
+    </message>
+    <message>
+        <source>Plane: dip direction %1°, dip %2°</source>
+        <translation>Ebene: Fallrichtung %1°, Fallwinkel %2°</translation>
+    </message>
+    <message>
+        <source>Axial ratio: %1</source>
+        <translation>Achsenverhältnis: %1</translation>
+    </message>
+    <message>
+        <source>Long axis: trend %1°, plunge %2°, rake %3°</source>
+        <translation>Lange Achse: Azimut %1°, Abtauchen %2°, Rake %3°</translation>
+    </message>
+    <message>
+        <source>Long axis: %1</source>
+        <translation>Lange Achse: %1</translation>
+    </message>
+</context>
+<context>
+    <name>StereonetView</name>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>Z</source>
+        <translation>Z</translation>
+    </message>
+    <message>
+        <source>Stereonet</source>
+        <translation>Stereonetz</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>XY plane (foliation)</source>
+        <translation>XY-Ebene (Schieferung)</translation>
+    </message>
+    <message>
+        <source>%1: trend %2°, plunge %3°</source>
+        <translation>%1: Azimut %2°, Abtauchen %3°</translation>
     </message>
 </context>
 <context>
@@ -1314,6 +1888,174 @@
     <message>
         <source>Rotation axis x, y, z</source>
         <translation>Drehachse x, y, z</translation>
+    </message>
+    <message>
+        <source>no flow: L = 0</source>
+        <translation>kein Fließen: L = 0</translation>
+    </message>
+    <message>
+        <source>no steady flow: F has a negative real eigenvalue</source>
+        <translation>kein stationäres Fließen: F hat einen negativen reellen Eigenwert</translation>
+    </message>
+    <message>
+        <source>no real apophyses: a rigid rotation</source>
+        <translation>keine reellen Apophysen: eine starre Drehung</translation>
+    </message>
+    <message>
+        <source>no real apophyses: Wk &gt; 1</source>
+        <translation>keine reellen Apophysen: Wk &gt; 1</translation>
+    </message>
+    <message>
+        <source>no real apophyses: the flow turns every line normal to its vorticity</source>
+        <translation>keine reellen Apophysen: das Fließen dreht jede Linie senkrecht zu seiner Vortizität</translation>
+    </message>
+    <message>
+        <source>infinite: a rigid rotation (D = 0)</source>
+        <translation>unendlich: eine starre Drehung (D = 0)</translation>
+    </message>
+    <message>
+        <source>no steady flow: F is singular (J = 0)</source>
+        <translation>kein stationäres Fließen: F ist singulär (J = 0)</translation>
+    </message>
+    <message>
+        <source>Flow</source>
+        <translation>Fließen</translation>
+    </message>
+    <message>
+        <source>Velocity gradient L, row 1</source>
+        <translation>Geschwindigkeitsgradient L, Zeile 1</translation>
+    </message>
+    <message>
+        <source>Velocity gradient L, row 2</source>
+        <translation>Geschwindigkeitsgradient L, Zeile 2</translation>
+    </message>
+    <message>
+        <source>Velocity gradient L, row 3</source>
+        <translation>Geschwindigkeitsgradient L, Zeile 3</translation>
+    </message>
+    <message>
+        <source>Time t</source>
+        <translation>Zeit t</translation>
+    </message>
+    <message>
+        <source>Stretching D, row 1</source>
+        <translation>Streckungstensor D, Zeile 1</translation>
+    </message>
+    <message>
+        <source>Stretching D, row 2</source>
+        <translation>Streckungstensor D, Zeile 2</translation>
+    </message>
+    <message>
+        <source>Stretching D, row 3</source>
+        <translation>Streckungstensor D, Zeile 3</translation>
+    </message>
+    <message>
+        <source>Spin W, row 1</source>
+        <translation>Spintensor W, Zeile 1</translation>
+    </message>
+    <message>
+        <source>Spin W, row 2</source>
+        <translation>Spintensor W, Zeile 2</translation>
+    </message>
+    <message>
+        <source>Spin W, row 3</source>
+        <translation>Spintensor W, Zeile 3</translation>
+    </message>
+    <message>
+        <source>Kinematic vorticity Wk</source>
+        <translation>Kinematische Vortizitätszahl Wk</translation>
+    </message>
+    <message>
+        <source>Vorticity x, y, z</source>
+        <translation>Vortizität x, y, z</translation>
+    </message>
+    <message>
+        <source>Volume change rate tr L</source>
+        <translation>Volumenänderungsrate tr L</translation>
+    </message>
+    <message>
+        <source>Stretching axis 1 trend°, plunge°, rate</source>
+        <translation>Streckungsachse 1 Azimut°, Abtauchen°, Rate</translation>
+    </message>
+    <message>
+        <source>Stretching axis 2 trend°, plunge°, rate</source>
+        <translation>Streckungsachse 2 Azimut°, Abtauchen°, Rate</translation>
+    </message>
+    <message>
+        <source>Stretching axis 3 trend°, plunge°, rate</source>
+        <translation>Streckungsachse 3 Azimut°, Abtauchen°, Rate</translation>
+    </message>
+    <message>
+        <source>Apophysis 1 trend°, plunge°, rate</source>
+        <translation>Apophyse 1 Azimut°, Abtauchen°, Rate</translation>
+    </message>
+    <message>
+        <source>Apophysis 2 trend°, plunge°, rate</source>
+        <translation>Apophyse 2 Azimut°, Abtauchen°, Rate</translation>
+    </message>
+    <message>
+        <source>Apophysis 3 trend°, plunge°, rate</source>
+        <translation>Apophyse 3 Azimut°, Abtauchen°, Rate</translation>
+    </message>
+    <message>
+        <source>Apophyses</source>
+        <translation>Apophysen</translation>
+    </message>
+    <message>
+        <source>Steady flow in unit time</source>
+        <translation>Stationäres Fließen in der Zeiteinheit</translation>
+    </message>
+    <message>
+        <source>Steady flow in unit time, L row 1</source>
+        <translation>Stationäres Fließen in der Zeiteinheit, L Zeile 1</translation>
+    </message>
+    <message>
+        <source>Steady flow in unit time, L row 2</source>
+        <translation>Stationäres Fließen in der Zeiteinheit, L Zeile 2</translation>
+    </message>
+    <message>
+        <source>Steady flow in unit time, L row 3</source>
+        <translation>Stationäres Fließen in der Zeiteinheit, L Zeile 3</translation>
+    </message>
+    <message>
+        <source>Steady flow&apos;s Wk</source>
+        <translation>Wk des stationären Fließens</translation>
+    </message>
+    <message>
+        <source>the saved strain is singular: the line&apos;s first direction is lost</source>
+        <translation>die gespeicherte Verformung ist singulär: die ursprüngliche Richtung der Linie ist verloren</translation>
+    </message>
+    <message>
+        <source>no line: the point is the centre</source>
+        <translation>keine Linie: der Punkt ist der Mittelpunkt</translation>
+    </message>
+    <message>
+        <source>singular: the line is flattened to a point</source>
+        <translation>singulär: die Linie ist zu einem Punkt zusammengedrückt</translation>
+    </message>
+    <message>
+        <source>the lines did not begin perpendicular</source>
+        <translation>die Linien standen anfangs nicht senkrecht aufeinander</translation>
+    </message>
+    <message>
+        <source>singular: J = 0</source>
+        <translation>singulär: J = 0</translation>
+    </message>
+    <message>
+        <source>any direction: the section is a circle</source>
+        <translation>jede Richtung: der Schnitt ist ein Kreis</translation>
+    </message>
+    <message>
+        <source>any direction: S1 = S2 = S3</source>
+        <translation>jede Richtung: S1 = S2 = S3</translation>
+    </message>
+    <message>
+        <source>any line ⊥ X: S2 = S3</source>
+        <translation>jede Linie ⊥ X: S2 = S3</translation>
+    </message>
+    <message>
+        <source>any line ⊥ Z: S1 = S2</source>
+        <translation>jede Linie ⊥ Z: S1 = S2</translation>
     </message>
 </context>
 </TS>

@@ -4,6 +4,7 @@
 #include "app/DocumentCommands.h"
 #include "app/ExportImageDialog.h"
 #include "app/HelpDialogs.h"
+#include "app/OrientationDocks.h"
 #include "controller/AnalysisPanel.h"
 #include "controller/DeformationDialog.h"
 #include "controller/MyWindowController.h"
@@ -117,6 +118,8 @@ DocumentWindow::DocumentWindow(std::unique_ptr<MyDocument> document, DocumentCom
     setTabPosition(Qt::RightDockWidgetArea, QTabWidget::North);
     addDockWidget(Qt::RightDockWidgetArea, inspectorDock_);
     tabifyDockWidget(inspectorDock_, analysisDock_);
+    orientationDocks_ = std::make_unique<OrientationDocks>(
+        *this, document_->strainData(), *windowController_, analysisDock_, documents_.filePanels());
     inspectorDock_->raise();
     setTabOrder(windowController_->strainView(), inspector_);
 
@@ -181,6 +184,7 @@ void DocumentWindow::buildMenus() {
     file->addSeparator();
     // Ctrl+E, as in the drawing programs that students know.
     add(file, tr("Export Image…"), {QKeySequence(Qt::CTRL | Qt::Key_E)}, [this] { exportImage(); });
+    orientationDocks_->addExportItems(*file);
     file->addSeparator();
     QAction* quit = add(file, tr("Quit"), keys(QKeySequence::Quit), [this] { documents_.quit(); });
     quit->setMenuRole(QAction::QuitRole);
@@ -217,6 +221,7 @@ void DocumentWindow::buildMenus() {
     QMenu* view = menuBar()->addMenu(tr("&View"));
     view->addAction(inspectorDock_->toggleViewAction());
     view->addAction(analysisDock_->toggleViewAction());
+    orientationDocks_->addDockToggles(*view);
     view->addSeparator();
     QAction* fullScreen = add(view, tr("Full Screen"), keys(QKeySequence::FullScreen), [this] {
         setWindowState(windowState() ^ Qt::WindowFullScreen);
@@ -271,8 +276,12 @@ void DocumentWindow::documentChanged() {
     redoAction_->setText(QString::fromStdString(undo.redoMenuItemTitle()));
 }
 
+// In the docks, not in dialogs that the window may have open.
 QList<QLineEdit*> DocumentWindow::fields() const {
-    return inspector_->findChildren<QLineEdit*>();
+    QList<QLineEdit*> all;
+    for (const QDockWidget* dock : findChildren<QDockWidget*>())
+        all += dock->findChildren<QLineEdit*>();
+    return all;
 }
 
 bool DocumentWindow::isUntouched() const {

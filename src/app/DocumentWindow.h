@@ -13,6 +13,7 @@ class AnalysisPanel;
 class DocumentCommands;
 class MyDocument;
 class MyWindowController;
+class OrientationDocks;
 class QAction;
 class QDockWidget;
 class QDragEnterEvent;
@@ -69,8 +70,8 @@ private:
     void buildMenus();
     void fillRecentMenu();
     void documentChanged();
-    // The inspector's fields; whether one holds a number typed but not yet
-    // applied; and applying every such number.
+    // The document's fields, the inspector's and the section's; whether one
+    // holds a number typed but not yet applied; and applying every such number.
     QList<QLineEdit*> fields() const;
     bool hasTypedText() const;
     void commitEditing();
@@ -88,6 +89,7 @@ private:
     QDockWidget* inspectorDock_ = nullptr;
     AnalysisPanel* analysisPanel_ = nullptr;
     QDockWidget* analysisDock_ = nullptr;
+    std::unique_ptr<OrientationDocks> orientationDocks_;
     QMenu* recentMenu_ = nullptr;
     QAction* saveAction_ = nullptr;
     QAction* revertAction_ = nullptr;

@@ -6,6 +6,7 @@
 #include <QFileDevice>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QSaveFile>
 
 bool writeWhole(QFileDevice& file, const char* data, qint64 size) {
     while (size > 0) {
@@ -38,4 +39,24 @@ void removeStrayTemporaries(const QString& path) {
                                                               MyDocument::kTypeName, error))
             file.remove();
     }
+}
+
+// Devices and pipes cannot be replaced, only written. Unbuffered, so that a
+// failed write (a full disk) fails before commit() could put a cut-short file
+// in place.
+bool writeFile(const QString& path, const QByteArray& bytes, QString& error) {
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile()) {
+        QFile file(path);
+        const bool written = file.open(QIODevice::WriteOnly) &&
+                             writeWhole(file, bytes.data(), bytes.size()) && file.flush();
+        error = file.errorString();
+        return written;
+    }
+    QSaveFile file(path);
+    file.setDirectWriteFallback(true);
+    const bool written = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
+                         writeWhole(file, bytes.data(), bytes.size()) && file.commit();
+    error = file.errorString();
+    return written;
 }

@@ -4,6 +4,7 @@
 
 #include <QtGlobal>
 
+class QByteArray;
 class QFileDevice;
 class QString;
 
@@ -12,6 +13,10 @@ class QString;
 // write come back short without an error of its own ("Unknown error"): the
 // next write is the one that fails and names the cause.
 bool writeWhole(QFileDevice& file, const char* data, qint64 size);
+
+// Puts bytes at path so that a failure leaves no half-written file in place
+// of an earlier one; false, with the reason in error, when that fails.
+bool writeFile(const QString& path, const QByteArray& bytes, QString& error);
 
 // A save that was killed leaves its temporary file beside the document: the
 // document's name, a dot and six letters or digits. Those that are empty or

@@ -79,7 +79,8 @@ void HelpDialogs::showMouseAndKeyboardHelp(QWidget* parent) {
              QStringLiteral("<h3>%1</h3><ul><li>%2</li><li>%3</li><li>%4</li></ul>"
                            "<h3>%5</h3><ul><li>%6</li><li>%7</li></ul>"
                            "<h3>%8</h3><ul><li>%9</li><li>%10</li><li>%11</li><li>%12</li>"
-                           "<li>%13</li><li>%14</li></ul>")
+                           "<li>%13</li><li>%14</li></ul>"
+                           "<h3>%15</h3><ul><li>%16</li><li>%17</li></ul>")
                 .arg(tr("In the view"),
                      tr("<b>Drag</b> to turn the camera about the scene: sideways turns it "
                         "round the vertical, up and down tilts it, never past straight "
@@ -113,7 +114,12 @@ void HelpDialogs::showMouseAndKeyboardHelp(QWidget* parent) {
                      tr("With the view focused <b>%1</b> copies its picture; <b>Ctrl+E</b> "
                         "exports it, <b>F11</b> fills the screen. Documents dropped on the "
                         "window open.")
-                         .arg(keys(QKeySequence::Copy))));
+                         .arg(keys(QKeySequence::Copy)))
+                .arg(tr("On the plots"),
+                     tr("<b>Hover</b> over a point of the stereonet to read its trend and "
+                        "plunge."),
+                     tr("<b>Right-click</b> the Flinn plot or the stereonet and choose "
+                        "<i>Export…</i> to save it as an SVG drawing or a PNG picture.")));
 }
 
 void HelpDialogs::showFlowHelp(QWidget* parent) {

@@ -8,7 +8,6 @@
 #include <QBuffer>
 #include <QFileInfo>
 #include <QImageWriter>
-#include <QSaveFile>
 
 #include <ostream>
 
@@ -40,27 +39,6 @@ namespace {
 QByteArray formatOf(const std::string& imagePath) {
     return imageFormat(QString::fromLocal8Bit(imagePath));
 }
-
-// Devices and pipes cannot be replaced, only written. Unbuffered, so that a
-// failed write (a full disk) fails before commit() could put a cut-short file
-// in place.
-bool writeFile(const QString& path, const QByteArray& bytes, QString& error) {
-    const QFileInfo info(path);
-    if (info.exists() && !info.isFile()) {
-        QFile file(path);
-        const bool written = file.open(QIODevice::WriteOnly) &&
-                             writeWhole(file, bytes.data(), bytes.size()) && file.flush();
-        error = file.errorString();
-        return written;
-    }
-    QSaveFile file(path);
-    file.setDirectWriteFallback(true);
-    const bool written = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
-                         writeWhole(file, bytes.data(), bytes.size()) && file.commit();
-    error = file.errorString();
-    return written;
-}
-
 } // namespace
 
 QImage toImage(const Picture& picture) {

@@ -10,6 +10,8 @@ using M = StrainData;
 
 bool isFlag(int value) { return value == 0 || value == 1; }
 bool isConstraint(int value) { return value >= 0 && value <= 2; }
+// The section's plane: given by dip direction and dip, or XY, YZ, XZ.
+bool isSectionPlane(int value) { return value >= 0 && value <= 3; }
 // The animation pop-up's codes: the nine strain entries, then x, y and z
 // from 10 (9 is no quantity), then the flow's time.
 bool isAnimationField(int value) {
@@ -232,6 +234,23 @@ constexpr DocumentValue kValues[] = {
         QuorvelShowPrincipalAxesChangedNotification, "showPrincipalAxesCheckbox",
         QT_TRANSLATE_NOOP("MyWindowController", "Show Principal Axes"),
         QT_TRANSLATE_NOOP("MyWindowController", "Hide Principal Axes")),
+    optional(code<&M::colorByStretch, &M::setColorByStretch>("color by stretch", 0, isFlag,
+        QuorvelColorByStretchChangedNotification, "colorByStretchCheckbox",
+        QT_TRANSLATE_NOOP("MyWindowController", "Color by Stretch"),
+        QT_TRANSLATE_NOOP("MyWindowController", "Color Plainly"))),
+    optional(code<&M::showSection, &M::setShowSection>("show section", 0, isFlag,
+        QuorvelSectionChangedNotification, "showSectionCheckbox",
+        QT_TRANSLATE_NOOP("MyWindowController", "Show Section"),
+        QT_TRANSLATE_NOOP("MyWindowController", "Hide Section"))),
+    optional(code<&M::sectionPlane, &M::setSectionPlane>("section plane", 0, isSectionPlane,
+        QuorvelSectionChangedNotification, "sectionPlanePopUp",
+        QT_TRANSLATE_NOOP("MyWindowController", "Choose Section Plane"))),
+    optional(number<&M::sectionDipDirection, &M::setSectionDipDirection>("section dip direction", 0,
+        QuorvelSectionChangedNotification, "sectionDipDirectionField",
+        QT_TRANSLATE_NOOP("MyWindowController", "Set Section Dip Direction"))),
+    optional(number<&M::sectionDip, &M::setSectionDip>("section dip", 0,
+        QuorvelSectionChangedNotification, "sectionDipField",
+        QT_TRANSLATE_NOOP("MyWindowController", "Set Section Dip"))),
     code<&M::showAxes, &M::setShowAxes>("show axes", 1, isFlag,
         QuorvelShowAxesChangedNotification, "showAxesCheckbox",
         QT_TRANSLATE_NOOP("MyWindowController", "Show Axes"),

@@ -310,6 +310,40 @@ void StrainData::setShowPrincipalAxes(int flag) {
     post(QuorvelShowPrincipalAxesChangedNotification);
 }
 
+void StrainData::setColorByStretch(int flag) {
+    registerUndo([this, old = colorByStretch_] { setColorByStretch(old); });
+    colorByStretch_ = flag;
+    post(QuorvelColorByStretchChangedNotification);
+}
+
+void StrainData::setShowSection(int flag) {
+    registerUndo([this, old = showSection_] { setShowSection(old); });
+    showSection_ = flag;
+    post(QuorvelSectionChangedNotification);
+}
+
+void StrainData::setSectionPlane(int plane) {
+    registerUndo([this, old = sectionPlane_] { setSectionPlane(old); });
+    sectionPlane_ = plane;
+    post(QuorvelSectionChangedNotification);
+}
+
+void StrainData::setSectionDipDirection(float degrees) {
+    if (std::isfinite(degrees)) {
+        registerUndo([this, old = sectionDipDirection_] { setSectionDipDirection(old); });
+        sectionDipDirection_ = degrees;
+    }
+    post(QuorvelSectionChangedNotification);
+}
+
+void StrainData::setSectionDip(float degrees) {
+    if (std::isfinite(degrees)) {
+        registerUndo([this, old = sectionDip_] { setSectionDip(old); });
+        sectionDip_ = degrees;
+    }
+    post(QuorvelSectionChangedNotification);
+}
+
 void StrainData::setPreserveVolume(int flag) {
     registerUndo([this, old = preserveVolume_] { setPreserveVolume(old); });
     preserveVolume_ = flag;

@@ -60,6 +60,11 @@ public:
     int showAxes() const { return showAxes_; }
     int markAxes() const { return markAxes_; }
     int showPrincipalAxes() const { return showPrincipalAxes_; }
+    int colorByStretch() const { return colorByStretch_; }
+    int showSection() const { return showSection_; }
+    int sectionPlane() const { return sectionPlane_; }
+    float sectionDipDirection() const { return sectionDipDirection_; }
+    float sectionDip() const { return sectionDip_; }
     int preserveVolume() const { return preserveVolume_; }
     int constraint() const { return constraint_; }
     int showPoint1() const { return showPoint_[0]; }
@@ -139,6 +144,15 @@ public:
     // The ellipsoid's principal axes; files written before it existed lack
     // its key and so read it as off.
     void setShowPrincipalAxes(int flag);
+    // Colours the ellipsoid by the stretch of the material line that ends at
+    // each point of it, rather than in its own colour.
+    void setColorByStretch(int flag);
+    // The section drawn through the ellipsoid: the plane given by its dip
+    // direction and dip (plane 0) or a principal plane, XY, YZ or XZ (1 to 3).
+    void setShowSection(int flag);
+    void setSectionPlane(int plane);
+    void setSectionDipDirection(float degrees);
+    void setSectionDip(float degrees);
     void setPreserveVolume(int flag);
     void setConstraint(int value);
     void setShowPoint1(int flag);
@@ -151,8 +165,9 @@ public:
     // again deselects it. Not undoable.
     void setPointToSet(int value);
 
-    // Adds the document file's 76 model entries, and those of a flow that
-    // the document has, formatted in the C locale.
+    // Adds the document file's entries, formatted in the C locale: the 76 of
+    // every document, and those of a flow, the colouring by stretch and a
+    // section that it uses.
     void convertToDictionary(StringDictionary& dictionary) const;
     // Applies a document file's entries through the setters with undo
     // registration off. A missing key reads as 0 (a flow's, as no flow);
@@ -202,6 +217,11 @@ private:
     int showAxes_ = 0;
     int markAxes_ = 0;
     int showPrincipalAxes_ = 0;
+    int colorByStretch_ = 0;
+    int showSection_ = 0;
+    int sectionPlane_ = 0;
+    float sectionDipDirection_ = 0;
+    float sectionDip_ = 0;
     int preserveVolume_ = 0;
     int constraint_ = 0;
     std::array<int, 3> showPoint_{};

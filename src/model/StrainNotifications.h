@@ -31,6 +31,11 @@ inline constexpr std::string_view QuorvelShowAxesChangedNotification =
     "ShowAxes Changed Notification";
 inline constexpr std::string_view QuorvelShowPrincipalAxesChangedNotification =
     "ShowPrincipalAxes Changed Notification";
+inline constexpr std::string_view QuorvelColorByStretchChangedNotification =
+    "ColorByStretch Changed Notification";
+// Any of the section's values.
+inline constexpr std::string_view QuorvelSectionChangedNotification =
+    "Section Changed Notification";
 inline constexpr std::string_view QuorvelMarkAxesChangedNotification =
     "MarkAxes Changed Notification";
 inline constexpr std::string_view QuorvelPreserveVolumeChangedNotification =

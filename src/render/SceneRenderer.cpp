@@ -2,6 +2,7 @@
 
 #include "model/StrainAnalysis.h"
 #include "model/StrainData.h"
+#include "render/StrainFigures.h"
 #include "toolkit/GVCamera.h"
 
 #include <cmath>
@@ -14,6 +15,7 @@ constexpr int kAxisMarks = 99; // marks at 1 .. 99
 constexpr GLfloat kMarkSize = 3.0f;
 constexpr GLfloat kMaterialPointSize = 7.0f;
 constexpr GLfloat kPrincipalAxisWidth = 3.0f;
+constexpr GLfloat kSectionLineWidth = 2.0f;
 } // namespace
 
 void SceneRenderer::setFixedState() {
@@ -49,6 +51,8 @@ void SceneRenderer::drawFrame(const StrainData& model) {
     glNormal3f(0.0f, 0.0f, 1.0f);
     drawAxes(model);
     drawEllipsoid(model);
+    if (model.showSection())
+        drawSection(strainSection(model), analyzeStrain(model).centre, kSectionLineWidth * pixelRatio_);
     drawPrincipalAxes(model);
 }
 
@@ -136,10 +140,14 @@ void SceneRenderer::drawEllipsoid(const StrainData& model) {
     glEnd();
 
     glMultMatrixf(model.savedStrainMatrix());
-    glColor4f(model.color(0), model.color(1), model.color(2), model.translucency());
-    glEnable(GL_BLEND);
-    gluSphere(quadric_.get(), kSphereRadius, kSphereQuality, kSphereQuality);
-    glDisable(GL_BLEND);
+    if (model.colorByStretch()) {
+        drawStretchSurface(analyzeStrain(model).gradient, model.translucency(), kSphereQuality);
+    } else {
+        glColor4f(model.color(0), model.color(1), model.color(2), model.translucency());
+        glEnable(GL_BLEND);
+        gluSphere(quadric_.get(), kSphereRadius, kSphereQuality, kSphereQuality);
+        glDisable(GL_BLEND);
+    }
 
     glMatrixMode(GL_MODELVIEW);
     glPopMatrix();

@@ -30,12 +30,14 @@ public:
     void setPixelRatio(float ratio) { pixelRatio_ = ratio; }
 
     // A whole frame: clears, places the light, draws the axes and then the
-    // ellipsoid, which blends over them, and last the principal axes.
+    // ellipsoid, which blends over them, the section when the model shows
+    // it, and last the principal axes.
     void drawFrame(const StrainData& model);
 
     // Only what a click can hit: the shown material points and the unit
     // sphere deformed by the saved strain, the translation and the present
-    // strain, in the model's colour with its translucency as alpha. The
+    // strain, in the model's colour (or coloured by stretch, when the model
+    // says so) with its translucency as alpha. The
     // quadric is made on first use; when it cannot be made, the ellipsoid is
     // left out and the next draw tries again.
     void drawEllipsoid(const StrainData& model);

@@ -142,6 +142,8 @@ TEST_F(MyWindowControllerTest, EveryEditItsUndoAndItsRedoShowInThePicture) {
         w.model().setPoint3(2, 1.0f);
         w.model().setShowPoint3(1);
         w.model().setMarkAxes(1);
+        w.model().setShowSection(1);
+        w.model().setSectionDip(30.0f); // a dip direction of its own
         w.camera()->setElevation(-60.0f);
         w.undo().removeAllActions();
         StrainView* view = w.window->windowController().strainView();

@@ -189,3 +189,52 @@ TEST(RenderTest, ARestartedDocumentDrawsItsPointsOnItsSurface) {
 }
 
 } // namespace
+
+namespace {
+
+// x doubled and y halved, seen from above: lines near x lengthen, lines near
+// y shorten, and those along y = ±2x of the sphere (y = ±x/2 drawn) keep
+// their length.
+TEST(RenderTest, TheSurfaceColouredByStretchShowsItsFieldsAndTheirBoundary) {
+    const Keys stretched = with(sphereKeys(), {{"strain entry 1,1", "2"}, {"strain entry 2,2", "0.5"},
+                                               {"color by stretch", "1"}});
+    const Picture image = render(stretched);
+    const Rgb lengthened = pixel(image, 400 + 1.5 * kScale, 300.5);
+    const Rgb shortened = pixel(image, 400.5, 300 + 0.4 * kScale);
+    EXPECT_GT(lengthened.r, 2 * lengthened.b);
+    EXPECT_GT(shortened.b, 2 * shortened.r);
+    // Paler toward the S = 1 line (y = x/2 drawn) than at the ends.
+    const Rgb nearLine = pixel(image, 400 + 0.6 * kScale, 300 + 0.2 * kScale);
+    EXPECT_GT(std::min({nearLine.r, nearLine.g, nearLine.b}), std::min({lengthened.r, lengthened.g, lengthened.b}) + 40);
+    // The S = 1 line, within a pixel of where it falls.
+    int line = 255;
+    for (int dx = -1; dx <= 1; ++dx)
+        for (int dy = -1; dy <= 1; ++dy) {
+            const Rgb p = pixel(image, 400 + 0.6 * kScale + dx, 300 + 0.3 * kScale + dy);
+            line = std::min(line, std::max({p.r, p.g, p.b}));
+        }
+    EXPECT_LT(line, 30) << "black where S = 1";
+
+    const Rgb plain = pixel(render(with(stretched, {{"color by stretch", "0"}})), 400 + 1.5 * kScale, 300.5);
+    EXPECT_EQ(plain.r, plain.b) << "the model's grey when the option is off";
+}
+
+// A vertical east-west section of the sphere doubled along x, seen from
+// above: its ellipse edge-on, a white line from -2 to 2 along x.
+TEST(RenderTest, ASectionIsDrawnThroughTheEllipsoid) {
+    const Keys keys = with(sphereKeys(), {{"strain entry 1,1", "2"}, {"section dip direction", "180"},
+                                          {"section dip", "90"}});
+    // White in the pixel row at y or the one below, where the line falls.
+    const auto white = [](const Picture& image, double x, double y) {
+        const Rgb a = pixel(image, x, y), b = pixel(image, x, y - 1);
+        return std::max(std::min({a.r, a.g, a.b}), std::min({b.r, b.g, b.b})) > 200;
+    };
+    const Picture shown = render(with(keys, {{"show section", "1"}}));
+    EXPECT_TRUE(white(shown, 400 + 1.5 * kScale, 300));
+    EXPECT_TRUE(white(shown, 400 - 1.9 * kScale, 300));
+    EXPECT_FALSE(white(shown, 400 + 1.5 * kScale, 310)) << "a line, seen edge-on";
+    EXPECT_FALSE(white(shown, 400 + 2.1 * kScale, 300)) << "no farther than the ellipsoid";
+    EXPECT_FALSE(white(render(keys), 400 + 1.5 * kScale, 300)) << "not shown";
+}
+
+} // namespace

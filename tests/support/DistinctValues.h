@@ -5,13 +5,18 @@
 
 #include "model/DocumentValues.h"
 #include "model/StrainData.h"
+#include "platform/NumberText.h"
 
 #include <string>
 
-// What a model stores, by file key.
+// What a model holds, by file key: what it stores, and the values a file
+// leaves out when they are as in a new document.
 inline StrainData::StringDictionary stored(const StrainData& model) {
     StrainData::StringDictionary d;
     model.convertToDictionary(d);
+    for (const DocumentValue& value : documentValues())
+        d.try_emplace(value.key, value.validCode ? formatInt(int(value.initial))
+                                                 : formatFloat(value.initial));
     return d;
 }
 

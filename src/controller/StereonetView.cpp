@@ -1,0 +1,205 @@
+#include "controller/StereonetView.h"
+
+#include "controller/FloatSlider.h"
+#include "model/StrainData.h"
+#include "model/StrainNotifications.h"
+#include "platform/NotificationCenter.h"
+
+#include <QCoreApplication>
+#include <QHelpEvent>
+#include <QLocale>
+#include <QPainter>
+#include <QPainterPath>
+#include <QToolTip>
+
+#include <cmath>
+
+namespace {
+
+// Room around the net for the north mark and the symbols on its rim.
+constexpr double kMargin = 22;
+constexpr double kSymbolRadius = 6;
+// Hovering this close to a symbol tells its orientation.
+constexpr double kHoverDistance = 8;
+// Consecutive path points farther apart than this are not joined: an axis
+// that crosses the horizontal comes back on the opposite rim.
+constexpr double kPathJump = 0.2;
+
+// As the view draws the principal axes: S1 yellow, S2 magenta, S3 cyan.
+const QColor kAxisColours[3] = {QColor(255, 255, 0), QColor(255, 0, 255), QColor(0, 255, 255)};
+
+const char* const kAxisNames[3] = {QT_TRANSLATE_NOOP("StereonetView", "X"),
+                                   QT_TRANSLATE_NOOP("StereonetView", "Y"),
+                                   QT_TRANSLATE_NOOP("StereonetView", "Z")};
+
+} // namespace
+
+StereonetView::StereonetView(StrainData& model, FloatSlider* animationSlider, QWidget* parent)
+    : QWidget(parent), model_(model) {
+    setObjectName(QStringLiteral("stereonet"));
+    setAccessibleName(tr("Stereonet"));
+    setMouseTracking(true);
+    connect(animationSlider, &FloatSlider::triggered, this, &StereonetView::addPathPoints);
+    NotificationCenter& center = NotificationCenter::defaultCenter();
+    for (std::string_view name : {QuorvelStrainChangedNotification, QuorvelXChangedNotification,
+                                  QuorvelYChangedNotification, QuorvelZChangedNotification})
+        center.addObserver(this, name, &model_, [this](const Notification&) { update(); });
+}
+
+StereonetView::~StereonetView() {
+    NotificationCenter::defaultCenter().removeObserver(this);
+}
+
+void StereonetView::setExtraDirections(QList<NetDirection> directions) {
+    extra_ = std::move(directions);
+    update();
+}
+
+void StereonetView::clearPath() {
+    for (auto& path : paths_)
+        path.clear();
+    update();
+}
+
+QSize StereonetView::sizeHint() const { return {320, 340}; }
+QSize StereonetView::minimumSizeHint() const { return {200, 220}; }
+
+QPointF StereonetView::centre() const {
+    return {width() / 2.0, kMargin + radius()};
+}
+
+// The legend and the note take two lines below the net.
+double StereonetView::radius() const {
+    const double below = 2.5 * fontMetrics().height();
+    return std::max(10.0, std::min(width() - 2 * kMargin, height() - 2 * kMargin - below) / 2);
+}
+
+QPointF StereonetView::pixelOf(double trend, double plunge) const {
+    const NetPoint p = netPosition(trend, plunge);
+    return centre() + QPointF(p.x, -p.y) * radius();
+}
+
+std::vector<StereonetView::Symbol> StereonetView::symbols() const {
+    std::vector<Symbol> result;
+    const StereonetContent net = stereonetContent(analyzeStrain(model_));
+    for (int i = 0; i < 3; ++i)
+        if (const auto& axis = net.axes[std::size_t(i)])
+            result.push_back({tr(kAxisNames[i]), kAxisColours[i], *axis, false});
+    for (const NetDirection& d : extra_)
+        result.push_back({d.label, d.colour, axisOrientation(lineDirection(d.trend, d.plunge)), true});
+    return result;
+}
+
+void StereonetView::addPathPoints() {
+    const StereonetContent net = stereonetContent(analyzeStrain(model_));
+    for (std::size_t i = 0; i < 3; ++i)
+        if (net.axes[i])
+            paths_[i].add(netPosition(net.axes[i]->trend, net.axes[i]->plunge));
+    update();
+}
+
+void StereonetView::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QPointF c = centre();
+    const double r = radius();
+    const QColor ink = palette().color(QPalette::Text);
+    const auto at = [&](NetPoint p) { return c + QPointF(p.x, -p.y) * r; };
+
+    painter.setPen(QPen(ink, 1.5));
+    painter.setBrush(palette().color(QPalette::Base));
+    painter.drawEllipse(c, r, r);
+    // A tick every 10° of trend, the centre and north.
+    painter.setPen(QPen(ink, 1));
+    for (int trend = 0; trend < 360; trend += 10) {
+        const NetPoint rim = netPosition(trend, 0);
+        painter.drawLine(at(rim), at({rim.x * 0.97, rim.y * 0.97}));
+    }
+    painter.drawLine(c - QPointF(5, 0), c + QPointF(5, 0));
+    painter.drawLine(c - QPointF(0, 5), c + QPointF(0, 5));
+    painter.drawText(QRectF(c.x() - 20, c.y() - r - kMargin, 40, kMargin),
+                     Qt::AlignHCenter | Qt::AlignVCenter, tr("N"));
+
+    const StereonetContent net = stereonetContent(analyzeStrain(model_));
+    painter.setBrush(Qt::NoBrush);
+    if (net.foliation) {
+        QPainterPath trace;
+        const std::vector<NetPoint> points = greatCircle(*net.foliation);
+        trace.moveTo(at(points.front()));
+        for (const NetPoint& p : points)
+            trace.lineTo(at(p));
+        painter.setPen(QPen(ink, 1.5));
+        painter.drawPath(trace);
+    }
+    // Each path as polylines, one for each run without a jump.
+    for (std::size_t i = 0; i < 3; ++i) {
+        painter.setPen(QPen(kAxisColours[i].darker(130), 2.5));
+        QPolygonF run;
+        for (const NetPoint& p : paths_[i].points()) {
+            if (!run.isEmpty() && QLineF(run.last(), at(p)).length() >= kPathJump * r) {
+                painter.drawPolyline(run);
+                run.clear();
+            }
+            run << at(p);
+        }
+        painter.drawPolyline(run);
+    }
+    for (const Symbol& s : symbols()) {
+        const QPointF p = pixelOf(s.orientation.trend, s.orientation.plunge);
+        painter.setPen(QPen(Qt::black, 1));
+        painter.setBrush(s.colour);
+        if (s.square)
+            painter.drawRect(QRectF(p, p).adjusted(-kSymbolRadius, -kSymbolRadius, kSymbolRadius,
+                                                   kSymbolRadius));
+        else
+            painter.drawEllipse(p, kSymbolRadius, kSymbolRadius);
+        painter.setPen(ink);
+        painter.drawText(p + QPointF(kSymbolRadius + 2, -kSymbolRadius), s.label);
+    }
+
+    // Below the net: a legend, and why an axis is missing.
+    const double line = fontMetrics().height();
+    const double top = c.y() + r + kMargin / 2;
+    double x = kMargin;
+    const auto legend = [&](const QString& text) {
+        painter.setPen(ink);
+        painter.drawText(QPointF(x, top + fontMetrics().ascent()), text);
+        x += fontMetrics().horizontalAdvance(text) + 2 * kSymbolRadius;
+    };
+    for (int i = 0; i < 3; ++i) {
+        painter.setPen(QPen(Qt::black, 1));
+        painter.setBrush(kAxisColours[i]);
+        painter.drawEllipse(QPointF(x + kSymbolRadius, top + line / 2), kSymbolRadius, kSymbolRadius);
+        x += 2 * kSymbolRadius + 3;
+        legend(tr(kAxisNames[i]));
+    }
+    painter.setPen(QPen(ink, 1.5));
+    painter.drawLine(QPointF(x, top + line / 2), QPointF(x + 3 * kSymbolRadius, top + line / 2));
+    x += 3 * kSymbolRadius + 3;
+    legend(tr("XY plane (foliation)"));
+    if (!net.note.empty())
+        painter.drawText(QRectF(0, top + line, width(), line), Qt::AlignHCenter,
+                         QCoreApplication::translate("StrainAnalysis", net.note.c_str()));
+}
+
+bool StereonetView::event(QEvent* event) {
+    if (event->type() != QEvent::ToolTip)
+        return QWidget::event(event);
+    const auto* help = static_cast<QHelpEvent*>(event);
+    QStringList lines;
+    const QLocale locale;
+    for (const Symbol& s : symbols()) {
+        const QPointF p = pixelOf(s.orientation.trend, s.orientation.plunge);
+        if (QLineF(p, help->pos()).length() <= kHoverDistance)
+            lines << tr("%1: trend %2°, plunge %3°")
+                         .arg(s.label, locale.toString(s.orientation.trend, 'f', 1),
+                              locale.toString(s.orientation.plunge, 'f', 1));
+    }
+    if (lines.isEmpty()) {
+        QToolTip::hideText();
+        event->ignore();
+    } else {
+        QToolTip::showText(help->globalPos(), lines.join(QLatin1Char('\n')), this);
+    }
+    return true;
+}

@@ -1,0 +1,129 @@
+// The stereonet, the material lines and the section as the user meets them:
+// what the net shows where, what hovering tells, and the numbers in the
+// panels.
+#include "../support/WindowTest.h"
+#include "controller/StereonetView.h"
+
+#include <QDockWidget>
+#include <QLabel>
+#include <QTableWidget>
+#include <QToolTip>
+
+namespace {
+
+class OrientationPanelsTest : public WindowTest {
+protected:
+    // A window with the dock that holds name in front.
+    QWidget* inFront(DocumentWindow* window, const char* name) {
+        QWidget* widget = control(window, name);
+        for (QWidget* w = widget; w; w = w->parentWidget())
+            if (auto* dock = qobject_cast<QDockWidget*>(w))
+                dock->raise();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(widget));
+        idle();
+        return widget;
+    }
+    static void setDiagonal(StrainData& model, float a, float b, float c) {
+        for (int r : {0, 1, 2})
+            for (int col : {0, 1, 2})
+                model.setStrain(MatrixIndex(r, col), r != col ? 0 : std::array{a, b, c}[std::size_t(r)]);
+        idle();
+    }
+    // What hovering at p tells; empty when nothing.
+    static QString hover(QWidget* net, QPointF p) {
+        QTest::mouseMove(net, (p + QPointF(1, 1)).toPoint());
+        if (!QTest::qWaitFor([] { return QToolTip::isVisible(); }, 2000))
+            return {};
+        const QString text = QToolTip::text();
+        QToolTip::hideText();
+        QTest::mouseMove(net, QPoint(1, 1));
+        EXPECT_TRUE(QTest::qWaitFor([] { return !QToolTip::isVisible(); }));
+        return text;
+    }
+    static QRgb shownAt(QWidget* w, QPointF p) { return w->grab().toImage().pixel(p.toPoint()); }
+};
+
+TEST_F(OrientationPanelsTest, TheNetShowsTheAxesWhereTheyPoint) {
+    DocumentWindow* window = shown(documents_->newDocument());
+    auto* net = static_cast<StereonetView*>(inFront(window, "stereonet"));
+    StrainData& model = window->document().strainData();
+    setDiagonal(model, 2, 1, 0.5);
+    // X on the rim at east, Z at the centre, each in its colour.
+    const QPointF east = net->pixelOf(90, 0), centre = net->pixelOf(0, 90);
+    EXPECT_NEAR(east.y(), centre.y(), 1e-9);
+    EXPECT_GT(east.x() - centre.x(), 80);
+    EXPECT_EQ(shownAt(net, east), qRgb(255, 255, 0));
+    EXPECT_EQ(shownAt(net, centre), qRgb(0, 255, 255));
+    EXPECT_EQ(hover(net, east), "X: trend 90.0°, plunge 0.0°");
+    EXPECT_EQ(hover(net, centre), "Z: trend 0.0°, plunge 90.0°");
+    EXPECT_EQ(hover(net, net->pixelOf(45, 45)), "") << "nothing there";
+
+    // Directions given by their upper end are shown by their lower one.
+    net->setExtraDirections({{"A1", Qt::red, 200, 30}, {"A2", Qt::blue, 200, -30}});
+    EXPECT_EQ(hover(net, net->pixelOf(200, 30)), "A1: trend 200.0°, plunge 30.0°");
+    EXPECT_EQ(hover(net, net->pixelOf(20, 30)), "A2: trend 20.0°, plunge 30.0°");
+    EXPECT_EQ(shownAt(net, net->pixelOf(20, 30)), qRgb(0, 0, 255));
+
+    // A sphere has no axis to show, and says why.
+    setDiagonal(model, 1, 1, 1);
+    EXPECT_EQ(hover(net, east), "");
+    const QImage sphere = net->grab().toImage();
+    EXPECT_NE(sphere.pixel(centre.toPoint()), qRgb(0, 255, 255));
+}
+
+TEST_F(OrientationPanelsTest, TheSliderTracesTheAxesUntilCleared) {
+    DocumentWindow* window = open(sample());
+    auto* net = static_cast<StereonetView*>(inFront(window, "stereonet"));
+    auto* slider = control(window, "animationSlider");
+    for (int step = 0; step < 3; ++step) {
+        QTest::keyClick(slider, Qt::Key_PageUp);
+        idle();
+    }
+    // A simple shear turns X and Z about the vertical Y, which stays put.
+    EXPECT_EQ(net->path(0).points().size(), 3u);
+    EXPECT_EQ(net->path(2).points().size(), 3u);
+    EXPECT_EQ(net->path(1).points().size(), 1u);
+    QTest::mouseClick(control<QPushButton>(window, "clearPathButton"), Qt::LeftButton);
+    EXPECT_TRUE(net->path(0).points().empty());
+}
+
+// The simple shear example: point 1 on y, point 2 on x, point 3 the centre.
+TEST_F(OrientationPanelsTest, MaterialLinesAndSectionsShowTheirFigures) {
+    DocumentWindow* window = open(sample());
+    auto* lines = static_cast<QTableWidget*>(inFront(window, "materialLinesTable"));
+    const auto* pairs = control<QTableWidget>(window, "linePairsTable");
+    const auto row = [](const QTableWidget* table, int r) {
+        QStringList cells;
+        for (int c = 0; c < table->columnCount(); ++c)
+            cells << table->item(r, c)->text();
+        return cells.join(' ');
+    };
+    EXPECT_EQ(row(lines, 0), "1.4142 0.4142 2.0000 45.00 ");
+    EXPECT_EQ(row(lines, 1), "1.0000 0.0000 1.0000 0.00 ");
+    EXPECT_EQ(row(lines, 2), "— — — — no line: the point is the centre");
+    EXPECT_EQ(row(pairs, 0), "90.00 45.00 1.0000 ");
+
+    StrainData& model = window->document().strainData();
+    setDiagonal(model, 2, 1, 0.5);
+    type(window, "sectionDipDirectionField", "180");
+    type(window, "sectionDipField", "90");
+    const auto* readings = control<QLabel>(window, "sectionReadings");
+    EXPECT_EQ(readings->text(), "Plane: dip direction 180.0°, dip 90.0°\nAxial ratio: 4.0000\n"
+                                "Long axis: trend 90.0°, plunge 0.0°, rake 0.0°");
+    // The YZ plane follows the strain; its fields are not typed in.
+    auto* plane = control<QComboBox>(window, "sectionPlanePopUp");
+    plane->setFocus();
+    QTest::keyClick(plane, Qt::Key_Down);
+    QTest::keyClick(plane, Qt::Key_Down);
+    idle();
+    EXPECT_FALSE(control(window, "sectionDipField")->isEnabled());
+    EXPECT_EQ(readings->text(), "Plane: dip direction 270.0°, dip 90.0°\nAxial ratio: 2.0000\n"
+                                "Long axis: trend 0.0°, plunge 0.0°, rake 0.0°");
+    setDiagonal(model, 2, 1, 1);
+    EXPECT_EQ(readings->text(), "Plane: dip direction 270.0°, dip 90.0°\nAxial ratio: 1.0000\n"
+                                "Long axis: any direction: the section is a circle");
+    setDiagonal(model, 1, 1, 0.5);
+    EXPECT_EQ(readings->text(), "No ellipse: any line ⊥ Z: S1 = S2") << "no unique YZ plane";
+}
+
+} // namespace
