@@ -1738,6 +1738,14 @@
         <source>%1: trend %2°, plunge %3°</source>
         <translation>%1: Azimut %2°, Abtauchen %3°</translation>
     </message>
+    <message>
+        <source>ISA %1</source>
+        <translation>ISA %1</translation>
+    </message>
+    <message>
+        <source>Apophysis %1</source>
+        <translation>Apophyse %1</translation>
+    </message>
 </context>
 <context>
     <name>StrainAnalysis</name>

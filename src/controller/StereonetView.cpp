@@ -1,6 +1,7 @@
 #include "controller/StereonetView.h"
 
 #include "controller/FloatSlider.h"
+#include "model/Flow.h"
 #include "model/StrainData.h"
 #include "model/StrainNotifications.h"
 #include "platform/NotificationCenter.h"
@@ -28,6 +29,10 @@ constexpr double kPathJump = 0.2;
 // As the view draws the principal axes: S1 yellow, S2 magenta, S3 cyan.
 const QColor kAxisColours[3] = {QColor(255, 255, 0), QColor(255, 0, 255), QColor(0, 255, 255)};
 
+// The flow's directions, apart from the principal axes' colours.
+const QColor kStretchingAxisColour(255, 140, 0);
+const QColor kApophysisColour(0, 160, 0);
+
 const char* const kAxisNames[3] = {QT_TRANSLATE_NOOP("StereonetView", "X"),
                                    QT_TRANSLATE_NOOP("StereonetView", "Y"),
                                    QT_TRANSLATE_NOOP("StereonetView", "Z")};
@@ -44,6 +49,25 @@ StereonetView::StereonetView(StrainData& model, FloatSlider* animationSlider, QW
     for (std::string_view name : {QuorvelStrainChangedNotification, QuorvelXChangedNotification,
                                   QuorvelYChangedNotification, QuorvelZChangedNotification})
         center.addObserver(this, name, &model_, [this](const Notification&) { update(); });
+    center.addObserver(this, QuorvelFlowChangedNotification, &model_,
+                       [this](const Notification&) { showFlow(); });
+    showFlow();
+}
+
+// A flow's instantaneous stretching axes and apophyses, which do not change
+// with its time.
+void StereonetView::showFlow() {
+    QList<NetDirection> directions;
+    if (const std::optional<FlowAnalysis> flow = analyzeFlow(model_)) {
+        for (std::size_t i = 0; i < flow->stretchingAxes.size(); ++i)
+            directions.push_back({tr("ISA %1").arg(i + 1), kStretchingAxisColour,
+                                  flow->stretchingAxes[i].axis.trend,
+                                  flow->stretchingAxes[i].axis.plunge});
+        for (std::size_t i = 0; i < flow->apophyses.size(); ++i)
+            directions.push_back({tr("Apophysis %1").arg(i + 1), kApophysisColour,
+                                  flow->apophyses[i].axis.trend, flow->apophyses[i].axis.plunge});
+    }
+    setExtraDirections(directions);
 }
 
 StereonetView::~StereonetView() {

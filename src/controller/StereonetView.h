@@ -33,6 +33,7 @@ public:
     ~StereonetView() override;
 
     // Shown beside the principal axes until replaced; an empty list shows none.
+    // The document's flow sets them: its stretching axes and apophyses.
     void setExtraDirections(QList<NetDirection> directions);
     void clearPath();
 
@@ -57,6 +58,7 @@ private:
     };
     std::vector<Symbol> symbols() const;
     void addPathPoints();
+    void showFlow();
     QPointF centre() const;
     double radius() const;
 

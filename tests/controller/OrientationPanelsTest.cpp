@@ -58,6 +58,13 @@ TEST_F(OrientationPanelsTest, TheNetShowsTheAxesWhereTheyPoint) {
     EXPECT_EQ(hover(net, centre), "Z: trend 0.0°, plunge 90.0°");
     EXPECT_EQ(hover(net, net->pixelOf(45, 45)), "") << "nothing there";
 
+    // A flow shows its stretching axes, fastest first, until it goes.
+    model.setVelocityGradient(MatrixIndex(1, 0), 1.0f); // v_y = x
+    EXPECT_EQ(hover(net, net->pixelOf(45, 0)), "ISA 1: trend 45.0°, plunge 0.0°");
+    EXPECT_EQ(hover(net, net->pixelOf(135, 0)), "ISA 3: trend 135.0°, plunge 0.0°");
+    model.setVelocityGradient(MatrixIndex(1, 0), 0.0f);
+    EXPECT_EQ(hover(net, net->pixelOf(45, 0)), "");
+
     // Directions given by their upper end are shown by their lower one.
     net->setExtraDirections({{"A1", Qt::red, 200, 30}, {"A2", Qt::blue, 200, -30}});
     EXPECT_EQ(hover(net, net->pixelOf(200, 30)), "A1: trend 200.0°, plunge 30.0°");
