@@ -11,6 +11,7 @@
 #include "app/DocumentWindow.h"
 #include "controller/FloatSlider.h"
 #include "controller/MyWindowController.h"
+#include "controller/StrainPlot.h"
 #include "toolkit/GVCamera.h"
 #include "view/StrainView.h"
 
@@ -87,5 +88,7 @@ int main(int argc, char* argv[]) {
     std::printf("%s, %d runs at 800 x 600, scale factor %g\n", example, runs, ratio);
     std::printf("median slider step after %d steps: %.2f ms\n", kFewSteps, few / 1000.0);
     std::printf("median slider step after %d steps: %.2f ms\n", kManySteps, many / 1000.0);
+    std::printf("points kept of the slider's path: %zu\n",
+                window->findChild<StrainPlot*>()->trail().size());
     return 0;
 }

@@ -1,8 +1,10 @@
 // The Analysis panel beside the inspector: the strain analysis of the
 // ellipsoid as drawn, in the user's locale, kept up to date through the
 // model's change notifications (edits, undo, redo, the animation slider);
-// the "show principal axes" check box; and a logarithmic Flinn plot of the
+// the "show principal axes" check box; and a Flinn or Hsu plot of the
 // present state with the path that the animation slider's sweeps traced.
+// It fits a laptop's screen: the table wraps its labels rather than scroll
+// sideways, and Tab passes through it as through one control.
 #pragma once
 
 #include <QWidget>
@@ -10,11 +12,9 @@
 class FloatSlider;
 class QCheckBox;
 class QLabel;
-class QLineSeries;
-class QScatterSeries;
 class QTableWidget;
-class QValueAxis;
 class StrainData;
+class StrainPlot;
 
 class AnalysisPanel : public QWidget {
     Q_OBJECT
@@ -32,16 +32,11 @@ private:
     void refresh();
     void addPathPoint();
     void clearPath();
-    void fitAxes();
 
     StrainData& model_;
     QTableWidget* table_;
     QLabel* state_;
     QCheckBox* showPrincipalAxes_;
-    QLineSeries* path_;
-    QLineSeries* kOne_;
-    QScatterSeries* present_;
-    QValueAxis* across_;
-    QValueAxis* up_;
+    StrainPlot* plot_;
     bool refreshPending_ = false;
 };
