@@ -33,13 +33,13 @@ struct AxisOrientation {
     double trend = 0;
     double plunge = 0;
     // Why the axis is not defined ("any line ⊥ X: S2 = S3"); empty when it is.
-    std::string reason;
+    std::string reason{};
 };
 
 struct PlaneOrientation {
     double dipDirection = 0; // clockwise from north, 0 to 360°
     double dip = 0;          // 0 to 90°
-    std::string reason;      // why the plane is not defined
+    std::string reason{};    // why the plane is not defined
 };
 
 // A number that may have no value; then reason says why ("no distortion:
