@@ -79,10 +79,7 @@ AnalysisPanel::AnalysisPanel(StrainData& model, FloatSlider* animationSlider, QW
     // cell at every change, which a slider's step cannot afford.
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     table_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
-    connect(table_->horizontalHeader(), &QHeaderView::sectionResized, this, [this](int column) {
-        if (column == 0)
-            table_->resizeRowsToContents();
-    });
+    table_->viewport()->installEventFilter(this);
     layout->addWidget(table_, 3);
 
     state_ = new QLabel(this);
@@ -135,6 +132,27 @@ AnalysisPanel::AnalysisPanel(StrainData& model, FloatSlider* animationSlider, QW
     table_->setMinimumWidth(width);
 }
 
+// The labels' column takes what the numbers leave: its rows grow to its
+// wrapped labels once the table has its new width.
+void AnalysisPanel::fitRows() {
+    if (rowsPending_)
+        return;
+    rowsPending_ = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            rowsPending_ = false;
+            table_->resizeRowsToContents();
+        },
+        Qt::QueuedConnection);
+}
+
+bool AnalysisPanel::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Resize)
+        fitRows();
+    return QWidget::eventFilter(watched, event);
+}
+
 AnalysisPanel::~AnalysisPanel() {
     NotificationCenter::defaultCenter().removeObserver(this);
 }
@@ -179,8 +197,7 @@ void AnalysisPanel::refresh() {
         for (int c = 0; c < kValueColumns; ++c)
             set(1 + c, c < values.size() ? values[c] : QString());
     }
-    // A value column as wide as its widest number; the labels' column takes
-    // the rest, and its rows grow to their wrapped labels.
+    // A value column as wide as its widest number.
     const int padding = 2 * (table_->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, table_) + 1);
     for (int c = 1; c <= kValueColumns; ++c) {
         if (!changed[size_t(c)])
@@ -188,10 +205,11 @@ void AnalysisPanel::refresh() {
         int width = 0;
         for (int r = 0; r < table_->rowCount(); ++r)
             width = std::max(width, table_->fontMetrics().horizontalAdvance(table_->item(r, c)->text()));
+        changed[0] = changed[0] || table_->columnWidth(c) != width + padding;
         table_->horizontalHeader()->resizeSection(c, width + padding);
     }
     if (changed[0])
-        table_->resizeRowsToContents();
+        fitRows();
     state_->setText(label(analysis.state));
     state_->setVisible(!analysis.state.empty());
     plot_->showPresent(analysis);

@@ -27,8 +27,13 @@ public:
     QString text() const;
     void copyToClipboard() const;
 
+protected:
+    // The table's viewport: a new width wraps the labels anew.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void scheduleRefresh();
+    void fitRows();
     void refresh();
     void addPathPoint();
     void clearPath();
@@ -39,4 +44,5 @@ private:
     QCheckBox* showPrincipalAxes_;
     StrainPlot* plot_;
     bool refreshPending_ = false;
+    bool rowsPending_ = false;
 };
