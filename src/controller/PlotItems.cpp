@@ -4,7 +4,6 @@
 
 #include <QLocale>
 #include <QPainter>
-#include <QPainterPath>
 #include <QtCharts/QChart>
 
 #include <cmath>
@@ -33,7 +32,6 @@ void drawText(QPainter* painter, QPointF at, Qt::Alignment alignment, const QStr
 
 PlotItem::PlotItem(StrainPlot& plot) : QGraphicsItem(plot.chart()), plot_(plot) {
     setZValue(kBelowSeries);
-    setCacheMode(DeviceCoordinateCache);
 }
 
 QRectF PlotItem::boundingRect() const { return plot_.chart()->plotArea(); }
@@ -98,20 +96,29 @@ void PlotGuides::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidg
 TrailItem::TrailItem(StrainPlot& plot, const ShapeTrail& trail, QPen pen)
     : PlotItem(plot), trail_(trail), pen_(std::move(pen)) {}
 
+void TrailItem::changed() {
+    pathArea_ = {};
+    PlotItem::changed();
+}
+
 void TrailItem::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*) {
-    constexpr qreal kDot = 1.5; // a stroke of one point
-    QPainterPath path;
-    QChart* chart = plot_.chart();
-    for (const auto& stroke : trail_.strokes()) {
-        const QPointF first = chart->mapToPosition(plot_.place(stroke.front()));
-        path.moveTo(first);
-        if (stroke.size() == 1)
-            path.addEllipse(first, kDot, kDot);
-        for (size_t i = 1; i < stroke.size(); ++i)
-            path.lineTo(chart->mapToPosition(plot_.place(stroke[i])));
+    // Built again only when the trail, the scale or the plot area changed.
+    if (pathArea_ != boundingRect()) {
+        constexpr qreal kDot = 1.5; // a stroke of one point
+        pathArea_ = boundingRect();
+        path_.clear();
+        QChart* chart = plot_.chart();
+        for (const auto& stroke : trail_.strokes()) {
+            const QPointF first = chart->mapToPosition(plot_.place(stroke.front()));
+            path_.moveTo(first);
+            if (stroke.size() == 1)
+                path_.addEllipse(first, kDot, kDot);
+            for (size_t i = 1; i < stroke.size(); ++i)
+                path_.lineTo(chart->mapToPosition(plot_.place(stroke[i])));
+        }
     }
-    painter->setClipRect(boundingRect());
+    painter->setClipRect(pathArea_);
     painter->setRenderHint(QPainter::Antialiasing);
     painter->setPen(pen_);
-    painter->drawPath(path);
+    painter->drawPath(path_);
 }

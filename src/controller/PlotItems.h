@@ -1,10 +1,12 @@
-// What the shape plot draws beside its chart's series, each as one cached
-// picture that a moving point does not redraw: the guides (the fields'
-// names; Hsu's circles of equal εs and rays of equal ν) and the slider's
-// trail, which may hold thousands of points.
+// What the shape plot draws beside its chart's series: the guides (the
+// fields' names; Hsu's circles of equal εs and rays of equal ν) and the
+// slider's trail, which may hold thousands of points. Neither is cached as a
+// picture, so that a plot saved as SVG keeps them as lines and text; the
+// trail keeps its path in the chart's pixels instead, built once a change.
 #pragma once
 
 #include <QGraphicsItem>
+#include <QPainterPath>
 #include <QPen>
 
 class ShapeTrail;
@@ -15,7 +17,7 @@ public:
     explicit PlotItem(StrainPlot& plot);
     QRectF boundingRect() const override;
     // After the trail or the plot's scale or kind changed.
-    void changed();
+    virtual void changed();
 
 protected:
     StrainPlot& plot_;
@@ -30,9 +32,12 @@ public:
 class TrailItem final : public PlotItem {
 public:
     TrailItem(StrainPlot& plot, const ShapeTrail& trail, QPen pen);
+    void changed() override;
     void paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*) override;
 
 private:
     const ShapeTrail& trail_;
     QPen pen_;
+    QPainterPath path_; // in the chart's pixels
+    QRectF pathArea_;   // the plot area path_ was built for; empty when it is out of date
 };

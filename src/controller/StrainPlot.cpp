@@ -176,10 +176,10 @@ bool StrainPlot::fit() {
     const QRectF area = chart()->plotArea();
     const QSizeF reach = wantedReach();
     if (area.width() <= 3 * kMargin || area.height() <= 3 * kMargin ||
-        (reach == fitted_ && area.size() == fittedArea_))
+        (reach == fitted_ && area == fittedArea_))
         return false;
     fitted_ = reach;
-    fittedArea_ = area.size();
+    fittedArea_ = area;
     const double w = area.width(), h = area.height();
     // Hsu's guides write ν above the sector and εs beside it.
     const QSizeF words = kind_ == Kind::Flinn ? QSizeF() : QSizeF(8 * fontMetrics().averageCharWidth(),

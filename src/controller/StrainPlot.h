@@ -73,7 +73,7 @@ private:
     double volumeRatio_ = 1;
     ShapePoint kept_;     // the largest of each difference in the trail and the curves
     QSizeF fitted_;       // the values in view across and up at the last fit
-    QSizeF fittedArea_;   // and the plot area's size then
+    QRectF fittedArea_;   // and the plot area then
     double scale_ = 0;
     double tickStep_ = 0;
 };
