@@ -97,10 +97,14 @@ TEST_F(AnalysisPanelTest, TheShapePlotReadsRight) {
     for (const QPointF& p : planeStrain->points())
         EXPECT_NEAR(p.y(), p.x() + std::log(2.0), 1e-5);
 
+    // A further curve, as a flow's strain path, follows the plot's kind.
+    const QLineSeries* curve = plot_->addCurve("path", {{0, 0}, {1, 0.5}});
+    EXPECT_EQ(curve->at(1), QPointF(0.5, 1));
     auto* kind = control<QComboBox>(window, "plotKindPopUp");
     kind->setFocus();
     QTest::keyClick(kind, Qt::Key_Down);
     EXPECT_EQ(plot_->chart()->title(), "Hsu plot");
+    EXPECT_NEAR(curve->at(1).x(), hsuPosition({1, 0.5}).x, 1e-12);
     EXPECT_NEAR(std::hypot(present().x(), present().y()), std::sqrt(2.0 / 3.0) * std::log(1.414214), 1e-6);
     EXPECT_NEAR(std::atan2(present().x(), present().y()), std::numbers::pi / 6, 1e-6);
 }
