@@ -197,8 +197,10 @@ void AnalysisPanel::refresh() {
         for (int c = 0; c < kValueColumns; ++c)
             set(1 + c, c < values.size() ? values[c] : QString());
     }
-    // A value column as wide as its widest number.
-    const int padding = 2 * (table_->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, table_) + 1);
+    // A value column as wide as its widest number, with the margins an
+    // item's text keeps and the grid's line.
+    const int padding = 2 * (table_->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, table_) + 1) +
+                        (table_->showGrid() ? 1 : 0);
     for (int c = 1; c <= kValueColumns; ++c) {
         if (!changed[size_t(c)])
             continue;
