@@ -23,6 +23,7 @@
 #include <QVBoxLayout>
 
 #include <array>
+#include <cmath>
 
 namespace {
 
@@ -78,7 +79,6 @@ AnalysisPanel::AnalysisPanel(StrainData& model, FloatSlider* animationSlider, QW
     // Sized by hand, as contents change: Qt's own fitting measures every
     // cell at every change, which a slider's step cannot afford.
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    table_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     table_->viewport()->installEventFilter(this);
     layout->addWidget(table_, 3);
 
@@ -132,9 +132,16 @@ AnalysisPanel::AnalysisPanel(StrainData& model, FloatSlider* animationSlider, QW
     table_->setMinimumWidth(width);
 }
 
-// The labels' column takes what the numbers leave: its rows grow to its
-// wrapped labels once the table has its new width.
-void AnalysisPanel::fitRows() {
+// The labels' column takes what the numbers leave, and its rows grow to the
+// wrapped labels once the table has its width.
+void AnalysisPanel::fitLabels(bool labelsChanged) {
+    int width = table_->viewport()->width();
+    for (int c = 1; c <= kValueColumns; ++c)
+        width -= table_->columnWidth(c);
+    width = std::max(width, kLeastLabelWidth * fontMetrics().averageCharWidth());
+    if (width == table_->columnWidth(0) && !labelsChanged)
+        return;
+    table_->setColumnWidth(0, width);
     if (rowsPending_)
         return;
     rowsPending_ = true;
@@ -149,7 +156,7 @@ void AnalysisPanel::fitRows() {
 
 bool AnalysisPanel::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::Resize)
-        fitRows();
+        fitLabels(false);
     return QWidget::eventFilter(watched, event);
 }
 
@@ -204,14 +211,12 @@ void AnalysisPanel::refresh() {
     for (int c = 1; c <= kValueColumns; ++c) {
         if (!changed[size_t(c)])
             continue;
-        int width = 0;
+        qreal width = 0;
         for (int r = 0; r < table_->rowCount(); ++r)
-            width = std::max(width, table_->fontMetrics().horizontalAdvance(table_->item(r, c)->text()));
-        changed[0] = changed[0] || table_->columnWidth(c) != width + padding;
-        table_->horizontalHeader()->resizeSection(c, width + padding);
+            width = std::max(width, QFontMetricsF(table_->font()).horizontalAdvance(table_->item(r, c)->text()));
+        table_->setColumnWidth(c, int(std::ceil(width)) + padding);
     }
-    if (changed[0])
-        fitRows();
+    fitLabels(changed[0]);
     state_->setText(label(analysis.state));
     state_->setVisible(!analysis.state.empty());
     plot_->showPresent(analysis);

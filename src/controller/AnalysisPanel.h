@@ -33,7 +33,7 @@ protected:
 
 private:
     void scheduleRefresh();
-    void fitRows();
+    void fitLabels(bool labelsChanged);
     void refresh();
     void addPathPoint();
     void clearPath();
