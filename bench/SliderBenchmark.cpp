@@ -50,8 +50,7 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     window->findChild<QDockWidget*>(QStringLiteral("analysisDock"))->raise();
-    if (!QTest::qWaitForWindowExposed(window))
-        return 1;
+    if (!QTest::qWaitForWindowExposed(window)) return 1;
     StrainView* view = window->findChild<StrainView*>(QStringLiteral("strainView"));
     const qreal ratio = view->surface()->devicePixelRatio();
     const QSize border = view->size() - view->surface()->size();

@@ -53,7 +53,8 @@ void writeJson(const StrainAnalysis& analysis, std::ostream& out) {
         << (analysis.state.empty() ? std::string("null") : jsonString(analysis.state));
     std::string reasons;
     const auto why = [&reasons](const char* key, const std::string& reason) {
-        reasons += std::string(reasons.empty() ? "" : ",\n") + "    \"" + key + "\": " + jsonString(reason);
+        reasons += std::string(reasons.empty() ? "" : ",\n") + "    \"" + key +
+                   "\": " + jsonString(reason);
     };
     const auto value = [](const std::optional<double>& v) {
         return v ? number(*v, true) : std::string("null");
@@ -70,15 +71,12 @@ void writeJson(const StrainAnalysis& analysis, std::ostream& out) {
                 out << (i ? ", " : "") << value(row.values[i]);
             out << ']';
         }
-        if (!row.complete())
-            why(row.key, row.reason);
+        if (!row.complete()) why(row.key, row.reason);
         // The same values again under the names geologists give them.
         for (size_t i = 0; i < row.names.size(); ++i) {
-            if (row.names[i] == std::string_view(row.key))
-                continue;
+            if (row.names[i] == std::string_view(row.key)) continue;
             out << ",\n  \"" << row.names[i] << "\": " << value(row.values[i]);
-            if (!row.values[i])
-                why(row.names[i], row.reason);
+            if (!row.values[i]) why(row.names[i], row.reason);
         }
     }
     out << ",\n  \"undefined\": {" << (reasons.empty() ? "" : "\n" + reasons + "\n  ") << "}\n}\n";
@@ -94,12 +92,10 @@ void writeTable(const StrainAnalysis& analysis, std::ostream& out) {
         std::vector<std::string> texts;
         for (const auto& v : row.values)
             texts.push_back(v ? number(*v, false) : "-");
-        if (row.values.empty())
-            texts.push_back(row.text.empty() ? "-" : row.text);
+        if (row.values.empty()) texts.push_back(row.text.empty() ? "-" : row.text);
         for (const std::string& text : texts)
             out << std::string(text.size() < 13 ? 13 - text.size() : 1, ' ') << text;
-        if (!row.complete())
-            out << "  (" << row.reason << ')';
+        if (!row.complete()) out << "  (" << row.reason << ')';
         out << '\n';
     }
     if (!analysis.state.empty())

@@ -1,11 +1,11 @@
 #include "controller/AnalysisPanel.h"
 
+#include "controller/FloatSlider.h"
 #include "controller/MyWindowController.h"
+#include "controller/StrainPlot.h"
 #include "model/StrainAnalysis.h"
 #include "model/StrainData.h"
 #include "model/StrainNotifications.h"
-#include "controller/FloatSlider.h"
-#include "controller/StrainPlot.h"
 #include "platform/NotificationCenter.h"
 #include "platform/UndoManager.h"
 
@@ -18,8 +18,8 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QTableWidget>
 #include <QStyle>
+#include <QTableWidget>
 #include <QVBoxLayout>
 
 #include <array>
@@ -43,8 +43,7 @@ QStringList shownValues(const AnalysisRow& row, const QLocale& locale) {
     QStringList shown;
     for (const std::optional<double>& v : row.values)
         shown << (v ? locale.toString(*v, 'f', kDecimals) : dash);
-    if (row.values.empty())
-        shown << (row.text.empty() ? dash : QString::fromStdString(row.text));
+    if (row.values.empty()) shown << (row.text.empty() ? dash : QString::fromStdString(row.text));
     return shown;
 }
 
@@ -139,11 +138,9 @@ void AnalysisPanel::fitLabels(bool labelsChanged) {
     for (int c = 1; c <= kValueColumns; ++c)
         width -= table_->columnWidth(c);
     width = std::max(width, kLeastLabelWidth * fontMetrics().averageCharWidth());
-    if (width == table_->columnWidth(0) && !labelsChanged)
-        return;
+    if (width == table_->columnWidth(0) && !labelsChanged) return;
     table_->setColumnWidth(0, width);
-    if (rowsPending_)
-        return;
+    if (rowsPending_) return;
     rowsPending_ = true;
     QMetaObject::invokeMethod(
         this,
@@ -155,8 +152,7 @@ void AnalysisPanel::fitLabels(bool labelsChanged) {
 }
 
 bool AnalysisPanel::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::Resize)
-        fitLabels(false);
+    if (event->type() == QEvent::Resize) fitLabels(false);
     return QWidget::eventFilter(watched, event);
 }
 
@@ -191,29 +187,31 @@ void AnalysisPanel::refresh() {
             QTableWidgetItem* item = table_->item(r, column);
             if (!item) {
                 item = new QTableWidgetItem;
-                item->setTextAlignment(Qt::AlignVCenter | (column > 0 ? Qt::AlignRight : Qt::AlignLeft));
+                item->setTextAlignment(Qt::AlignVCenter |
+                                       (column > 0 ? Qt::AlignRight : Qt::AlignLeft));
                 table_->setItem(r, column, item);
             }
-            if (item->text() == text)
-                return;
+            if (item->text() == text) return;
             item->setText(text);
             changed[size_t(column)] = true;
         };
-        set(0, row.complete() ? label(row.label) : label(row.label) + QLatin1Char('\n') + label(row.reason));
+        set(0, row.complete() ? label(row.label)
+                              : label(row.label) + QLatin1Char('\n') + label(row.reason));
         const QStringList values = shownValues(row, locale);
         for (int c = 0; c < kValueColumns; ++c)
             set(1 + c, c < values.size() ? values[c] : QString());
     }
     // A value column as wide as its widest number, with the margins an
     // item's text keeps and the grid's line.
-    const int padding = 2 * (table_->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, table_) + 1) +
-                        (table_->showGrid() ? 1 : 0);
+    const int padding =
+        2 * (table_->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, table_) + 1) +
+        (table_->showGrid() ? 1 : 0);
     for (int c = 1; c <= kValueColumns; ++c) {
-        if (!changed[size_t(c)])
-            continue;
+        if (!changed[size_t(c)]) continue;
         qreal width = 0;
         for (int r = 0; r < table_->rowCount(); ++r)
-            width = std::max(width, QFontMetricsF(table_->font()).horizontalAdvance(table_->item(r, c)->text()));
+            width = std::max(
+                width, QFontMetricsF(table_->font()).horizontalAdvance(table_->item(r, c)->text()));
         table_->setColumnWidth(c, int(std::ceil(width)) + padding);
     }
     fitLabels(changed[0]);
@@ -236,12 +234,10 @@ QString AnalysisPanel::text() const {
     QStringList lines;
     for (const AnalysisRow& row : analysisRows(analysis)) {
         QStringList cells = QStringList(label(row.label)) + shownValues(row, locale);
-        if (!row.complete())
-            cells << label(row.reason);
+        if (!row.complete()) cells << label(row.reason);
         lines << cells.join(QLatin1Char('\t'));
     }
-    if (!analysis.state.empty())
-        lines << label(analysis.state);
+    if (!analysis.state.empty()) lines << label(analysis.state);
     return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
 }
 

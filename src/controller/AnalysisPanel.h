@@ -27,11 +27,11 @@ public:
     QString text() const;
     void copyToClipboard() const;
 
-protected:
+  protected:
     // The table's viewport: a new width wraps the labels anew.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void scheduleRefresh();
     void fitLabels(bool labelsChanged);
     void refresh();

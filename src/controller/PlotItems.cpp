@@ -19,12 +19,9 @@ constexpr double kHalfSector = std::numbers::pi / 6; // ν = ±1
 void drawText(QPainter* painter, QPointF at, Qt::Alignment alignment, const QString& text) {
     QRectF box = painter->fontMetrics().boundingRect(text);
     box.moveTopLeft(at);
-    if (alignment & Qt::AlignRight)
-        box.moveRight(at.x());
-    if (alignment & Qt::AlignHCenter)
-        box.moveLeft(at.x() - box.width() / 2);
-    if (alignment & Qt::AlignBottom)
-        box.moveBottom(at.y());
+    if (alignment & Qt::AlignRight) box.moveRight(at.x());
+    if (alignment & Qt::AlignHCenter) box.moveLeft(at.x() - box.width() / 2);
+    if (alignment & Qt::AlignBottom) box.moveBottom(at.y());
     painter->drawText(box, Qt::AlignCenter, text);
 }
 
@@ -34,7 +31,9 @@ PlotItem::PlotItem(StrainPlot& plot) : QGraphicsItem(plot.chart()), plot_(plot) 
     setZValue(kBelowSeries);
 }
 
-QRectF PlotItem::boundingRect() const { return plot_.chart()->plotArea(); }
+QRectF PlotItem::boundingRect() const {
+    return plot_.chart()->plotArea();
+}
 
 void PlotItem::changed() {
     prepareGeometryChange();
@@ -86,7 +85,8 @@ void PlotGuides::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidg
     // εs along the flattening edge.
     const int decimals = std::max(0, -int(std::floor(std::log10(plot_.tickStep()) + 1e-9)));
     for (int i = 1; i <= circles; ++i) {
-        const QPointF at = centre + i * step * QPointF(std::sin(kHalfSector), -std::cos(kHalfSector));
+        const QPointF at =
+            centre + i * step * QPointF(std::sin(kHalfSector), -std::cos(kHalfSector));
         drawText(painter, at + QPointF(kTextGap, 0), Qt::AlignLeft | Qt::AlignVCenter,
                  (i == circles ? QStringLiteral("εs = ") : QString()) +
                      locale.toString(i * plot_.tickStep(), 'f', decimals));
@@ -111,8 +111,7 @@ void TrailItem::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidge
         for (const auto& stroke : trail_.strokes()) {
             const QPointF first = chart->mapToPosition(plot_.place(stroke.front()));
             path_.moveTo(first);
-            if (stroke.size() == 1)
-                path_.addEllipse(first, kDot, kDot);
+            if (stroke.size() == 1) path_.addEllipse(first, kDot, kDot);
             for (size_t i = 1; i < stroke.size(); ++i)
                 path_.lineTo(chart->mapToPosition(plot_.place(stroke[i])));
         }

@@ -13,29 +13,29 @@ class ShapeTrail;
 class StrainPlot;
 
 class PlotItem : public QGraphicsItem {
-public:
+  public:
     explicit PlotItem(StrainPlot& plot);
     QRectF boundingRect() const override;
     // After the trail or the plot's scale or kind changed.
     virtual void changed();
 
-protected:
+  protected:
     StrainPlot& plot_;
 };
 
 class PlotGuides final : public PlotItem {
-public:
+  public:
     using PlotItem::PlotItem;
     void paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*) override;
 };
 
 class TrailItem final : public PlotItem {
-public:
+  public:
     TrailItem(StrainPlot& plot, const ShapeTrail& trail, QPen pen);
     void changed() override;
     void paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*) override;
 
-private:
+  private:
     const ShapeTrail& trail_;
     QPen pen_;
     QPainterPath path_; // in the chart's pixels

@@ -29,8 +29,7 @@ constexpr int kCurveSamples = 64;
 double roundUp(double value) {
     const double power = std::pow(10.0, std::floor(std::log10(value)));
     for (double mantissa : {1.0, 2.0, 5.0})
-        if (value <= mantissa * power * (1 + 1e-9))
-            return mantissa * power;
+        if (value <= mantissa * power * (1 + 1e-9)) return mantissa * power;
     return 10 * power;
 }
 
@@ -77,7 +76,8 @@ StrainPlot::StrainPlot(QWidget* parent)
 
     // Once the chart's layout has settled: a fit changes the axes' labels,
     // which may move the plot area again.
-    connect(plot, &QChart::plotAreaChanged, this, [this] { fit(); }, Qt::QueuedConnection);
+    connect(
+        plot, &QChart::plotAreaChanged, this, [this] { fit(); }, Qt::QueuedConnection);
     setKind(Kind::Flinn);
 }
 
@@ -122,11 +122,9 @@ void StrainPlot::showPresent(const StrainAnalysis& analysis) {
 
 void StrainPlot::addToTrail(const StrainAnalysis& analysis) {
     const std::optional<ShapePoint> shape = shapePoint(analysis);
-    if (!shape || !trail_.add(*shape))
-        return;
+    if (!shape || !trail_.add(*shape)) return;
     keep(*shape);
-    if (!fit())
-        trailItem_->changed();
+    if (!fit()) trailItem_->changed();
 }
 
 void StrainPlot::clearTrail() {
@@ -135,8 +133,7 @@ void StrainPlot::clearTrail() {
     for (const Curve& curve : curves_)
         for (ShapePoint shape : curve.shapes)
             keep(shape);
-    if (!fit())
-        trailItem_->changed();
+    if (!fit()) trailItem_->changed();
 }
 
 QLineSeries* StrainPlot::addCurve(const QString& name, std::vector<ShapePoint> shapes) {
@@ -163,7 +160,8 @@ QSizeF StrainPlot::wantedReach() const {
         reach.lnRyz = std::max(reach.lnRyz, presentShape_->lnRyz);
     }
     if (kind_ == Kind::Flinn)
-        return {roundUp(std::max(reach.lnRyz, kLeastReach)), roundUp(std::max(reach.lnRxy, kLeastReach))};
+        return {roundUp(std::max(reach.lnRyz, kLeastReach)),
+                roundUp(std::max(reach.lnRxy, kLeastReach))};
     // εs grows with both differences; the sector is half as wide as high.
     const PlotPosition corner = hsuPosition(reach);
     const double radius = roundUp(std::max(std::hypot(corner.x, corner.y), kLeastReach));
@@ -182,8 +180,9 @@ bool StrainPlot::fit() {
     fittedArea_ = area;
     const double w = area.width(), h = area.height();
     // Hsu's guides write ν above the sector and εs beside it.
-    const QSizeF words = kind_ == Kind::Flinn ? QSizeF() : QSizeF(8 * fontMetrics().averageCharWidth(),
-                                                                   2 * fontMetrics().height());
+    const QSizeF words = kind_ == Kind::Flinn ? QSizeF()
+                                              : QSizeF(8 * fontMetrics().averageCharWidth(),
+                                                       2 * fontMetrics().height());
     scale_ = std::max(reach.width() / (w - 2 * kMargin - 2 * words.width()),
                       reach.height() / (h - 2 * kMargin - words.height()));
     const double left = kind_ == Kind::Flinn ? -kMargin * scale_ : -w * scale_ / 2;
@@ -213,8 +212,7 @@ void StrainPlot::placeReferences() {
     const double lnJ = std::log(volumeRatio_);
     const bool shown = std::isfinite(lnJ) && std::abs(lnJ) > kAnalysisTolerance;
     planeStrain_->setVisible(shown);
-    if (!shown)
-        return;
+    if (!shown) return;
     std::vector<ShapePoint> shapes;
     const double from = std::max(0.0, -lnJ);
     for (int i = 0; i <= kCurveSamples; ++i) {

@@ -21,7 +21,7 @@ class TrailItem;
 
 class StrainPlot : public QChartView {
     Q_OBJECT
-public:
+  public:
     enum class Kind { Flinn, Hsu };
 
     explicit StrainPlot(QWidget* parent = nullptr);
@@ -46,7 +46,7 @@ public:
     // The spacing of the ticks, and of Hsu's circles of equal εs.
     double tickStep() const { return tickStep_; }
 
-private:
+  private:
     struct Curve {
         QLineSeries* series;
         std::vector<ShapePoint> shapes;
@@ -71,9 +71,9 @@ private:
     ShapeTrail trail_;
     std::optional<ShapePoint> presentShape_;
     double volumeRatio_ = 1;
-    ShapePoint kept_;     // the largest of each difference in the trail and the curves
-    QSizeF fitted_;       // the values in view across and up at the last fit
-    QRectF fittedArea_;   // and the plot area then
+    ShapePoint kept_;   // the largest of each difference in the trail and the curves
+    QSizeF fitted_;     // the values in view across and up at the last fit
+    QRectF fittedArea_; // and the plot area then
     double scale_ = 0;
     double tickStep_ = 0;
 };

@@ -12,8 +12,7 @@ AxisOrientation lineOrientation(const AnalysisVector& direction) {
     double x = direction[0] / length, y = direction[1] / length, z = direction[2] / length;
     // Rounding in the entries tilts a horizontal or vertical line by a hair,
     // which must not choose its end or its trend.
-    if (std::hypot(x, y) <= kAnalysisTolerance)
-        return {{0, 0, -1}, 0, 90, {}};
+    if (std::hypot(x, y) <= kAnalysisTolerance) return {{0, 0, -1}, 0, 90, {}};
     if (std::abs(z) <= kAnalysisTolerance) {
         // Of a horizontal line the end whose trend is below 180°: the eastern
         // one, or the northern one of a line that runs north and south.
@@ -29,8 +28,7 @@ AxisOrientation lineOrientation(const AnalysisVector& direction) {
         z = -z;
     }
     double trend = std::atan2(x, y) * kDegrees;
-    if (trend < 0)
-        trend += 360.0;
+    if (trend < 0) trend += 360.0;
     if (trend >= 360.0) // a hair west of north
         trend = 0;
     // Adding 0 turns -0 into 0, which no reader wants to see.

@@ -6,19 +6,20 @@
 
 std::optional<ShapePoint> shapePoint(const StrainAnalysis& a) {
     const auto& e = a.naturalStrains;
-    if (!e[0].value || !e[1].value || !e[2].value)
-        return std::nullopt;
+    if (!e[0].value || !e[1].value || !e[2].value) return std::nullopt;
     // Equal stretches may differ by a rounding: no shape lies below 0.
-    return ShapePoint{std::max(0.0, *e[0].value - *e[1].value), std::max(0.0, *e[1].value - *e[2].value)};
+    return ShapePoint{std::max(0.0, *e[0].value - *e[1].value),
+                      std::max(0.0, *e[1].value - *e[2].value)};
 }
 
-PlotPosition flinnPosition(ShapePoint shape) { return {shape.lnRyz, shape.lnRxy}; }
+PlotPosition flinnPosition(ShapePoint shape) {
+    return {shape.lnRyz, shape.lnRxy};
+}
 
 PlotPosition hsuPosition(ShapePoint shape) {
     const double a = shape.lnRxy, b = shape.lnRyz;
     const double strain = std::sqrt((a * a + b * b + (a + b) * (a + b)) / 3.0);
-    if (a + b == 0)
-        return {0, 0};
+    if (a + b == 0) return {0, 0};
     const double angle = (b - a) / (a + b) * std::numbers::pi / 6.0;
     return {strain * std::sin(angle), strain * std::cos(angle)};
 }
@@ -33,8 +34,7 @@ ShapeTrail::Cell ShapeTrail::cell(ShapePoint shape) const {
 
 bool ShapeTrail::add(ShapePoint shape) {
     const Cell at = cell(shape);
-    if (penAt_ && *penAt_ == at)
-        return false;
+    if (penAt_ && *penAt_ == at) return false;
     if (visited_.contains(at)) {
         penAt_.reset();
         last_ = shape;
@@ -52,16 +52,14 @@ bool ShapeTrail::add(ShapePoint shape) {
     visited_.insert(at);
     penAt_ = at;
     last_ = shape;
-    if (size_ > capacity_)
-        setResolution(2 * resolution_);
+    if (size_ > capacity_) setResolution(2 * resolution_);
     return true;
 }
 
 void ShapeTrail::setResolution(double resolution) {
     const bool coarser = resolution > resolution_;
     resolution_ = resolution;
-    if (!coarser)
-        return;
+    if (!coarser) return;
     const std::vector<std::vector<ShapePoint>> strokes = std::move(strokes_);
     const std::optional<ShapePoint> last = last_;
     const bool penDown = penAt_.has_value();

@@ -33,7 +33,7 @@ PlotPosition flinnPosition(ShapePoint shape);
 PlotPosition hsuPosition(ShapePoint shape);
 
 class ShapeTrail {
-public:
+  public:
     // Past capacity points, the resolution doubles and the trail is thinned
     // again, so it never holds more.
     ShapeTrail(double resolution, std::size_t capacity);
@@ -52,7 +52,7 @@ public:
     std::size_t size() const { return size_; }
     double resolution() const { return resolution_; }
 
-private:
+  private:
     using Cell = std::pair<std::int64_t, std::int64_t>;
     Cell cell(ShapePoint shape) const;
 

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <initializer_list>
 #include <numbers>
 
 namespace {
@@ -63,8 +64,8 @@ void analyzeSingular(StrainAnalysis& a, int dimension) {
     a.state = states[dimension];
     const std::string reason = reasons[dimension];
     for (int i = 0; i < 3; ++i)
-        a.naturalStrains[i] = a.stretches[i] > 0 ? AnalysisValue{std::log(a.stretches[i]), {}}
-                                                 : undefined(reason);
+        a.naturalStrains[i] =
+            a.stretches[i] > 0 ? AnalysisValue{std::log(a.stretches[i]), {}} : undefined(reason);
     a.flinnK = a.flinnD = a.ramsayK = a.lode = a.octahedralShear = undefined(reason);
     a.rotationAngle = undefined(reason);
     a.rotationReason = reason;
@@ -86,26 +87,31 @@ void markUndefinedAxes(StrainAnalysis& a) {
         a.axes[size_t(i)].reason = a.materialAxes[size_t(i)].reason = reason;
     a.foliation = planeOrientation(a.axes[2]);
     if (second)
-        a.foliation.reason = first ? QT_TRANSLATE_NOOP("StrainAnalysis", "any plane: S1 = S2 = S3")
-                                   : QT_TRANSLATE_NOOP("StrainAnalysis", "any plane through X: S2 = S3");
+        a.foliation.reason =
+            first ? QT_TRANSLATE_NOOP("StrainAnalysis", "any plane: S1 = S2 = S3")
+                  : QT_TRANSLATE_NOOP("StrainAnalysis", "any plane through X: S2 = S3");
 }
 
 // Of the polar decomposition F = V·R, with F = U·Σ·Wᵀ = (U·Σ·Uᵀ)·(U·Wᵀ).
 void analyzeRotation(StrainAnalysis& a, const Eigen::JacobiSVD<Eigen::Matrix3d>& svd) {
     if (a.volumeRatio < 0) {
-        a.rotationAngle = undefined(QT_TRANSLATE_NOOP("StrainAnalysis", "inverted: no proper rotation"));
+        a.rotationAngle =
+            undefined(QT_TRANSLATE_NOOP("StrainAnalysis", "inverted: no proper rotation"));
         a.rotationReason = a.rotationAngle.reason;
         return;
     }
     const Eigen::AngleAxisd rotation(Eigen::Matrix3d(svd.matrixU() * svd.matrixV().transpose()));
     a.rotationAngle = {rotation.angle() * kDegrees, {}};
     if (rotation.angle() > kAnalysisTolerance)
-        a.rotationAxis = AnalysisVector{rotation.axis().x(), rotation.axis().y(), rotation.axis().z()};
+        a.rotationAxis =
+            AnalysisVector{rotation.axis().x(), rotation.axis().y(), rotation.axis().z()};
     else
         a.rotationReason = QT_TRANSLATE_NOOP("StrainAnalysis", "no rotation");
 }
 
-AnalysisVector column(const Eigen::Matrix3d& m, int c) { return {m(0, c), m(1, c), m(2, c)}; }
+AnalysisVector column(const Eigen::Matrix3d& m, int c) {
+    return {m(0, c), m(1, c), m(2, c)};
+}
 
 } // namespace
 
@@ -182,6 +188,14 @@ namespace {
 std::optional<double> ifFinite(double x) {
     return std::isfinite(x) ? std::optional<double>(x + 0.0) : std::nullopt;
 }
+// The numbers of an orientation, none where it has a reason not to be given.
+std::vector<std::optional<double>> unlessUndefined(const std::string& reason,
+                                                   std::initializer_list<double> numbers) {
+    std::vector<std::optional<double>> shown;
+    for (double x : numbers)
+        shown.push_back(reason.empty() ? ifFinite(x) : std::nullopt);
+    return shown;
+}
 } // namespace
 
 std::vector<AnalysisRow> analysisRows(const StrainAnalysis& a) {
@@ -207,16 +221,17 @@ std::vector<AnalysisRow> analysisRows(const StrainAnalysis& a) {
              {QT_TRANSLATE_NOOP("StrainAnalysis", "Becomes S2: x, y, z"), QT_TRANSLATE_NOOP("StrainAnalysis", "Becomes S2: trend°, plunge°")},
              {QT_TRANSLATE_NOOP("StrainAnalysis", "Becomes S3: x, y, z"), QT_TRANSLATE_NOOP("StrainAnalysis", "Becomes S3: trend°, plunge°")}}};
         const AxisOrientation& o = (material ? a.materialAxes : a.axes)[size_t(i)];
-        const bool defined = o.reason.empty();
-        const auto value = [defined](double x) { return defined ? ifFinite(x) : std::nullopt; };
         rows.push_back({keys[material][i][0], labels[material][i][0],
-                        {value(o.direction[0]), value(o.direction[1]), value(o.direction[2])},
+                        unlessUndefined(o.reason, {o.direction[0], o.direction[1], o.direction[2]}),
                         o.reason});
         rows.push_back({keys[material][i][1], labels[material][i][1],
-                        {value(o.trend), value(o.plunge)}, o.reason});
+                        unlessUndefined(o.reason, {o.trend, o.plunge}), o.reason});
     };
 
-    rows.push_back({"stretches", QT_TRANSLATE_NOOP("StrainAnalysis", "Stretches S1, S2, S3"), {}, {},
+    rows.push_back({"stretches",
+                    QT_TRANSLATE_NOOP("StrainAnalysis", "Stretches S1, S2, S3"),
+                    {},
+                    {},
                     {"S1", "S2", "S3"}});
     for (double s : a.stretches)
         rows.back().values.push_back(ifFinite(s));
@@ -237,8 +252,8 @@ std::vector<AnalysisRow> analysisRows(const StrainAnalysis& a) {
     scalar("flinn_d", QT_TRANSLATE_NOOP("StrainAnalysis", "Flinn d"), a.flinnD, {"d"});
     scalar("ramsay_k", QT_TRANSLATE_NOOP("StrainAnalysis", "Ramsay K"), a.ramsayK, {"K"});
     scalar("lode", QT_TRANSLATE_NOOP("StrainAnalysis", "Lode ν"), a.lode);
-    scalar("octahedral_shear", QT_TRANSLATE_NOOP("StrainAnalysis", "Octahedral shear εs"), a.octahedralShear,
-           {"eoct"});
+    scalar("octahedral_shear", QT_TRANSLATE_NOOP("StrainAnalysis", "Octahedral shear εs"),
+           a.octahedralShear, {"eoct"});
     scalar("rotation_angle", QT_TRANSLATE_NOOP("StrainAnalysis", "Rotation angle°"), a.rotationAngle);
     rows.push_back({"rotation_axis", QT_TRANSLATE_NOOP("StrainAnalysis", "Rotation axis x, y, z"), {}, a.rotationReason});
     for (int i = 0; i < 3; ++i)
@@ -246,34 +261,40 @@ std::vector<AnalysisRow> analysisRows(const StrainAnalysis& a) {
                                                     : std::nullopt);
 
     rows.push_back({"quadratic_elongations",
-                    QT_TRANSLATE_NOOP("StrainAnalysis", "Quadratic elongations λ1, λ2, λ3"), {}, {}});
+                    QT_TRANSLATE_NOOP("StrainAnalysis", "Quadratic elongations λ1, λ2, λ3"),
+                    {},
+                    {}});
     for (double lambda : a.quadraticElongations)
         rows.back().values.push_back(ifFinite(lambda));
-    rows.push_back({"strain_ratios", QT_TRANSLATE_NOOP("StrainAnalysis", "Strain ratios Rxy, Ryz, Rxz"),
+    rows.push_back({"strain_ratios",
+                    QT_TRANSLATE_NOOP("StrainAnalysis", "Strain ratios Rxy, Ryz, Rxz"),
                     {a.ratioXY.value, a.ratioYZ.value, a.ratioXZ.value},
-                    (a.ratioXY.value ? a.ratioYZ : a.ratioXY).reason, {"Rxy", "Ryz", "Rxz"}});
+                    (a.ratioXY.value ? a.ratioYZ : a.ratioXY).reason,
+                    {"Rxy", "Ryz", "Rxz"}});
     scalar("ramsay_d", QT_TRANSLATE_NOOP("StrainAnalysis", "Ramsay D"), a.ramsayD, {"D"});
-    scalar("volume_change_percent", QT_TRANSLATE_NOOP("StrainAnalysis", "Volume change ΔV %"), a.volumeChange);
-    rows.push_back({"symmetry_class", QT_TRANSLATE_NOOP("StrainAnalysis", "Symmetry class"), {},
-                    a.symmetryClass.reason, {}, a.symmetryClass.value});
+    scalar("volume_change_percent", QT_TRANSLATE_NOOP("StrainAnalysis", "Volume change ΔV %"),
+           a.volumeChange);
+    rows.push_back({"symmetry_class",
+                    QT_TRANSLATE_NOOP("StrainAnalysis", "Symmetry class"),
+                    {},
+                    a.symmetryClass.reason,
+                    {},
+                    a.symmetryClass.value});
     const AxisOrientation& x = a.axes[0];
-    const bool lineated = x.reason.empty();
     rows.push_back({"lineation", QT_TRANSLATE_NOOP("StrainAnalysis", "Lineation X trend°, plunge°"),
-                    {lineated ? ifFinite(x.trend) : std::nullopt, lineated ? ifFinite(x.plunge) : std::nullopt},
-                    x.reason});
+                    unlessUndefined(x.reason, {x.trend, x.plunge}), x.reason});
     const PlaneOrientation& xy = a.foliation;
-    const bool foliated = xy.reason.empty();
-    rows.push_back({"foliation", QT_TRANSLATE_NOOP("StrainAnalysis", "Foliation XY dip direction°, dip°"),
-                    {foliated ? ifFinite(xy.dipDirection) : std::nullopt, foliated ? ifFinite(xy.dip) : std::nullopt},
-                    xy.reason});
+    rows.push_back({"foliation",
+                    QT_TRANSLATE_NOOP("StrainAnalysis", "Foliation XY dip direction°, dip°"),
+                    unlessUndefined(xy.reason, {xy.dipDirection, xy.dip}), xy.reason});
 
     // Numbers lost to a strain that is not finite: the state says why.
     for (AnalysisRow& row : rows)
-        if (row.reason.empty() && !row.complete())
-            row.reason = a.state;
+        if (row.reason.empty() && !row.complete()) row.reason = a.state;
     return rows;
 }
 
 bool AnalysisRow::complete() const {
-    return values.empty() ? !text.empty() : std::ranges::all_of(values, [](auto& v) { return v.has_value(); });
+    return values.empty() ? !text.empty()
+                          : std::ranges::all_of(values, [](auto& v) { return v.has_value(); });
 }

@@ -67,9 +67,9 @@ struct StrainAnalysis {
     std::array<double, 3> quadraticElongations{}; // λi = Si²
     AnalysisValue ratioXY, ratioYZ, ratioXZ;      // Rxy = S1/S2, Ryz = S2/S3, Rxz = S1/S3
     AnalysisValue ramsayD;
-    AnalysisValue volumeChange;                   // (|J| - 1) · 100 %
-    AnalysisText symmetryClass;                   // L, LLS, LS, SSL or S
-    PlaneOrientation foliation;                   // the XY plane; the lineation is X, axes[0]
+    AnalysisValue volumeChange; // (|J| - 1) · 100 %
+    AnalysisText symmetryClass; // L, LLS, LS, SSL or S
+    PlaneOrientation foliation; // the XY plane; the lineation is X, axes[0]
     // Of the polar decomposition F = V·R: the angle 0..180° turned
     // anticlockwise about the axis (right-hand rule).
     AnalysisValue rotationAngle;

@@ -14,8 +14,7 @@ AnalysisValue ratio(double larger, double smaller, const AnalysisValue& smallerS
 // APSG uses: L below -0.75, L > S (LLS) below -0.15, L = S (LS) up to 0.15,
 // S > L (SSL) up to 0.75, S above.
 AnalysisText symmetryClass(const AnalysisValue& lode) {
-    if (!lode.value)
-        return {{}, lode.reason};
+    if (!lode.value) return {{}, lode.reason};
     const double nu = *lode.value;
     return {nu < -0.75 ? "L" : nu > 0.75 ? "S" : nu < -0.15 ? "LLS" : nu > 0.15 ? "SSL" : "LS", {}};
 }
@@ -33,9 +32,10 @@ void describeShape(StrainAnalysis& a) {
     // Ramsay and Huber (1983): the distance from the origin of the
     // logarithmic Flinn plot.
     const auto missing = std::ranges::find_if(e, [](const AnalysisValue& v) { return !v.value; });
-    a.ramsayD = missing != e.end()
-                    ? AnalysisValue{std::nullopt, missing->reason}
-                    : AnalysisValue{std::hypot(*e[0].value - *e[1].value, *e[1].value - *e[2].value), {}};
+    a.ramsayD =
+        missing != e.end()
+            ? AnalysisValue{std::nullopt, missing->reason}
+            : AnalysisValue{std::hypot(*e[0].value - *e[1].value, *e[1].value - *e[2].value), {}};
     // |J|: an inverted body has the volume of its mirror image.
     if (std::isfinite(a.volumeRatio))
         a.volumeChange.value = (std::abs(a.volumeRatio) - 1.0) * 100.0;

@@ -176,7 +176,8 @@ TEST_F(CommandLineTest, AnalyzePrintsATableOrJson) {
     const Result table = run("--analyze " + shear, {}, "LC_ALL=de_DE.UTF-8");
     ASSERT_EQ(table.status, 0) << table.err;
     EXPECT_NE(table.out.find("2.414214     1.000000     0.414214"), std::string::npos) << table.out;
-    EXPECT_NE(table.out.find("Symmetry class                              LS\n"), std::string::npos);
+    EXPECT_NE(table.out.find("Symmetry class                              LS\n"),
+              std::string::npos);
 
     const Result json = run("--analyze " + shear + " --json");
     ASSERT_EQ(json.status, 0) << json.err;
@@ -185,12 +186,17 @@ TEST_F(CommandLineTest, AnalyzePrintsATableOrJson) {
     EXPECT_NEAR(o["flinn_k"].toDouble(), 1, 1e-6);
     EXPECT_TRUE(o["state"].isNull());
     // The names geologists use, beside the keys that scripts know.
-    for (const auto& [name, key, i] : {std::tuple{"S1", "stretches", 0}, {"S3", "stretches", 2},
-                                       {"Rxy", "strain_ratios", 0}, {"Ryz", "strain_ratios", 1}}) {
+    for (const auto& [name, key, i] : {std::tuple{"S1", "stretches", 0},
+                                       {"S3", "stretches", 2},
+                                       {"Rxy", "strain_ratios", 0},
+                                       {"Ryz", "strain_ratios", 1}}) {
         EXPECT_EQ(o[name].toDouble(), o[key].toArray()[i].toDouble()) << name;
     }
-    for (const auto& [name, key] : {std::pair{"k", "flinn_k"}, {"d", "flinn_d"}, {"K", "ramsay_k"},
-                                    {"eoct", "octahedral_shear"}, {"D", "ramsay_d"}}) {
+    for (const auto& [name, key] : {std::pair{"k", "flinn_k"},
+                                    {"d", "flinn_d"},
+                                    {"K", "ramsay_k"},
+                                    {"eoct", "octahedral_shear"},
+                                    {"D", "ramsay_d"}}) {
         EXPECT_EQ(o[name].toDouble(), o[key].toDouble()) << name;
     }
     EXPECT_EQ(o["symmetry_class"].toString(), "LS");

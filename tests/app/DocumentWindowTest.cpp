@@ -13,12 +13,12 @@
 #include <QDir>
 #include <QDockWidget>
 #include <QMimeData>
-#include <QUrl>
 #include <QProcess>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSettings>
 #include <QTableWidget>
+#include <QUrl>
 
 #include <cmath>
 #include <filesystem>

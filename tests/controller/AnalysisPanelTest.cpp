@@ -17,7 +17,7 @@
 namespace {
 
 class AnalysisPanelTest : public WindowTest {
-protected:
+  protected:
     // An example opened, edited while the panel is behind the inspector,
     // then the panel brought to the front.
     DocumentWindow* openExample(const char* name, float entryI) {
@@ -35,8 +35,7 @@ protected:
     QPointF onScreen(QPointF value) const { return plot_->chart()->mapToPosition(value); }
     template <class Series> Series* series(const QString& name) const {
         for (QAbstractSeries* s : plot_->chart()->series())
-            if (s->name() == name)
-                return qobject_cast<Series*>(s);
+            if (s->name() == name) return qobject_cast<Series*>(s);
         return nullptr;
     }
 
@@ -65,16 +64,20 @@ TEST_F(AnalysisPanelTest, TheTableFitsALaptopAndTabPassesThroughIt) {
             QStyleOptionViewItem option;
             option.initFrom(table);
             for (int c = 1; c < table->columnCount(); ++c) // and the grid's line
-                EXPECT_LT(table->itemDelegate()->sizeHint(option, table->model()->index(r, c)).width(),
-                          table->columnWidth(c)) << table->item(r, c)->text().toStdString();
+                EXPECT_LT(
+                    table->itemDelegate()->sizeHint(option, table->model()->index(r, c)).width(),
+                    table->columnWidth(c))
+                    << table->item(r, c)->text().toStdString();
         }
     }
     QWidget* panel = table->parentWidget();
     EXPECT_TRUE(panel->rect().contains(QRect(plot_->mapTo(panel, QPoint()), plot_->size())));
 
     control(window, "showPrincipalAxesCheckbox")->setFocus();
-    for (const auto& [key, inTable] : {std::pair{Qt::Key_Tab, true}, {Qt::Key_Tab, false},
-                                       {Qt::Key_Backtab, true}, {Qt::Key_Backtab, false}}) {
+    for (const auto& [key, inTable] : {std::pair{Qt::Key_Tab, true},
+                                       {Qt::Key_Tab, false},
+                                       {Qt::Key_Backtab, true},
+                                       {Qt::Key_Backtab, false}}) {
         QTest::keyClick(QApplication::focusWidget(), key);
         EXPECT_EQ(QApplication::focusWidget() == table, inTable);
     }
@@ -91,11 +94,15 @@ TEST_F(AnalysisPanelTest, TheShapePlotReadsRight) {
         const double step = static_cast<QValueAxis*>(axis)->tickInterval();
         const double mantissa = step / std::pow(10.0, std::floor(std::log10(step) + 1e-9));
         EXPECT_TRUE(std::abs(mantissa - 1) < 1e-9 || std::abs(mantissa - 2) < 1e-9 ||
-                    std::abs(mantissa - 5) < 1e-9) << step;
+                    std::abs(mantissa - 5) < 1e-9)
+            << step;
     }
     const qreal radius = series<QScatterSeries>(plot_->tr("Present state"))->markerSize() / 2;
     EXPECT_EQ(present().y(), 0) << "flattening: S1 = S2";
-    EXPECT_TRUE(plot_->chart()->plotArea().adjusted(radius, radius, -radius, -radius).contains(onScreen(present())));
+    EXPECT_TRUE(plot_->chart()
+                    ->plotArea()
+                    .adjusted(radius, radius, -radius, -radius)
+                    .contains(onScreen(present())));
     QLineSeries* planeStrain = series<QLineSeries>(plot_->tr("Plane strain at J"));
     EXPECT_FALSE(planeStrain->isVisible());
 
@@ -113,7 +120,8 @@ TEST_F(AnalysisPanelTest, TheShapePlotReadsRight) {
     QTest::keyClick(kind, Qt::Key_Down);
     EXPECT_EQ(plot_->chart()->title(), "Hsu plot");
     EXPECT_NEAR(curve->at(1).x(), hsuPosition({1, 0.5}).x, 1e-12);
-    EXPECT_NEAR(std::hypot(present().x(), present().y()), std::sqrt(2.0 / 3.0) * std::log(1.414214), 1e-6);
+    EXPECT_NEAR(std::hypot(present().x(), present().y()), std::sqrt(2.0 / 3.0) * std::log(1.414214),
+                1e-6);
     EXPECT_NEAR(std::atan2(present().x(), present().y()), std::numbers::pi / 6, 1e-6);
 }
 

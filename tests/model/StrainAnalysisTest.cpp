@@ -1,6 +1,6 @@
 // The analysis against closed forms of known deformations.
-#include "model/Orientation.h"
 #include "model/StrainAnalysis.h"
+#include "model/Orientation.h"
 
 #include <Eigen/Dense>
 #include <gtest/gtest.h>
@@ -122,10 +122,11 @@ TEST(StrainAnalysisTest, SingularAndInvertedStatesSayWhatTheyAre) {
 TEST(StrainAnalysisTest, NearlyHorizontalAndVerticalLinesAtTheEntriesPrecision) {
     const double in = 0.5 * kAnalysisTolerance, out = 2 * kAnalysisTolerance;
     const double tilt = std::asin(out) * kDeg, north = std::sqrt(0.75);
-    const std::array<double, 5> cases[] = { // direction, trend, plunge
-        {-0.5, -north, in, 30, 0}, {0.5, north, -in, 30, 0}, {0.5, north, out, 210, tilt},
-        {-in, -1, 0, 0, 0},        {-out, -1, 0, tilt, 0},   {in, -in, 1, 0, 90},
-        {out, 0, -1, 90, 90 - tilt}};
+    const std::array<double, 5> cases[] = {// direction, trend, plunge
+                                           {-0.5, -north, in, 30, 0},    {0.5, north, -in, 30, 0},
+                                           {0.5, north, out, 210, tilt}, {-in, -1, 0, 0, 0},
+                                           {-out, -1, 0, tilt, 0},       {in, -in, 1, 0, 90},
+                                           {out, 0, -1, 90, 90 - tilt}};
     for (const auto& c : cases) {
         const AxisOrientation o = lineOrientation({c[0], c[1], c[2]});
         EXPECT_NEAR(o.trend, c[3], 1e-9) << c[0] << " " << c[1] << " " << c[2];
@@ -179,13 +180,19 @@ TEST(StrainAnalysisTest, ThinShapesRatiosIntensityClassAndVolumeChange) {
     expectValue(a.volumeChange, 300, "ΔV");
     EXPECT_EQ(a.quadraticElongations, (std::array<double, 3>{16, 4, 0.25}));
     expectValue(analyze(Vector3d(-2, 1, 1).asDiagonal()).volumeChange, 100, "ΔV of an inversion");
-    for (const auto& [nu, kind] : {std::pair{-0.76, "L"}, {-0.74, "LLS"}, {-0.16, "LLS"}, {-0.14, "LS"},
-                                   {0.14, "LS"}, {0.16, "SSL"}, {0.74, "SSL"}, {0.76, "S"}}) {
-        const StrainAnalysis shape = analyze(Vector3d(std::exp(1 - nu), 1, std::exp(-1 - nu)).asDiagonal());
+    for (const auto& [nu, kind] : {std::pair{-0.76, "L"},
+                                   {-0.74, "LLS"},
+                                   {-0.16, "LLS"},
+                                   {-0.14, "LS"},
+                                   {0.14, "LS"},
+                                   {0.16, "SSL"},
+                                   {0.74, "SSL"},
+                                   {0.76, "S"}}) {
+        const StrainAnalysis shape =
+            analyze(Vector3d(std::exp(1 - nu), 1, std::exp(-1 - nu)).asDiagonal());
         EXPECT_EQ(shape.symmetryClass.value, kind) << nu;
     }
     EXPECT_EQ(analyze(Matrix3d::Identity()).symmetryClass.reason, "no distortion: S1 = S3");
 }
 
 } // namespace
-
