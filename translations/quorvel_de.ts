@@ -12,14 +12,6 @@
         <translation>S1 gelb, S2 magenta, S3 cyan</translation>
     </message>
     <message>
-        <source>Show Principal Axes</source>
-        <translation>Hauptachsen zeigen</translation>
-    </message>
-    <message>
-        <source>Hide Principal Axes</source>
-        <translation>Hauptachsen ausblenden</translation>
-    </message>
-    <message>
         <source>Flinn plot</source>
         <translation>Flinn-Diagramm</translation>
     </message>
@@ -1132,6 +1124,14 @@
     <message>
         <source>Pick Material Point</source>
         <translation>Materialpunkt wählen</translation>
+    </message>
+    <message>
+        <source>Show Principal Axes</source>
+        <translation>Hauptachsen zeigen</translation>
+    </message>
+    <message>
+        <source>Hide Principal Axes</source>
+        <translation>Hauptachsen ausblenden</translation>
     </message>
 </context>
 <context>

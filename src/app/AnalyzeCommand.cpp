@@ -1,43 +1,19 @@
 #include "app/AnalyzeCommand.h"
 
 #include "app/CommandLine.h"
+#include "app/FlowReport.h"
+#include "app/ReportText.h"
 
 #include "document/MyDocument.h"
 #include "model/StrainAnalysis.h"
 
 #include <algorithm>
-#include <charconv>
+#include <iterator>
 #include <ostream>
 #include <string_view>
 #include <vector>
 
 namespace {
-
-// Shortest text that reads back as the same double, or fixed with six
-// decimals for the table; never the user's locale.
-std::string number(double x, bool shortest) {
-    char buffer[400];
-    const auto result = shortest ? std::to_chars(buffer, buffer + sizeof buffer, x)
-                                 : std::to_chars(buffer, buffer + sizeof buffer, x,
-                                                 std::chars_format::fixed, 6);
-    std::string text(buffer, result.ptr);
-    // A tiny negative number is no reason to show a sign.
-    if (!shortest && text.find_first_not_of("-0.") == std::string::npos && text[0] == '-')
-        text.erase(0, 1);
-    return text;
-}
-
-std::string jsonString(const std::string& text) {
-    std::string quoted = "\"";
-    for (char c : text) {
-        if (c == '"' || c == '\\')
-            quoted += '\\';
-        if (static_cast<unsigned char>(c) < 0x20)
-            continue; // our texts hold no control characters
-        quoted += c;
-    }
-    return quoted + '"';
-}
 
 // Characters as a terminal shows them: UTF-8 continuation bytes take no column.
 size_t columns(const char* text) {
@@ -47,7 +23,8 @@ size_t columns(const char* text) {
     return n;
 }
 
-void writeJson(const StrainAnalysis& analysis, std::ostream& out) {
+void writeJson(const StrainAnalysis& analysis, const std::optional<FlowAnalysis>& flow,
+               std::ostream& out) {
     const std::vector<AnalysisRow> rows = analysisRows(analysis);
     out << "{\n  \"state\": "
         << (analysis.state.empty() ? std::string("null") : jsonString(analysis.state));
@@ -79,11 +56,14 @@ void writeJson(const StrainAnalysis& analysis, std::ostream& out) {
             if (!row.values[i]) why(row.names[i], row.reason);
         }
     }
+    writeFlowJson(flow, analysis, out, reasons);
     out << ",\n  \"undefined\": {" << (reasons.empty() ? "" : "\n" + reasons + "\n  ") << "}\n}\n";
 }
 
-void writeTable(const StrainAnalysis& analysis, std::ostream& out) {
-    const std::vector<AnalysisRow> rows = analysisRows(analysis);
+void writeTable(const StrainAnalysis& analysis, const std::optional<FlowAnalysis>& flow,
+                std::ostream& out) {
+    std::vector<AnalysisRow> rows = analysisRows(analysis);
+    std::ranges::move(flowRows(flow, analysis), std::back_inserter(rows));
     size_t width = 0;
     for (const AnalysisRow& row : rows)
         width = std::max(width, columns(row.label));
@@ -109,10 +89,11 @@ int analyzeDocument(const std::string& path, bool json, std::ostream& out, std::
     if (!readDocument(document, path, err))
         return 1;
     const StrainAnalysis analysis = analyzeStrain(document.strainData());
+    const std::optional<FlowAnalysis> flow = analyzeFlow(document.strainData());
     if (json)
-        writeJson(analysis, out);
+        writeJson(analysis, flow, out);
     else
-        writeTable(analysis, out);
+        writeTable(analysis, flow, out);
     out.flush();
     if (!out) {
         err << "quorvel: " << path << ": the analysis could not be written out\n";

@@ -25,8 +25,9 @@ public:
             chooseSavePath;
     };
 
-    // The file panels' filter for documents.
+    // The file panels' filter for documents, and the documents' file extension.
     static QString documentFilter();
+    static QString documentExtension();
 
     virtual FilePanels& filePanels() = 0;
     // File > New and File > Open…

@@ -53,9 +53,12 @@ DocumentController::~DocumentController() {
 }
 
 QString DocumentCommands::documentFilter() {
-    return DocumentController::tr("Quorvel documents (*.%1)")
-        .arg(QString::fromUtf8(MyDocument::kFileExtension.data(),
-                               qsizetype(MyDocument::kFileExtension.size())));
+    return DocumentController::tr("Quorvel documents (*.%1)").arg(documentExtension());
+}
+
+QString DocumentCommands::documentExtension() {
+    return QString::fromUtf8(MyDocument::kFileExtension.data(),
+                             qsizetype(MyDocument::kFileExtension.size()));
 }
 
 bool DocumentController::openAtStart(const QStringList& paths) {

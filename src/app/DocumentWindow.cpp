@@ -3,9 +3,9 @@
 #include "app/Alerts.h"
 #include "app/DocumentCommands.h"
 #include "app/ExportImageDialog.h"
-#include "app/FileWriting.h"
 #include "app/HelpDialogs.h"
 #include "controller/AnalysisPanel.h"
+#include "controller/DeformationDialog.h"
 #include "controller/MyWindowController.h"
 #include "document/MyDocument.h"
 #include "platform/Localization.h"
@@ -28,12 +28,10 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSettings>
-#include <QStandardPaths>
 #include <QUrl>
 
 #include <algorithm>
@@ -42,11 +40,6 @@ namespace {
 
 // The first window fills the screen up to this size.
 constexpr QSize kLargestInitialSize(1600, 1000);
-
-QString documentExtension() {
-    return QString::fromUtf8(MyDocument::kFileExtension.data(),
-                             qsizetype(MyDocument::kFileExtension.size()));
-}
 
 // A saved place may come from a larger screen, or be absurd (a settings file
 // written by hand): a window of 10^9 pixels crashes the OpenGL driver. The
@@ -120,6 +113,7 @@ DocumentWindow::DocumentWindow(std::unique_ptr<MyDocument> document, DocumentCom
     analysisDock_->setObjectName(QStringLiteral("analysisDock"));
     analysisPanel_ = new AnalysisPanel(document_->strainData(), windowController_->animationSlider());
     analysisDock_->setWidget(analysisPanel_);
+    windowController_->bindControls(analysisPanel_);
     setTabPosition(Qt::RightDockWidgetArea, QTabWidget::North);
     addDockWidget(Qt::RightDockWidgetArea, inspectorDock_);
     tabifyDockWidget(inspectorDock_, analysisDock_);
@@ -214,6 +208,11 @@ void DocumentWindow::buildMenus() {
         commitEditing();
         analysisPanel_->copyToClipboard();
     });
+    edit->addSeparator();
+    add(edit, tr("Deformation…"), {}, [this] {
+        commitEditing();
+        DeformationDialog::showFor(document_->strainData(), this);
+    });
 
     QMenu* view = menuBar()->addMenu(tr("&View"));
     view->addAction(inspectorDock_->toggleViewAction());
@@ -228,6 +227,7 @@ void DocumentWindow::buildMenus() {
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     add(help, tr("Mouse and Keyboard"), keys(QKeySequence::HelpContents),
         [this] { HelpDialogs::showMouseAndKeyboardHelp(this); });
+    add(help, tr("Flows and Vorticity"), {}, [this] { HelpDialogs::showFlowHelp(this); });
     help->addSeparator();
     add(help, tr("About Quorvel"), {}, [this] { HelpDialogs::showAboutBox(this); })
         ->setMenuRole(QAction::AboutRole);
@@ -286,7 +286,7 @@ bool DocumentWindow::isUntouched() const {
 QStringList DocumentWindow::droppedDocuments(const QMimeData* data) {
     QStringList paths;
     for (const QUrl& url : data->urls())
-        if (url.isLocalFile() && url.toLocalFile().endsWith(QLatin1Char('.') + documentExtension()))
+        if (url.isLocalFile() && url.toLocalFile().endsWith(QLatin1Char('.') + DocumentCommands::documentExtension()))
             paths << url.toLocalFile();
     return paths.size() == data->urls().size() ? paths : QStringList();
 }
@@ -318,88 +318,6 @@ void DocumentWindow::commitEditing() {
         if (field->isModified())
             emit field->editingFinished();
     undoManager().closeEventGroup();
-}
-
-bool DocumentWindow::save() {
-    commitEditing();
-    if (document_->fileName().empty())
-        return saveAs();
-    const QString path = QFile::decodeName(document_->fileName().c_str());
-    // Another program, or another window, may have saved its own work there.
-    if (document_->fileChangedOnDisk()) {
-        QMessageBox box(QMessageBox::Warning, QString(),
-                        tr("The file “%1” has been changed by another program since it was "
-                           "opened or saved.")
-                            .arg(nameInMessage(QFileInfo(path).fileName(), this)),
-                        QMessageBox::NoButton, this);
-        box.setInformativeText(tr("Overwrite it with this document? Its changes will be lost."));
-        QPushButton* overwrite = box.addButton(tr("Overwrite"), QMessageBox::DestructiveRole);
-        box.setDefaultButton(box.addButton(QMessageBox::Cancel));
-        box.setWindowModality(Qt::WindowModal);
-        box.exec();
-        if (box.clickedButton() != overwrite)
-            return false;
-    }
-    return writeTo(path);
-}
-
-bool DocumentWindow::saveAs() {
-    commitEditing();
-    QString proposed = QFile::decodeName(document_->fileName().c_str());
-    if (proposed.isEmpty()) {
-        proposed = QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
-                       .filePath(QString::fromStdString(document_->displayName()) + QLatin1Char('.') +
-                                 documentExtension());
-    }
-    const QString path = documents_.filePanels().chooseSavePath(
-        this, tr("Save As"), proposed, DocumentCommands::documentFilter(), documentExtension());
-    return !path.isEmpty() && writeTo(path);
-}
-
-
-// Writes to a temporary file beside path and puts it in place only once every
-// byte is on disk, so a failed save leaves any earlier file as it was.
-bool DocumentWindow::writeTo(const QString& path) {
-    const std::string bytes = document_->dataRepresentationOfType(MyDocument::kTypeName).value();
-    QSaveFile file(path);
-    // Unbuffered, so that a failed write (a full disk) fails here: buffered,
-    // it would surface only inside commit(), which renames the cut-short file
-    // over the old one all the same.
-    const bool written = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
-                         writeWhole(file, bytes.data(), qint64(bytes.size())) &&
-                         file.commit();
-    if (!written) {
-        showCritical(this,
-                     tr("The document “%1” could not be saved as “%2”.")
-                         .arg(nameInMessage(QString::fromStdString(document_->displayName()), this),
-                              nameInMessage(QFileInfo(path).fileName(), this)),
-                     file.errorString());
-        return false;
-    }
-    removeStrayTemporaries(path);
-    const QString absolute = QFileInfo(path).absoluteFilePath();
-    document_->didSave(QFile::encodeName(absolute).toStdString());
-    documents_.noteRecentFile(absolute);
-    return true;
-}
-
-void DocumentWindow::revertToSaved() {
-    commitEditing();
-    const QString name = nameInMessage(QString::fromStdString(document_->displayName()), this);
-    QMessageBox box(QMessageBox::Warning, QString(),
-                    tr("Revert to the saved version of “%1”? Your current changes will be lost.")
-                        .arg(name),
-                    QMessageBox::NoButton, this);
-    QPushButton* revert = box.addButton(tr("Revert"), QMessageBox::DestructiveRole);
-    box.setDefaultButton(box.addButton(QMessageBox::Cancel));
-    box.setWindowModality(Qt::WindowModal);
-    box.exec();
-    if (box.clickedButton() != revert)
-        return;
-    std::string error;
-    if (!document_->revertToSaved(error))
-        showCritical(this, tr("The document “%1” could not be reverted.").arg(name),
-                     QString::fromStdString(error));
 }
 
 void DocumentWindow::exportImage() {

@@ -37,16 +37,46 @@ void HelpDialogs::showAboutBox(QWidget* parent) {
     box.exec();
 }
 
-void HelpDialogs::showMouseAndKeyboardHelp(QWidget* parent) {
-    // One page per window: asking again brings the open one forward.
-    auto* dialog = parent->findChild<QDialog*>(QStringLiteral("mouseAndKeyboardHelp"));
+namespace {
+
+// A page of its own beside parent, one per window: asking again brings the
+// open one forward.
+void showPage(QWidget* parent, const QString& name, const QString& title, const QString& html) {
+    auto* dialog = parent->findChild<QDialog*>(name);
     if (!dialog) {
         dialog = new QDialog(parent);
-        dialog->setObjectName(QStringLiteral("mouseAndKeyboardHelp"));
-        dialog->setWindowTitle(tr("Mouse and Keyboard"));
+        dialog->setObjectName(name);
+        dialog->setWindowTitle(title);
         auto* text = new QTextBrowser(dialog);
-        text->setHtml(
-            QStringLiteral("<h3>%1</h3><ul><li>%2</li><li>%3</li><li>%4</li></ul>"
+        text->setHtml(html);
+        auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, dialog);
+        QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::close);
+        auto* layout = new QVBoxLayout(dialog);
+        layout->addWidget(text);
+        layout->addWidget(buttons);
+        // Tall enough for the whole text in any language, as far as the
+        // screen allows; the user may resize it.
+        constexpr int kTextWidth = 560;
+        text->document()->setTextWidth(kTextWidth);
+        const QMargins margins = layout->contentsMargins();
+        const int frame = 2 * text->frameWidth();
+        const QSize wanted(
+            kTextWidth + frame + margins.left() + margins.right() +
+                text->verticalScrollBar()->sizeHint().width(),
+            qCeil(text->document()->size().height()) + frame + margins.top() + margins.bottom() +
+                layout->spacing() + buttons->sizeHint().height());
+        dialog->resize(wanted.boundedTo(parent->screen()->availableGeometry().size() * 9 / 10));
+    }
+    dialog->show();
+    dialog->raise();
+    dialog->activateWindow();
+}
+
+} // namespace
+
+void HelpDialogs::showMouseAndKeyboardHelp(QWidget* parent) {
+    showPage(parent, QStringLiteral("mouseAndKeyboardHelp"), tr("Mouse and Keyboard"),
+             QStringLiteral("<h3>%1</h3><ul><li>%2</li><li>%3</li><li>%4</li></ul>"
                            "<h3>%5</h3><ul><li>%6</li><li>%7</li></ul>"
                            "<h3>%8</h3><ul><li>%9</li><li>%10</li><li>%11</li><li>%12</li>"
                            "<li>%13</li><li>%14</li><li>%15</li></ul>")
@@ -86,25 +116,48 @@ void HelpDialogs::showMouseAndKeyboardHelp(QWidget* parent) {
                          .arg(keys(QKeySequence::Copy)))
                 .arg(tr("In the Analysis panel's table the arrow keys move from cell to cell; "
                         "<b>Tab</b> leaves the table for the next control.")));
-        auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, dialog);
-        QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::close);
-        auto* layout = new QVBoxLayout(dialog);
-        layout->addWidget(text);
-        layout->addWidget(buttons);
-        // Tall enough for the whole text in any language, as far as the
-        // screen allows; the user may resize it.
-        constexpr int kTextWidth = 560;
-        text->document()->setTextWidth(kTextWidth);
-        const QMargins margins = layout->contentsMargins();
-        const int frame = 2 * text->frameWidth();
-        const QSize wanted(
-            kTextWidth + frame + margins.left() + margins.right() +
-                text->verticalScrollBar()->sizeHint().width(),
-            qCeil(text->document()->size().height()) + frame + margins.top() + margins.bottom() +
-                layout->spacing() + buttons->sizeHint().height());
-        dialog->resize(wanted.boundedTo(parent->screen()->availableGeometry().size() * 9 / 10));
-    }
-    dialog->show();
-    dialog->raise();
-    dialog->activateWindow();
+}
+
+void HelpDialogs::showFlowHelp(QWidget* parent) {
+    showPage(
+        parent, QStringLiteral("flowHelp"), tr("Flows and Vorticity"),
+        QStringLiteral("<h3>%1</h3><p>%2</p><p>%3</p><h3>%4</h3><p>%5</p><p>%6</p>"
+                       "<h3>%7</h3><p>%8</p><p>%9</p>")
+            .arg(tr("A flow"),
+                 tr("A steady flow is given by its velocity gradient <i>L</i>, "
+                    "<i>L<sub>ij</sub></i> = ∂<i>v<sub>i</sub></i>/∂<i>x<sub>j</sub></i>, with x "
+                    "east, y north and z up. After a time <i>t</i> it has deformed the sphere by "
+                    "<i>F</i>(<i>t</i>) = exp(<i>tL</i>). Choose <i>Time</i> in the animation "
+                    "pop-up and the slider sweeps <i>t</i>: the ellipsoid, the material points "
+                    "and the analysis follow. <i>Edit &gt; Deformation…</i> sets a flow (or a "
+                    "strain) from a shear, a transpression, a shape and orientation, or a "
+                    "velocity gradient typed in."),
+                 tr("<i>Restart Strain</i> keeps the present shape, so that a second flow acts "
+                    "on the first one's result: simple shear after pure shear is not pure shear "
+                    "after simple shear, and neither is both at once."))
+            .arg(tr("Kinematic vorticity"),
+                 tr("<i>D</i> = (<i>L</i> + <i>L</i>ᵀ)/2 stretches, <i>W</i> = (<i>L</i> − "
+                    "<i>L</i>ᵀ)/2 spins. <i>W<sub>k</sub></i> = |<i>W</i>| / |<i>D</i>| "
+                    "(Frobenius norms; Truesdell 1953, Means et al. 1980) is 0 for a coaxial "
+                    "flow such as pure shear, 1 for simple shear, between them for general "
+                    "shear, and above 1 when the flow turns more than it stretches. The "
+                    "vorticity vector (∂v<sub>3</sub>/∂x<sub>2</sub> − "
+                    "∂v<sub>2</sub>/∂x<sub>3</sub>, …) is twice the angular velocity, turning "
+                    "anticlockwise about itself."),
+                 tr("The instantaneous stretching axes are the eigenvectors of <i>D</i>, the "
+                    "fastest first. The flow apophyses are the lines the flow does not turn, "
+                    "the real eigenvectors of <i>L</i> other than the vorticity axis, the "
+                    "fastest first: pure shear has three, along its stretching axes; simple "
+                    "shear one, the shear direction; with <i>W<sub>k</sub></i> &gt; 1 there is "
+                    "none (Bobyarchick 1986; Passchier 1997)."))
+            .arg(tr("Reading a path"),
+                 tr("<i>Draw Flow Path</i> under the Flinn plot adds the shapes that the flow "
+                    "makes from the slider's lowest time to its highest, in a colour of its "
+                    "own. Of flows that stretch as fast for as long, those of higher "
+                    "<i>W<sub>k</sub></i> go less far: the more a flow spins, the more it turns "
+                    "its lines away from the stretching axes. Plane-strain flows stay on the line k = 1; axial "
+                    "flattening runs along the horizontal axis, constriction up the vertical."),
+                 tr("The analysis also gives, for the ellipsoid as drawn, the steady flow that "
+                    "makes it in unit time (the principal logarithm of <i>F</i>), or why there "
+                    "is none.")));
 }

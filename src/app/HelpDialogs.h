@@ -1,5 +1,5 @@
-// The Help menu's windows: the About box and the page that tells what the
-// mouse and the keyboard do in a document window.
+// The Help menu's windows: the About box, the page that tells what the
+// mouse and the keyboard do in a document window, and the page on flows.
 #pragma once
 
 #include <QCoreApplication>
@@ -15,4 +15,7 @@ public:
     // A page of its own, beside parent, that stays open while the user
     // tries what it says.
     static void showMouseAndKeyboardHelp(QWidget* parent);
+    // What a flow is, what Wk, the stretching axes and the apophyses mean,
+    // and how to read a flow's path on the Flinn plot; a page as the above.
+    static void showFlowHelp(QWidget* parent);
 };

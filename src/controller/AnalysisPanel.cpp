@@ -1,13 +1,13 @@
 #include "controller/AnalysisPanel.h"
 
 #include "controller/FloatSlider.h"
-#include "controller/MyWindowController.h"
+#include "controller/FlowPaths.h"
 #include "controller/StrainPlot.h"
+#include "model/Flow.h"
 #include "model/StrainAnalysis.h"
 #include "model/StrainData.h"
 #include "model/StrainNotifications.h"
 #include "platform/NotificationCenter.h"
-#include "platform/UndoManager.h"
 
 #include <QCheckBox>
 #include <QClipboard>
@@ -24,6 +24,7 @@
 
 #include <array>
 #include <cmath>
+#include <iterator>
 
 namespace {
 
@@ -53,16 +54,11 @@ AnalysisPanel::AnalysisPanel(StrainData& model, FloatSlider* animationSlider, QW
     : QWidget(parent), model_(model) {
     auto* layout = new QVBoxLayout(this);
 
-    showPrincipalAxes_ = new QCheckBox(tr("Show principal axes"), this);
-    showPrincipalAxes_->setObjectName(QStringLiteral("showPrincipalAxesCheckbox"));
-    showPrincipalAxes_->setToolTip(tr("S1 yellow, S2 magenta, S3 cyan"));
-    connect(showPrincipalAxes_, &QCheckBox::clicked, this, [this](bool on) {
-        model_.setShowPrincipalAxes(on ? 1 : 0);
-        if (UndoManager* undo = model_.undoManager())
-            MyWindowController::nameUndoStep(*undo, on ? tr("Show Principal Axes")
-                                                       : tr("Hide Principal Axes"));
-    });
-    layout->addWidget(showPrincipalAxes_);
+    // The window's controller binds it to its document value.
+    auto* showPrincipalAxes = new QCheckBox(tr("Show principal axes"), this);
+    showPrincipalAxes->setObjectName(QStringLiteral("showPrincipalAxesCheckbox"));
+    showPrincipalAxes->setToolTip(tr("S1 yellow, S2 magenta, S3 cyan"));
+    layout->addWidget(showPrincipalAxes);
 
     // Labels wrap, and a missing value's reason goes under its label, so the
     // table is never wider than the panel; Tab leaves it, the arrow keys walk it.
@@ -89,7 +85,10 @@ AnalysisPanel::AnalysisPanel(StrainData& model, FloatSlider* animationSlider, QW
     plot_ = new StrainPlot(this);
     plot_->setObjectName(QStringLiteral("flinnPlot"));
     plot_->setMinimumHeight(240);
+    // A narrow panel cuts the names short.
+    plot_->chart()->legend()->setShowToolTips(true);
     layout->addWidget(plot_, 4);
+    flowPaths_ = std::make_unique<FlowPaths>(model_, *plot_);
 
     auto* buttons = new QHBoxLayout;
     auto* kind = new QComboBox(this);
@@ -101,9 +100,15 @@ AnalysisPanel::AnalysisPanel(StrainData& model, FloatSlider* animationSlider, QW
             [this](int index) { plot_->setKind(StrainPlot::Kind(index)); });
     buttons->addWidget(kind);
     buttons->addStretch();
+    drawFlowPath_ = new QPushButton(tr("Draw Flow Path"), this);
+    drawFlowPath_->setObjectName(QStringLiteral("drawFlowPathButton"));
+    drawFlowPath_->setToolTip(tr("Add the shapes that the flow makes from the slider's lowest "
+                                 "time to its highest"));
+    connect(drawFlowPath_, &QPushButton::clicked, this, [this] { flowPaths_->draw(); });
+    buttons->addWidget(drawFlowPath_);
     auto* clear = new QPushButton(tr("Clear"), this);
     clear->setObjectName(QStringLiteral("clearPathButton"));
-    clear->setToolTip(tr("Forget the path that the animation slider traced"));
+    clear->setToolTip(tr("Forget the paths: the animation slider's and the flows'"));
     connect(clear, &QPushButton::clicked, this, &AnalysisPanel::clearPath);
     buttons->addWidget(clear);
     layout->addLayout(buttons);
@@ -114,13 +119,9 @@ AnalysisPanel::AnalysisPanel(StrainData& model, FloatSlider* animationSlider, QW
 
     NotificationCenter& center = NotificationCenter::defaultCenter();
     for (std::string_view name : {QuorvelStrainChangedNotification, QuorvelXChangedNotification,
-                                  QuorvelYChangedNotification, QuorvelZChangedNotification})
+                                  QuorvelYChangedNotification, QuorvelZChangedNotification,
+                                  QuorvelFlowChangedNotification, QuorvelTimeChangedNotification})
         center.addObserver(this, name, &model_, [this](const Notification&) { scheduleRefresh(); });
-    center.addObserver(this, QuorvelShowPrincipalAxesChangedNotification, &model_,
-                       [this](const Notification&) {
-                           showPrincipalAxes_->setChecked(model_.showPrincipalAxes() != 0);
-                       });
-    showPrincipalAxes_->setChecked(model_.showPrincipalAxes() != 0);
     refresh();
 
     // Room for the numbers and a short label.
@@ -175,9 +176,17 @@ void AnalysisPanel::scheduleRefresh() {
         Qt::QueuedConnection);
 }
 
+// The strain's rows, and the flow's when the document has one.
+std::vector<AnalysisRow> AnalysisPanel::rows(const StrainAnalysis& analysis) const {
+    std::vector<AnalysisRow> rows = analysisRows(analysis);
+    std::ranges::move(flowRows(analyzeFlow(model_), analysis), std::back_inserter(rows));
+    return rows;
+}
+
 void AnalysisPanel::refresh() {
     const StrainAnalysis analysis = analyzeStrain(model_);
-    const std::vector<AnalysisRow> rows = analysisRows(analysis);
+    drawFlowPath_->setEnabled(analyzeFlow(model_).has_value());
+    const std::vector<AnalysisRow> rows = this->rows(analysis);
     const QLocale locale;
     table_->setRowCount(int(rows.size()));
     std::array<bool, 1 + kValueColumns> changed{};
@@ -226,13 +235,14 @@ void AnalysisPanel::addPathPoint() {
 
 void AnalysisPanel::clearPath() {
     plot_->clearTrail();
+    flowPaths_->clear();
 }
 
 QString AnalysisPanel::text() const {
     const StrainAnalysis analysis = analyzeStrain(model_);
     const QLocale locale;
     QStringList lines;
-    for (const AnalysisRow& row : analysisRows(analysis)) {
+    for (const AnalysisRow& row : rows(analysis)) {
         QStringList cells = QStringList(label(row.label)) + shownValues(row, locale);
         if (!row.complete()) cells << label(row.reason);
         lines << cells.join(QLatin1Char('\t'));

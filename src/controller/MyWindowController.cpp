@@ -1,11 +1,12 @@
 #include "controller/MyWindowController.h"
 
 #include "controller/ColorPanel.h"
-#include "controller/ControlBindings.h"
 #include "controller/RestartSheet.h"
 #include "controller/ViewDelegate.h"
 #include "controller/WheelGuard.h"
 #include "document/MyDocument.h"
+#include "model/AnimatedQuantity.h"
+#include "model/DocumentValues.h"
 #include "model/StrainData.h"
 #include "model/StrainNotifications.h"
 #include "controller/FloatSlider.h"
@@ -28,6 +29,36 @@ QPushButton* Ui::MyDocument::*const kPointSetButtons[3] = {&Ui::MyDocument::poin
 constexpr std::string_view kSetPointNotifications[3] = {QuorvelSetPoint1ChangedNotification,
                                                         QuorvelSetPoint2ChangedNotification,
                                                         QuorvelSetPoint3ChangedNotification};
+
+// The refreshes that follow a change besides its bound controls'.
+using Refresh = void (MyWindowController::*)(const Notification*);
+const std::pair<std::string_view, Refresh> kRefreshes[] = {
+    {QuorvelStrainChangedNotification, &MyWindowController::updateStrain},
+    {QuorvelColorChangedNotification, &MyWindowController::updateColor},
+    {QuorvelMinChangedNotification, &MyWindowController::updateSliderMinField},
+    {QuorvelMaxChangedNotification, &MyWindowController::updateSliderMaxField},
+    {QuorvelDistanceChangedNotification, &MyWindowController::updateZoomSlider},
+    // The slider may show x, y, z or the flow's time.
+    {QuorvelXChangedNotification, &MyWindowController::updateAnimationSlider},
+    {QuorvelYChangedNotification, &MyWindowController::updateAnimationSlider},
+    {QuorvelZChangedNotification, &MyWindowController::updateAnimationSlider},
+    {QuorvelTimeChangedNotification, &MyWindowController::updateAnimationSlider},
+    {QuorvelProjectionChangedNotification, &MyWindowController::updateCameraProjection},
+    {QuorvelAnimationFieldChangedNotification, &MyWindowController::updateAnimationRange},
+};
+
+// The value a bound control shows: the strain fields show the entries on
+// the present acting side.
+float shownValue(const DocumentValue& value, const StrainData& m) {
+    return value.strainField < 0 ? value.get(m) : m.strainEntry(m.strainFieldIndex(value.strainField));
+}
+
+void setShownValue(const DocumentValue& value, StrainData& m, float number) {
+    if (value.strainField < 0)
+        value.set(m, number);
+    else
+        m.setStrain(m.strainFieldIndex(value.strainField), number);
+}
 
 // Zoom exponents reachable in one drag of the zoom slider.
 constexpr float kZoomRange = 2.0f;
@@ -91,10 +122,9 @@ MyWindowController::MyWindowController(MyDocument& document, QWidget* window)
              ui_->zoomSlider, ui_->translucencySlider})
         wheelGuard_->guard(control);
 
-    for (const Binding& binding : inspectorBindings())
-        boundControls_.push_back(window->findChild<QWidget*>(binding.control));
     connectActions();
     registerNotificationObservers();
+    bindControls(window);
     updateWindow();
 }
 
@@ -115,66 +145,58 @@ StrainView* MyWindowController::strainView() const {
     return ui_->strainView;
 }
 
+void MyWindowController::observe(std::string_view name,
+                                 std::function<void(const Notification&)> refresh) {
+    NotificationCenter::defaultCenter().addObserver(this, name, &strainData(), std::move(refresh));
+}
+
 void MyWindowController::registerNotificationObservers() {
-    NotificationCenter& center = NotificationCenter::defaultCenter();
-    const auto observe = [&](std::string_view name,
-                             std::function<void(const Notification&)> refresh) {
-        center.addObserver(this, name, &strainData(), std::move(refresh));
-    };
-    for (std::size_t row = 0; row < inspectorBindings().size(); ++row)
-        if (!inspectorBindings()[row].notification.empty())
-            observe(inspectorBindings()[row].notification, [this, row](const Notification& n) {
-                refreshBinding(row);
-                if (Binding::Refresh also = inspectorBindings()[row].also) (this->*also)(&n);
-            });
-    const std::pair<std::string_view, Binding::Refresh> observers[] = {
-        {QuorvelStrainChangedNotification, &MyWindowController::updateStrain},
-        {QuorvelColorChangedNotification, &MyWindowController::updateColor},
-        {QuorvelTranslucencyChangedNotification, &MyWindowController::updateTranslucencySlider},
-        {QuorvelMinChangedNotification, &MyWindowController::updateSliderMinField},
-        {QuorvelMaxChangedNotification, &MyWindowController::updateSliderMaxField},
-        {QuorvelDistanceChangedNotification, &MyWindowController::updateZoomSlider},
-        {QuorvelConstraintChangedNotification, &MyWindowController::updateConstraintRadioCluster},
-    };
-    for (const auto& [name, refresh] : observers)
+    for (const auto& [name, refresh] : kRefreshes)
         observe(name, [this, refresh](const Notification& n) { (this->*refresh)(&n); });
     for (int point = 0; point < 3; ++point)
         observe(kSetPointNotifications[point],
                 [this, point](const Notification&) { updatePointSetButton(point); });
 }
 
-void MyWindowController::updateWindow() {
-    for (std::size_t row = 0; row < inspectorBindings().size(); ++row) {
-        refreshBinding(row);
-        if (Binding::Refresh also = inspectorBindings()[row].also) (this->*also)(nullptr);
+void MyWindowController::bindControls(QWidget* container) {
+    for (const DocumentValue& value : documentValues()) {
+        QObject* control = value.control ? container->findChild<QObject*>(value.control) : nullptr;
+        if (!control)
+            continue;
+        const BoundControl bound{control, &value};
+        boundControls_.push_back(bound);
+        const auto action = [this, bound] { bindingAction(bound); };
+        if (auto* field = qobject_cast<QLineEdit*>(control))
+            connect(field, &QLineEdit::editingFinished, this, action);
+        else if (auto* checkbox = qobject_cast<QCheckBox*>(control))
+            connect(checkbox, &QCheckBox::clicked, this, action);
+        else if (auto* popUp = qobject_cast<QComboBox*>(control))
+            connect(popUp, &QComboBox::activated, this, action);
+        else if (auto* slider = qobject_cast<FloatSlider*>(control))
+            connect(slider, &FloatSlider::triggered, this, action);
+        else
+            connect(qobject_cast<QButtonGroup*>(control), &QButtonGroup::idClicked, this, action);
+        // updateStrain refreshes the strain fields.
+        if (value.notification != QuorvelStrainChangedNotification)
+            observe(value.notification, [this, bound](const Notification&) { refreshBinding(bound); });
+        refreshBinding(bound);
     }
-    updateZoomSlider();
-    updateTranslucencySlider();
-    updateConstraintRadioCluster();
-    updateColor();
+}
+
+void MyWindowController::updateWindow() {
+    for (const BoundControl& bound : boundControls_)
+        refreshBinding(bound);
+    for (const auto& [name, refresh] : kRefreshes)
+        (this->*refresh)(nullptr);
 }
 
 void MyWindowController::connectActions() {
-    for (std::size_t row = 0; row < inspectorBindings().size(); ++row) {
-        QWidget* control = boundControls_[row];
-        if (auto* field = qobject_cast<QLineEdit*>(control))
-            connect(field, &QLineEdit::editingFinished, this, [this, row] { bindingAction(row); });
-        else if (auto* checkbox = qobject_cast<QCheckBox*>(control))
-            connect(checkbox, &QCheckBox::clicked, this, [this, row] { bindingAction(row); });
-        else
-            connect(qobject_cast<QComboBox*>(control), &QComboBox::activated, this,
-                    [this, row] { bindingAction(row); });
-    }
     for (int point = 0; point < 3; ++point)
         connect(ui_.get()->*kPointSetButtons[point], &QPushButton::clicked, this, [this, point] {
             // Choosing which point waits is not undoable, so no step is
             // named: a name here would relabel the previous, unrelated step.
             strainData().setPointToSet(point + 1);
         });
-    connect(ui_->constraintRadioCluster, &QButtonGroup::idClicked, this, [this](int tag) {
-        strainData().setConstraint(tag);
-        nameUndoStep(tr("Set Constraint"));
-    });
 
     // A drag of a continuous slider is one undo step, however many values it
     // passes through.
@@ -184,37 +206,18 @@ void MyWindowController::connectActions() {
         connect(slider, &QSlider::sliderReleased, this,
                 [this] { document_.undoManager().endUndoGrouping(); });
     }
-    connect(ui_->translucencySlider, &FloatSlider::triggered, this, [this] {
-        strainData().setTranslucency(ui_->translucencySlider->floatValue());
-        nameUndoStep(tr("Set Translucency"));
-    });
     connect(ui_->animationSlider, &FloatSlider::triggered, this, [this] {
-        const float value = ui_->animationSlider->floatValue();
-        StrainData& m = strainData();
-        if (m.animationField() > 9)
-            m.setTranslation(m.animatedIndex(), value);
-        else
-            m.setStrain(m.animatedIndex(), value);
+        setAnimatedValue(strainData(), ui_->animationSlider->floatValue());
         nameUndoStep(tr("Adjust Animation Slider"));
     });
     connect(ui_->sliderMaxField, &QLineEdit::editingFinished, this, [this] {
         if (!takeTypedText(ui_->sliderMaxField)) return;
-        const float value = fieldValue(ui_->sliderMaxField);
-        StrainData& m = strainData();
-        if (m.animationField() > 9)
-            m.setTranslationMax(m.animatedIndex(), value);
-        else
-            m.setStrainMax(m.animatedIndex(), value);
+        setAnimatedMax(strainData(), fieldValue(ui_->sliderMaxField));
         nameUndoStep(tr("Set Slider Max Value"));
     });
     connect(ui_->sliderMinField, &QLineEdit::editingFinished, this, [this] {
         if (!takeTypedText(ui_->sliderMinField)) return;
-        const float value = fieldValue(ui_->sliderMinField);
-        StrainData& m = strainData();
-        if (m.animationField() > 9)
-            m.setTranslationMin(m.animatedIndex(), value);
-        else
-            m.setStrainMin(m.animatedIndex(), value);
+        setAnimatedMin(strainData(), fieldValue(ui_->sliderMinField));
         nameUndoStep(tr("Set Slider Min Value"));
     });
 
@@ -233,50 +236,49 @@ void MyWindowController::nameUndoStep(UndoManager& undo, const QString& name) {
 
 // The bound controls.
 
-void MyWindowController::bindingAction(std::size_t row) {
-    const Binding& binding = inspectorBindings()[row];
-    QWidget* control = boundControls_[row];
+void MyWindowController::bindingAction(const BoundControl& bound) {
+    QObject* control = bound.control;
     float value;
     if (auto* field = qobject_cast<QLineEdit*>(control)) {
         if (!takeTypedText(field)) return;
         value = fieldValue(field);
     } else if (auto* checkbox = qobject_cast<QCheckBox*>(control))
         value = checkboxValue(checkbox);
+    else if (auto* popUp = qobject_cast<QComboBox*>(control))
+        value = static_cast<float>(popUp->currentIndex());
+    else if (auto* slider = qobject_cast<FloatSlider*>(control))
+        value = slider->floatValue();
     else
-        value = static_cast<float>(qobject_cast<QComboBox*>(control)->currentIndex());
-    binding.set(strainData(), value);
-    nameUndoStep(tr(value == 0.0f && binding.offUndoName ? binding.offUndoName : binding.undoName));
+        value = static_cast<float>(qobject_cast<QButtonGroup*>(control)->checkedId());
+    setShownValue(*bound.value, strainData(), value);
+    const DocumentValue& v = *bound.value;
+    nameUndoStep(tr(value == 0.0f && v.offUndoName ? v.offUndoName : v.undoName));
 }
 
-void MyWindowController::refreshBinding(std::size_t row) {
-    const Binding& binding = inspectorBindings()[row];
-    QWidget* control = boundControls_[row];
-    const float value = binding.get(strainData());
+void MyWindowController::refreshBinding(const BoundControl& bound) {
+    QObject* control = bound.control;
+    const float value = shownValue(*bound.value, strainData());
     if (auto* field = qobject_cast<QLineEdit*>(control))
         updateTextField(field, formatted(value));
     else if (auto* checkbox = qobject_cast<QCheckBox*>(control))
         updateCheckbox(checkbox, value != 0.0f);
+    else if (auto* popUp = qobject_cast<QComboBox*>(control))
+        updatePopUpButton(popUp, static_cast<int>(value));
+    else if (auto* slider = qobject_cast<FloatSlider*>(control))
+        updateSlider(slider, value);
     else
-        updatePopUpButton(qobject_cast<QComboBox*>(control), static_cast<int>(value));
+        updateRadioCluster(qobject_cast<QButtonGroup*>(control), static_cast<int>(value));
 }
 
 void MyWindowController::updateStrain(const Notification* notification) {
-    for (std::size_t row = 0; row < inspectorBindings().size(); ++row)
-        if (inspectorBindings()[row].notification.empty()) refreshBinding(row);
+    for (const BoundControl& bound : boundControls_)
+        if (bound.value->notification == QuorvelStrainChangedNotification) refreshBinding(bound);
     updateAnimationSlider(notification);
 }
 
 void MyWindowController::updatePointSetButton(int point) {
     updateButton(ui_.get()->*kPointSetButtons[point],
                  strainData().pointToSet() == point + 1 ? tr("Cancel") : tr("Set..."));
-}
-
-void MyWindowController::updateConstraintRadioCluster(const Notification*) {
-    updateRadioCluster(ui_->constraintRadioCluster, strainData().constraint());
-}
-
-void MyWindowController::updateTranslucencySlider(const Notification*) {
-    updateSlider(ui_->translucencySlider, strainData().translucency());
 }
 
 // The animation group.
@@ -288,25 +290,18 @@ void MyWindowController::updateAnimationRange(const Notification* notification) 
 }
 
 void MyWindowController::updateAnimationSlider(const Notification*) {
-    const StrainData& m = strainData();
-    const float value = m.animationField() > 9 ? m.translation(m.animatedIndex())
-                                               : m.strainEntry(m.animatedIndex());
-    updateSlider(ui_->animationSlider, value);
+    updateSlider(ui_->animationSlider, animatedValue(strainData()));
 }
 
 void MyWindowController::updateSliderMaxField(const Notification*) {
-    const StrainData& m = strainData();
-    const float newEntry = m.animationField() > 9 ? m.translationMax(m.animatedIndex())
-                                                  : m.strainMax(m.animatedIndex());
+    const float newEntry = animatedMax(strainData());
     updateTextField(ui_->sliderMaxField, formatted(newEntry));
     const QSignalBlocker blocker(ui_->animationSlider);
     ui_->animationSlider->setMaxValue(newEntry);
 }
 
 void MyWindowController::updateSliderMinField(const Notification*) {
-    const StrainData& m = strainData();
-    const float newEntry = m.animationField() > 9 ? m.translationMin(m.animatedIndex())
-                                                  : m.strainMin(m.animatedIndex());
+    const float newEntry = animatedMin(strainData());
     updateTextField(ui_->sliderMinField, formatted(newEntry));
     const QSignalBlocker blocker(ui_->animationSlider);
     ui_->animationSlider->setMinValue(newEntry);

@@ -9,11 +9,13 @@
 #include <QObject>
 #include <QPointer>
 
+#include <functional>
 #include <memory>
 #include <string_view>
 #include <vector>
 
 class FloatSlider;
+struct DocumentValue;
 class MyDocument;
 class QAbstractButton;
 class QButtonGroup;
@@ -52,19 +54,23 @@ class MyWindowController : public QObject {
     // The slider that animates one quantity; the analysis panel follows it.
     FloatSlider* animationSlider() const;
 
+    // Binds the controls in container that the table of document values
+    // names (the window's own, then a panel's): each shows its value, follows
+    // its notification, and its action sets the value as a named undo step.
+    // Each row with a control stands for a refresh and an action (updateAField
+    // and aAction, updateShowAxesCheckbox and showAxesAction,
+    // updateTranslucencySlider, updateConstraintRadioCluster, ...).
+    void bindControls(QWidget* container);
+
     // Refreshes: each shows model values in controls; the view follows the
     // model by itself. They run on the model's change notifications, and all at
-    // once from updateWindow when the window loads. The fields, check boxes
-    // and pop-ups are refreshed through the table of bindings in the .cpp
-    // (updateAField, updateShowAxesCheckbox, ... are its rows).
+    // once from updateWindow when the window loads.
     void updateWindow();
     void updateStrain(const Notification* notification = nullptr);
     void updateAnimationSlider(const Notification* notification = nullptr);
     void updateSliderMaxField(const Notification* notification = nullptr);
     void updateSliderMinField(const Notification* notification = nullptr);
     void updateZoomSlider(const Notification* notification = nullptr);
-    void updateTranslucencySlider(const Notification* notification = nullptr);
-    void updateConstraintRadioCluster(const Notification* notification = nullptr);
     void updateColor(const Notification* notification = nullptr);
     // The animation pop-up's range and value, the range first so that the
     // value lands inside it.
@@ -92,13 +98,18 @@ class MyWindowController : public QObject {
     static void nameUndoStep(UndoManager& undo, const QString& name);
 
   private:
+    struct BoundControl {
+        QObject* control;
+        const DocumentValue* value;
+    };
+
+    void observe(std::string_view name, std::function<void(const Notification&)> refresh);
     void registerNotificationObservers();
     void connectActions();
     void nameUndoStep(const QString& name) { nameUndoStep(windowWillReturnUndoManager(), name); }
 
-    // A bound control's action and refresh; binding is its row in the table.
-    void bindingAction(std::size_t binding);
-    void refreshBinding(std::size_t binding);
+    void bindingAction(const BoundControl& bound);
+    void refreshBinding(const BoundControl& bound);
     void updatePointSetButton(int point);
     void restartAction();
     void resetView2DAction();
@@ -106,7 +117,7 @@ class MyWindowController : public QObject {
 
     MyDocument& document_;
     std::unique_ptr<Ui::MyDocument> ui_;
-    std::vector<QWidget*> boundControls_; // one for each row of the table
+    std::vector<BoundControl> boundControls_;
     WheelGuard* wheelGuard_ = nullptr;
     std::unique_ptr<ViewDelegate> viewDelegate_;
 };

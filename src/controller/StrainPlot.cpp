@@ -129,11 +129,7 @@ void StrainPlot::addToTrail(const StrainAnalysis& analysis) {
 
 void StrainPlot::clearTrail() {
     trail_.clear();
-    kept_ = {};
-    for (const Curve& curve : curves_)
-        for (ShapePoint shape : curve.shapes)
-            keep(shape);
-    if (!fit()) trailItem_->changed();
+    keepAll();
 }
 
 QLineSeries* StrainPlot::addCurve(const QString& name, std::vector<ShapePoint> shapes) {
@@ -144,6 +140,28 @@ QLineSeries* StrainPlot::addCurve(const QString& name, std::vector<ShapePoint> s
     curves_.push_back({line, std::move(shapes)});
     fit();
     return line;
+}
+
+void StrainPlot::removeCurves() {
+    for (const Curve& curve : curves_) {
+        chart()->removeSeries(curve.series);
+        delete curve.series;
+    }
+    curves_.clear();
+    keepAll();
+}
+
+// What is kept in view: the trail and the curves.
+void StrainPlot::keepAll() {
+    kept_ = {};
+    for (const auto& stroke : trail_.strokes())
+        for (ShapePoint shape : stroke)
+            keep(shape);
+    for (const Curve& curve : curves_)
+        for (ShapePoint shape : curve.shapes)
+            keep(shape);
+    if (!fit())
+        trailItem_->changed();
 }
 
 void StrainPlot::keep(ShapePoint shape) {

@@ -38,6 +38,7 @@ class StrainPlot : public QChartView {
     // A further line through the shapes given (a strain path, say), drawn in
     // either plot and kept in view.
     QLineSeries* addCurve(const QString& name, std::vector<ShapePoint> shapes);
+    void removeCurves();
 
     // Where a shape lies in the present plot, in the chart's values.
     QPointF place(ShapePoint shape) const;
@@ -54,6 +55,7 @@ class StrainPlot : public QChartView {
 
     QLineSeries* newLine(const QString& name);
     void keep(ShapePoint shape);
+    void keepAll();
     QSizeF wantedReach() const;
     bool fit();
     void placeReferences();

@@ -1,7 +1,9 @@
 #include "document/MyDocument.h"
 
+#include "model/DocumentValues.h"
 #include "platform/Localization.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
@@ -149,12 +151,14 @@ bool MyDocument::restoreFromStorage(std::string_view data, std::string& error) {
     }
 
     // The keys the model reads; values of other keys are never looked at.
-    StrainData::StringDictionary modelKeys;
-    strainData_.convertToDictionary(modelKeys);
+    const auto isModelKey = [](const std::string& key) {
+        return std::ranges::any_of(documentValues(),
+                                   [&key](const DocumentValue& v) { return key == v.key; });
+    };
 
     StrainData::StringDictionary entries;
     for (const auto& [key, value] : *dictionary) {
-        if (!modelKeys.contains(key))
+        if (!isModelKey(key))
             continue;
         const std::string* text = value.string();
         if (!text) {

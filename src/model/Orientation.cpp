@@ -7,7 +7,7 @@ namespace {
 constexpr double kDegrees = 180.0 / std::numbers::pi;
 } // namespace
 
-AxisOrientation lineOrientation(const AnalysisVector& direction) {
+AxisOrientation axisOrientation(const AnalysisVector& direction) {
     const double length = std::hypot(direction[0], direction[1], direction[2]);
     double x = direction[0] / length, y = direction[1] / length, z = direction[2] / length;
     // Rounding in the entries tilts a horizontal or vertical line by a hair,

@@ -3,7 +3,7 @@
 #include "model/Orientation.h"
 #include "model/StrainData.h"
 #include "model/StrainShape.h"
-#include "model/TranslationMark.h"
+#include "model/Translatable.h"
 
 #include <Eigen/Dense>
 
@@ -149,8 +149,8 @@ StrainAnalysis analyzeGradient(const AnalysisMatrix& gradient, const AnalysisVec
     const int rank = a.volumeRatio == 0 ? std::min(int(svd.rank()), 2) : 3;
     for (int i = 0; i < 3; ++i) {
         a.stretches[size_t(i)] = i < rank ? svd.singularValues()[i] : 0.0;
-        a.axes[size_t(i)] = lineOrientation(column(svd.matrixU(), i));
-        a.materialAxes[size_t(i)] = lineOrientation(column(svd.matrixV(), i));
+        a.axes[size_t(i)] = axisOrientation(column(svd.matrixU(), i));
+        a.materialAxes[size_t(i)] = axisOrientation(column(svd.matrixV(), i));
     }
     markUndefinedAxes(a);
     if (rank < 3) {

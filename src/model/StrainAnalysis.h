@@ -80,6 +80,11 @@ struct StrainAnalysis {
     std::string state;
 };
 
+// A direction as an axis: its lower-hemisphere end, trend and plunge. Within
+// kAnalysisTolerance of the horizontal, by the end whose trend is below 180°;
+// within it of the vertical, straight down with trend 0.
+AxisOrientation axisOrientation(const AnalysisVector& direction);
+
 StrainAnalysis analyzeGradient(const AnalysisMatrix& gradient, const AnalysisVector& centre = {});
 StrainAnalysis analyzeStrain(const StrainData& model);
 

@@ -1,5 +1,6 @@
 #include "model/StrainData.h"
 
+#include "model/DocumentValues.h"
 #include "model/StrainNotifications.h"
 #include "platform/NotificationCenter.h"
 #include "platform/UndoManager.h"
@@ -47,53 +48,10 @@ template <std::size_t N> bool allFinite(const std::array<float, N>& values) {
 StrainData::StrainData(UndoManager* undoManager) : undoManager_(undoManager) {
     if (undoManager_)
         undoManager_->disableUndoRegistration();
-
-    setRed(0.8f, 0.8f, 0.8f);
-    setTranslucency(0.8f);
-    setActingOnRight(0);
-    setAnimationField(1);
-
-    for (int i = 2; i >= 0; --i)
-        setTranslation(i, 0.0f);
-    for (int i = 2; i >= 0; --i)
-        setTranslationMin(i, 0.0f);
-    for (int i = 2; i >= 0; --i)
-        setTranslationMax(i, 1.0f);
-
-    for (int i = 15; i >= 0; --i) {
-        setStrain(i, 0.0f);
-        setStrainMin(i, 0.0f);
-        setStrainMax(i, 1.0f);
-        savedStrain_[i] = 0.0f;
-    }
-    for (int i : {15, 10, 5, 0}) {
-        setStrain(i, 1.0f);
-        savedStrain_[i] = 1.0f;
-    }
-
-    setLight(0, 0.0f);
-    setLight(1, 0.0f);
-    setLight(2, 9.0f);
-    light_[3] = 0.0f; // directional light
-
-    setDistance(10.0f);
-
-    setProjection(0);
-    setShowAxes(1);
-    setMarkAxes(0);
-    setShowPrincipalAxes(0);
-    setPreserveVolume(0);
-    setConstraint(2);
-    setShowPoint1(0);
-    setShowPoint2(0);
-    setShowPoint3(0);
-
-    for (int point = 0; point < 3; ++point)
-        for (int i = 2; i >= 0; --i)
-            setPoint(point, i, 0.0f);
-
-    setPointToSet(0);
-
+    // The homogeneous corners, which no file stores.
+    strain_[MatrixIndex(3, 3)] = savedStrain_[MatrixIndex(3, 3)] = 1.0f;
+    for (const DocumentValue& value : documentValues())
+        value.set(*this, value.initial);
     if (undoManager_)
         undoManager_->enableUndoRegistration();
 }
@@ -113,24 +71,22 @@ void StrainData::setStrain(int index, float value) {
     const float old = strain_[index];
     Matrix4 strain = strain_;
 
-    if (preserveVolume_ && old != 0.0f && value != 0.0f) {
-        const int row = index % 4;
-        const float k1 = old / value;
+    const int row = MatrixRow(index), column = MatrixColumn(index);
+    // Only the 3x3 block makes the volume.
+    if (preserveVolume_ && row < 3 && column < 3 && old != 0.0f && value != 0.0f) {
         int compensating = -1;
         if (constraint_ == (row + 1) % 3)
             compensating = (row + 2) % 3;
         else if (constraint_ == (row + 2) % 3)
             compensating = (row + 1) % 3;
-        if (compensating >= 0) {
-            strain[compensating] *= k1;
-            strain[compensating + 4] *= k1;
-            strain[compensating + 8] *= k1;
-        }
+        for (int c = 0; compensating >= 0 && c < 3; ++c)
+            strain[MatrixIndex(compensating, c)] *= old / value;
         // The compensating row never holds the edited entry, so this is still
         // new / old: together with the store below it scales the whole row.
         const float k2 = value / strain[index];
-        strain[(index + 4) % 12] *= k2;
-        strain[(index + 8) % 12] *= k2;
+        for (int c = 0; c < 3; ++c)
+            if (c != column)
+                strain[MatrixIndex(row, c)] *= k2;
     }
     strain[index] = value;
 
@@ -156,6 +112,45 @@ void StrainData::setValue(std::array<float, N>& values, int index, float value,
         values[index] = value;
     }
     post(notification);
+}
+
+void StrainData::setStrainBlock(const Matrix4& strain) {
+    Matrix4 block = strain_;
+    for (int c = 0; c < 3; ++c)
+        for (int r = 0; r < 3; ++r)
+            block[MatrixIndex(r, c)] = strain[MatrixIndex(r, c)];
+    if (allFinite(block)) {
+        registerUndo([this, old = strain_] { setStrainBlock(old); });
+        strain_ = block;
+    }
+    post(QuorvelStrainChangedNotification);
+}
+
+void StrainData::setVelocityGradient(int index, float value) {
+    if (isEntryIndex(index) && index % 4 < 3 && index / 4 < 3)
+        setValue(velocityGradient_, index, value, QuorvelFlowChangedNotification,
+                 &StrainData::setVelocityGradient);
+}
+
+void StrainData::setNumber(float& field, float value, std::string_view notification,
+                           void (StrainData::*setter)(float)) {
+    if (std::isfinite(value)) {
+        registerUndo([this, setter, old = field] { (this->*setter)(old); });
+        field = value;
+    }
+    post(notification);
+}
+
+void StrainData::setTime(float value) {
+    setNumber(time_, value, QuorvelTimeChangedNotification, &StrainData::setTime);
+}
+
+void StrainData::setTimeMin(float value) {
+    setNumber(timeMin_, value, QuorvelMinChangedNotification, &StrainData::setTimeMin);
+}
+
+void StrainData::setTimeMax(float value) {
+    setNumber(timeMax_, value, QuorvelMaxChangedNotification, &StrainData::setTimeMax);
 }
 
 void StrainData::setStrainMin(int index, float value) {

@@ -13,7 +13,7 @@
 // reads 0.
 #pragma once
 
-#include "toolkit/GVUtilities.h"
+#include "geometry/GVUtilities.h"
 
 #include <array>
 #include <map>
@@ -22,6 +22,9 @@
 #include <string_view>
 
 class UndoManager;
+
+// The animation pop-up's item that sweeps the flow's time, after x, y and z.
+inline constexpr int kTimeAnimationField = 13;
 
 class StrainData {
 public:
@@ -70,12 +73,20 @@ public:
     std::optional<std::array<float, 3>> materialPointAt(const double scene[3]) const;
     // What the animation slider drives: for a field above 9 the translation
     // component field - 10, otherwise the strain entry that the pop-up's
-    // item names on the present acting side; -1 for a field outside 0..12.
+    // item names on the present acting side; -1 for a field outside 0..12
+    // (kTimeAnimationField, the flow's time, has no index).
     int animatedIndex() const;
     // The strain entry that the inspector's field a to i (0 to 8, read row by
     // row) shows on the present acting side: acting on the right, the
     // transposed one.
     int strainFieldIndex(int field) const;
+    // The steady flow: the velocity gradient L, its 3x3 block at
+    // MatrixIndex(row, column) as the strain's, and the time that the
+    // animation slider sweeps with its bounds. L = 0 is no flow.
+    float velocityGradient(int i) const { return at(velocityGradient_, i); }
+    float time() const { return time_; }
+    float timeMin() const { return timeMin_; }
+    float timeMax() const { return timeMax_; }
     float light(int i) const { return at(light_, i); }
     const float* light() const { return light_.data(); }
     float point1(int i) const { return at(points_[0], i); }
@@ -94,6 +105,9 @@ public:
     void setSavedStrain(int index, float value);
     void setStrainMin(int index, float value);
     void setStrainMax(int index, float value);
+    // The strain's 3x3 block from strain's in one undoable change, whatever
+    // "preserve volume" holds.
+    void setStrainBlock(const Matrix4& strain);
     void setTranslation(int index, float value);
     void setTranslationMin(int index, float value);
     void setTranslationMax(int index, float value);
@@ -102,6 +116,13 @@ public:
     // editing starts again from the identity. Not undoable. Does nothing
     // when the product would not be finite.
     void accumulateStrain();
+    // An index outside the 3x3 block does nothing.
+    void setVelocityGradient(int index, float value);
+    // The time alone: the flow deforms the strain only through the
+    // animation slider (see model/Flow.h).
+    void setTime(float value);
+    void setTimeMin(float value);
+    void setTimeMax(float value);
     void setRed(float red, float green, float blue);
     void setTranslucency(float value);
     // Transposes the strain and its bounds when the side changes.
@@ -130,10 +151,12 @@ public:
     // again deselects it. Not undoable.
     void setPointToSet(int value);
 
-    // Adds the document file's 76 model entries, formatted in the C locale.
+    // Adds the document file's 76 model entries, and those of a flow that
+    // the document has, formatted in the C locale.
     void convertToDictionary(StringDictionary& dictionary) const;
     // Applies a document file's entries through the setters with undo
-    // registration off. A missing key reads as 0; unknown keys are ignored.
+    // registration off. A missing key reads as 0 (a flow's, as no flow);
+    // unknown keys are ignored.
     // A number that is not finite reads as 0, and an integer code outside its
     // range as the code of a new document.
     // The strain is restored exactly as stored whatever "preserve volume"
@@ -150,6 +173,9 @@ private:
     template <std::size_t N, class Setter>
     void setValue(std::array<float, N>& values, int index, float value,
                   std::string_view notification, Setter setter);
+    // Stores a finite value in field, with its undo by setter.
+    void setNumber(float& field, float value, std::string_view notification,
+                   void (StrainData::*setter)(float));
     void post(std::string_view name) const;
     void setShowPoint(int point, int flag);
     void setPoint(int point, int index, float value);
@@ -165,6 +191,10 @@ private:
     Matrix4 strainMinima_{};
     Matrix4 strainMaxima_{};
     Matrix4 savedStrain_{};
+    Matrix4 velocityGradient_{};
+    float time_ = 0;
+    float timeMin_ = 0;
+    float timeMax_ = 0;
     std::array<float, 4> light_{};
     float distance_ = 0;
     float zoom_ = 0;

@@ -67,3 +67,6 @@ inline constexpr std::string_view QuorvelSetPoint2ChangedNotification =
     "Set Point2 Changed Notification";
 inline constexpr std::string_view QuorvelSetPoint3ChangedNotification =
     "Set Point3 Changed Notification";
+// The velocity gradient of the document's flow, and the time it has acted.
+inline constexpr std::string_view QuorvelFlowChangedNotification = "Flow Changed Notification";
+inline constexpr std::string_view QuorvelTimeChangedNotification = "Time Changed Notification";

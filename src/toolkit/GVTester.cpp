@@ -1,6 +1,6 @@
 #include "toolkit/GVTester.h"
 
-#include "toolkit/GVUtilities.h"
+#include "geometry/GVUtilities.h"
 
 #include <GL/glu.h>
 

@@ -176,8 +176,9 @@ TEST_F(CommandLineTest, AnalyzePrintsATableOrJson) {
     const Result table = run("--analyze " + shear, {}, "LC_ALL=de_DE.UTF-8");
     ASSERT_EQ(table.status, 0) << table.err;
     EXPECT_NE(table.out.find("2.414214     1.000000     0.414214"), std::string::npos) << table.out;
-    EXPECT_NE(table.out.find("Symmetry class                              LS\n"),
-              std::string::npos);
+    const size_t symmetry = table.out.find("Symmetry class ");
+    const std::string line = table.out.substr(symmetry, table.out.find('\n', symmetry) - symmetry);
+    EXPECT_TRUE(line.ends_with(" LS")) << line;
 
     const Result json = run("--analyze " + shear + " --json");
     ASSERT_EQ(json.status, 0) << json.err;
@@ -200,7 +201,25 @@ TEST_F(CommandLineTest, AnalyzePrintsATableOrJson) {
         EXPECT_EQ(o[name].toDouble(), o[key].toDouble()) << name;
     }
     EXPECT_EQ(o["symmetry_class"].toString(), "LS");
-    EXPECT_TRUE(o["undefined"].toObject().isEmpty()) << json.out;
+    EXPECT_EQ(o["undefined"].toObject().keys(), QStringList{"flow"}) << json.out;
+    // No flow, but the steady flow of the shear: log F = F - I.
+    EXPECT_TRUE(o["flow"].isNull());
+    EXPECT_EQ(o["undefined"]["flow"].toString(), "no flow: L = 0");
+    EXPECT_NEAR(o["log_flow"]["L"][0][1].toDouble(), 2, 1e-6);
+
+    // A flow of simple shear with its one apophysis, in the table and in JSON.
+    std::ofstream(shear) << documentText(
+        with(sphereKeys(), {{"velocity gradient entry 1,3", "2"}, {"time", "0.5"}}));
+    EXPECT_NE(run("--analyze " + shear).out.find("Kinematic vorticity Wk                      "
+                                                 "1.000000\n"),
+              std::string::npos);
+    const QJsonObject flow = QJsonDocument::fromJson(
+        QByteArray::fromStdString(run("--analyze " + shear + " --json").out)).object()["flow"].toObject();
+    EXPECT_EQ(flow["t"].toDouble(), 0.5);
+    EXPECT_NEAR(flow["F"][0][2].toDouble(), 1, 1e-12);
+    EXPECT_EQ(flow["Wk"].toDouble(), 1);
+    EXPECT_EQ(flow["apophyses"].toArray().size(), 1);
+    EXPECT_EQ(flow["apophyses"][0]["trend"].toDouble(), 90);
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 
 #include "app/Application.h"
 #include "controller/StrainPlot.h"
+#include "model/DocumentValues.h"
 
 #include <QAccessible>
 #include <QClipboard>
@@ -335,6 +336,13 @@ TEST_F(DocumentWindowTest, AGermanUserGetsGermanMenusControlsAndNumbers) {
     EXPECT_EQ(control<QLineEdit>(window, "aField")->text(), "1,500000");
     EXPECT_EQ(window->undoAction()->text(), "a-Wert setzen widerrufen");
     EXPECT_TRUE(window->saveAction()->isEnabled()) << "the document finds Save by its German title";
+    // Every undo name of the document values' table is a text the
+    // translators know.
+    for (const DocumentValue& value : documentValues())
+        for (const char* name : {value.undoName, value.offUndoName})
+            if (name) {
+                EXPECT_NE(QCoreApplication::translate("MyWindowController", name), name) << name;
+            }
     QLocale::setDefault(before);
     installLocalizer();
 }

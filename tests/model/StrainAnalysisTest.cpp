@@ -128,7 +128,7 @@ TEST(StrainAnalysisTest, NearlyHorizontalAndVerticalLinesAtTheEntriesPrecision) 
                                            {-out, -1, 0, tilt, 0},       {in, -in, 1, 0, 90},
                                            {out, 0, -1, 90, 90 - tilt}};
     for (const auto& c : cases) {
-        const AxisOrientation o = lineOrientation({c[0], c[1], c[2]});
+        const AxisOrientation o = axisOrientation({c[0], c[1], c[2]});
         EXPECT_NEAR(o.trend, c[3], 1e-9) << c[0] << " " << c[1] << " " << c[2];
         EXPECT_NEAR(o.plunge, c[4], 1e-9) << c[0] << " " << c[1] << " " << c[2];
     }

@@ -102,7 +102,9 @@ TEST_F(StrainDataTest, NonFiniteValuesAndResultsLeaveTheModelAsItWas) {
         {"Strain", [&] { m.setStrain(0, 1e-30f); }}, // k = 1e60
         {"X", [&] { m.setTranslation(0, -INFINITY); }}, {"Distance", [&] { m.setZoom(200.0f); }},
         {"Color", [&] { m.setRed(0.5f, NAN, 0.5f); }},
-        {"Point3 X", [&] { m.setPoint3(0, INFINITY); }}};
+        {"Point3 X", [&] { m.setPoint3(0, INFINITY); }},
+        {"Flow", [&] { m.setVelocityGradient(MatrixIndex(2, 2), NAN); }},
+        {"Time", [&] { m.setTime(INFINITY); }}, {"Strain", [&] { m.setStrainBlock({NAN}); }}};
     const StrainData::StringDictionary before = stored(model);
     for (const auto& [notification, apply] : edits) {
         event(apply);
@@ -110,6 +112,13 @@ TEST_F(StrainDataTest, NonFiniteValuesAndResultsLeaveTheModelAsItWas) {
         EXPECT_EQ(stored(model), before) << notification;
         EXPECT_FALSE(undo.canUndo()) << notification;
     }
+    // The velocity gradient has no fourth row or column.
+    event([&] {
+        m.setVelocityGradient(MatrixIndex(3, 0), 1);
+        m.setVelocityGradient(MatrixIndex(0, 3), 1);
+    });
+    EXPECT_TRUE(posted.empty());
+    EXPECT_EQ(stored(model), before);
     // A restart whose product overflows is not made.
     m.setTranslation(0, 1e30f);
     m.setSavedStrain(0, 1e30f);

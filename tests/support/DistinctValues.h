@@ -3,6 +3,7 @@
 // value read, written or shown in another's place shows.
 #pragma once
 
+#include "model/DocumentValues.h"
 #include "model/StrainData.h"
 
 #include <string>
@@ -14,11 +15,13 @@ inline StrainData::StringDictionary stored(const StrainData& model) {
     return d;
 }
 
+// Every value of the table, those that a new document leaves out of its file
+// too.
 inline std::string distinctValues(const char* code) {
     std::string text = "{";
     float number = 0.5f;
-    for (const auto& [key, value] : stored(StrainData()))
-        text += "\"" + key + "\" = " +
-                (value.find('.') == std::string::npos ? code : std::to_string(number += 0.125f)) + ";";
+    for (const DocumentValue& value : documentValues())
+        text += "\"" + std::string(value.key) + "\" = " +
+                (value.validCode ? code : std::to_string(number += 0.125f)) + ";";
     return text + "}";
 }

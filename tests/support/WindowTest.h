@@ -13,6 +13,7 @@
 
 #include <QAbstractButton>
 #include <QAbstractEventDispatcher>
+#include <QAbstractSlider>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -135,13 +136,15 @@ template <class T = QWidget> T* control(QWidget* window, const QString& name) {
     return found;
 }
 
-// What every field, box and pop-up of a window shows, by name.
+// What every field, box, pop-up and slider of a window shows, by name.
 inline std::map<QString, QString> shownValues(QWidget* window) {
     std::map<QString, QString> shown;
     for (QLineEdit* edit : window->findChildren<QLineEdit*>())
         shown[edit->objectName()] = edit->text();
-    for (QCheckBox* box : window->findChildren<QCheckBox*>())
-        shown[box->objectName()] = box->isChecked() ? "on" : "off";
+    for (QAbstractButton* box : window->findChildren<QAbstractButton*>())
+        if (box->isCheckable()) shown[box->objectName()] = box->isChecked() ? "on" : "off";
+    for (QAbstractSlider* slider : window->findChildren<QAbstractSlider*>())
+        shown[slider->objectName()] = QString::number(slider->value());
     for (QComboBox* popUp : window->findChildren<QComboBox*>())
         shown[popUp->objectName()] = QString::number(popUp->currentIndex());
     return shown;

@@ -9,6 +9,7 @@ built once; each fault is applied, the changed build is tested under one X
 server, and the file is put back.
 
     python3 tools/faults/run-faults.py [--faults FILE] [--only ID,...] [--out FILE] [--jobs N]
+                                       [--first]
 
 A fault whose build fails is recorded as NO-BUILD, and one that compiles to
 the same code as the tree without it (every object file the same once its
@@ -40,6 +41,10 @@ def copy_tree():
             # A fresh time stamp: with the source's older one, a file that
             # changed since the scratch build would look up to date to make.
             shutil.copy(ROOT / name, target)
+    # A file the tree no longer has would still build, and be found, there.
+    kept = {src / name for name in files if name}
+    for old in [p for p in src.rglob("*") if p.is_file() and p not in kept]:
+        old.unlink()
     return src
 
 
@@ -64,8 +69,10 @@ def code_of(build):
     return digests
 
 
-def failed_tests(build, env, jobs):
-    result = run(["ctest", "--test-dir", str(build), "--timeout", "60", "-j", str(jobs)], env=env)
+def failed_tests(build, env, jobs, first=False):
+    stop = ["--stop-on-failure"] if first else []
+    result = run(["ctest", "--test-dir", str(build), "--timeout", "60", "-j", str(jobs)] + stop,
+                 env=env)
     log = build / "Testing" / "Temporary" / "LastTestsFailed.log"
     names = []
     if result.returncode != 0 and log.exists():
@@ -80,6 +87,9 @@ def main():
     parser.add_argument("--out", default=str(SCRATCH / "results.tsv"))
     # The window tests that need the active window run alone whatever this is.
     parser.add_argument("--jobs", type=int, default=2)
+    # For a score only whether a fault is caught counts: the run of its tests
+    # stops at the first failure, and names that test alone.
+    parser.add_argument("--first", action="store_true")
     args = parser.parse_args()
 
     faults = [json.loads(line) for line in Path(args.faults).read_text().splitlines()
@@ -143,7 +153,7 @@ def main():
                 elif code_of(build) == code:
                     caught, status = [], "EQUIVALENT"
                 else:
-                    caught = failed_tests(build, env, args.jobs)
+                    caught = failed_tests(build, env, args.jobs, args.first)
                     status = "caught" if caught else "MISSED"
             finally:
                 path.write_text(original)

@@ -1,4 +1,4 @@
-#include "toolkit/GVUtilities.h"
+#include "geometry/GVUtilities.h"
 
 #include <gtest/gtest.h>
 

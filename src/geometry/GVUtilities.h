@@ -17,6 +17,8 @@ using Matrix4 = std::array<float, 16>;
 // The index of element (row, column), counted from 0, in a Matrix4: the one
 // place that knows the order.
 constexpr int MatrixIndex(int row, int column) { return 4 * column + row; }
+constexpr int MatrixRow(int index) { return index % 4; }
+constexpr int MatrixColumn(int index) { return index / 4; }
 
 // out = a - b, element by element in double precision; out may alias a or b.
 void GVSubtractVectors(const double a[3], const double b[3], double out[3]);
