@@ -11,6 +11,8 @@
 #include <QtCharts/QScatterSeries>
 #include <QtCharts/QValueAxis>
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <numbers>
 
@@ -34,9 +36,9 @@ class AnalysisPanelTest : public WindowTest {
     QPointF present() const { return series<QScatterSeries>(plot_->tr("Present state"))->at(0); }
     QPointF onScreen(QPointF value) const { return plot_->chart()->mapToPosition(value); }
     template <class Series> Series* series(const QString& name) const {
-        for (QAbstractSeries* s : plot_->chart()->series())
-            if (s->name() == name) return qobject_cast<Series*>(s);
-        return nullptr;
+        const QList<QAbstractSeries*> all = plot_->chart()->series();
+        const auto found = std::ranges::find(all, name, &QAbstractSeries::name);
+        return found == all.end() ? nullptr : qobject_cast<Series*>(*found);
     }
 
     StrainPlot* plot_ = nullptr;
@@ -74,10 +76,8 @@ TEST_F(AnalysisPanelTest, TheTableFitsALaptopAndTabPassesThroughIt) {
     EXPECT_TRUE(panel->rect().contains(QRect(plot_->mapTo(panel, QPoint()), plot_->size())));
 
     control(window, "showPrincipalAxesCheckbox")->setFocus();
-    for (const auto& [key, inTable] : {std::pair{Qt::Key_Tab, true},
-                                       {Qt::Key_Tab, false},
-                                       {Qt::Key_Backtab, true},
-                                       {Qt::Key_Backtab, false}}) {
+    for (const auto& [key, inTable] : {std::pair{Qt::Key_Tab, true}, {Qt::Key_Tab, false},
+                                       {Qt::Key_Backtab, true}, {Qt::Key_Backtab, false}}) {
         QTest::keyClick(QApplication::focusWidget(), key);
         EXPECT_EQ(QApplication::focusWidget() == table, inTable);
     }
@@ -93,16 +93,13 @@ TEST_F(AnalysisPanelTest, TheShapePlotReadsRight) {
     for (QAbstractAxis* axis : plot_->chart()->axes()) {
         const double step = static_cast<QValueAxis*>(axis)->tickInterval();
         const double mantissa = step / std::pow(10.0, std::floor(std::log10(step) + 1e-9));
-        EXPECT_TRUE(std::abs(mantissa - 1) < 1e-9 || std::abs(mantissa - 2) < 1e-9 ||
-                    std::abs(mantissa - 5) < 1e-9)
-            << step;
+        EXPECT_TRUE(std::ranges::any_of(std::array{1, 2, 5}, [&](int m) {
+            return std::abs(mantissa - m) < 1e-9; })) << step;
     }
     const qreal radius = series<QScatterSeries>(plot_->tr("Present state"))->markerSize() / 2;
     EXPECT_EQ(present().y(), 0) << "flattening: S1 = S2";
-    EXPECT_TRUE(plot_->chart()
-                    ->plotArea()
-                    .adjusted(radius, radius, -radius, -radius)
-                    .contains(onScreen(present())));
+    const QRectF area = plot_->chart()->plotArea();
+    EXPECT_TRUE(area.adjusted(radius, radius, -radius, -radius).contains(onScreen(present())));
     QLineSeries* planeStrain = series<QLineSeries>(plot_->tr("Plane strain at J"));
     EXPECT_FALSE(planeStrain->isVisible());
 
@@ -120,8 +117,8 @@ TEST_F(AnalysisPanelTest, TheShapePlotReadsRight) {
     QTest::keyClick(kind, Qt::Key_Down);
     EXPECT_EQ(plot_->chart()->title(), "Hsu plot");
     EXPECT_NEAR(curve->at(1).x(), hsuPosition({1, 0.5}).x, 1e-12);
-    EXPECT_NEAR(std::hypot(present().x(), present().y()), std::sqrt(2.0 / 3.0) * std::log(1.414214),
-                1e-6);
+    const double strain = std::sqrt(2.0 / 3.0) * std::log(1.414214); // εs
+    EXPECT_NEAR(std::hypot(present().x(), present().y()), strain, 1e-6);
     EXPECT_NEAR(std::atan2(present().x(), present().y()), std::numbers::pi / 6, 1e-6);
 }
 

@@ -122,11 +122,9 @@ TEST(StrainAnalysisTest, SingularAndInvertedStatesSayWhatTheyAre) {
 TEST(StrainAnalysisTest, NearlyHorizontalAndVerticalLinesAtTheEntriesPrecision) {
     const double in = 0.5 * kAnalysisTolerance, out = 2 * kAnalysisTolerance;
     const double tilt = std::asin(out) * kDeg, north = std::sqrt(0.75);
-    const std::array<double, 5> cases[] = {// direction, trend, plunge
-                                           {-0.5, -north, in, 30, 0},    {0.5, north, -in, 30, 0},
-                                           {0.5, north, out, 210, tilt}, {-in, -1, 0, 0, 0},
-                                           {-out, -1, 0, tilt, 0},       {in, -in, 1, 0, 90},
-                                           {out, 0, -1, 90, 90 - tilt}};
+    const std::array<double, 5> cases[] = { // direction, trend, plunge
+        {-0.5, -north, in, 30, 0}, {0.5, north, -in, 30, 0}, {0.5, north, out, 210, tilt},
+        {-in, -1, 0, 0, 0}, {-out, -1, 0, tilt, 0}, {in, -in, 1, 0, 90}, {out, 0, -1, 90, 90 - tilt}};
     for (const auto& c : cases) {
         const AxisOrientation o = axisOrientation({c[0], c[1], c[2]});
         EXPECT_NEAR(o.trend, c[3], 1e-9) << c[0] << " " << c[1] << " " << c[2];
@@ -134,11 +132,10 @@ TEST(StrainAnalysisTest, NearlyHorizontalAndVerticalLinesAtTheEntriesPrecision) 
     }
     // Planes by the pole's lower end: one dipping 30° east, a horizontal and
     // a vertical one.
-    for (const auto& [pole, dipDirection, dip] : {std::tuple{AxisOrientation{{}, 270, 60}, 90, 30},
-                                                  {AxisOrientation{{}, 0, 90}, 0, 0},
-                                                  {AxisOrientation{{}, 120, 0}, 120, 90}}) {
-        EXPECT_EQ(planeOrientation(pole).dipDirection, dipDirection);
-        EXPECT_EQ(planeOrientation(pole).dip, dip);
+    for (const auto& [pole, dipDirection, dip] : {std::tuple{AxisOrientation{{}, 270, 60}, 90., 30.},
+             {AxisOrientation{{}, 0, 90}, 0., 0.}, {AxisOrientation{{}, 120, 0}, 120., 90.}}) {
+        const PlaneOrientation plane = planeOrientation(pole);
+        EXPECT_EQ(std::pair(plane.dipDirection, plane.dip), std::pair(dipDirection, dip)) << pole.trend;
     }
 }
 
