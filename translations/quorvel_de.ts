@@ -12,30 +12,6 @@
         <translation>S1 gelb, S2 magenta, S3 cyan</translation>
     </message>
     <message>
-        <source>Flinn plot</source>
-        <translation>Flinn-Diagramm</translation>
-    </message>
-    <message>
-        <source>Slider path</source>
-        <translation>Weg des Reglers</translation>
-    </message>
-    <message>
-        <source>k = 1</source>
-        <translation>k = 1</translation>
-    </message>
-    <message>
-        <source>Present state</source>
-        <translation>Jetziger Zustand</translation>
-    </message>
-    <message>
-        <source>ln(S2/S3)</source>
-        <translation>ln(S2/S3)</translation>
-    </message>
-    <message>
-        <source>ln(S1/S2)</source>
-        <translation>ln(S1/S2)</translation>
-    </message>
-    <message>
         <source>Clear</source>
         <translation>Löschen</translation>
     </message>
@@ -58,6 +34,10 @@
     <message>
         <source>Wk undefined</source>
         <translation>Wk nicht definiert</translation>
+    </message>
+    <message>
+        <source>Plot</source>
+        <translation>Diagramm</translation>
     </message>
 </context>
 <context>
@@ -649,6 +629,10 @@
     <message>
         <source>The analysis also gives, for the ellipsoid as drawn, the steady flow that makes it in unit time (the principal logarithm of &lt;i&gt;F&lt;/i&gt;), or why there is none.</source>
         <translation>Die Analyse gibt für das gezeigte Ellipsoid auch das stationäre Fließen an, das es in der Zeiteinheit erzeugt (den Hauptlogarithmus von &lt;i&gt;F&lt;/i&gt;), oder warum es keines gibt.</translation>
+    </message>
+    <message>
+        <source>In the Analysis panel&apos;s table the arrow keys move from cell to cell; &lt;b&gt;Tab&lt;/b&gt; leaves the table for the next control.</source>
+        <translation>In der Tabelle der Analyse gehen die Pfeiltasten von Zelle zu Zelle; &lt;b&gt;Tab&lt;/b&gt; verlässt die Tabelle zum nächsten Bedienelement.</translation>
     </message>
 </context>
 <context>
@@ -2064,6 +2048,97 @@
     <message>
         <source>any line ⊥ Z: S1 = S2</source>
         <translation>jede Linie ⊥ Z: S1 = S2</translation>
+    </message>
+    <message>
+        <source>any plane: S1 = S2 = S3</source>
+        <translation>jede Ebene: S1 = S2 = S3</translation>
+    </message>
+    <message>
+        <source>any plane through X: S2 = S3</source>
+        <translation>jede Ebene durch X: S2 = S3</translation>
+    </message>
+    <message>
+        <source>Quadratic elongations λ1, λ2, λ3</source>
+        <translation>Quadratische Elongationen λ1, λ2, λ3</translation>
+    </message>
+    <message>
+        <source>Strain ratios Rxy, Ryz, Rxz</source>
+        <translation>Achsenverhältnisse Rxy, Ryz, Rxz</translation>
+    </message>
+    <message>
+        <source>Ramsay D</source>
+        <translation>Ramsay D</translation>
+    </message>
+    <message>
+        <source>Volume change ΔV %</source>
+        <translation>Volumenänderung ΔV %</translation>
+    </message>
+    <message>
+        <source>Symmetry class</source>
+        <translation>Symmetrieklasse</translation>
+    </message>
+    <message>
+        <source>Lineation X trend°, plunge°</source>
+        <translation>Lineation X Azimut°, Abtauchen°</translation>
+    </message>
+    <message>
+        <source>Foliation XY dip direction°, dip°</source>
+        <translation>Foliation XY Fallrichtung°, Fallwinkel°</translation>
+    </message>
+</context>
+<context>
+    <name>StrainPlot</name>
+    <message>
+        <source>Constriction (k &gt; 1)</source>
+        <translation>Konstriktion (k &gt; 1)</translation>
+    </message>
+    <message>
+        <source>Flattening (k &lt; 1)</source>
+        <translation>Plättung (k &lt; 1)</translation>
+    </message>
+    <message>
+        <source>Constriction (ν &lt; 0)</source>
+        <translation>Konstriktion (ν &lt; 0)</translation>
+    </message>
+    <message>
+        <source>Flattening (ν &gt; 0)</source>
+        <translation>Plättung (ν &gt; 0)</translation>
+    </message>
+    <message>
+        <source>ln(S2/S3)</source>
+        <translation>ln(S2/S3)</translation>
+    </message>
+    <message>
+        <source>ln(S1/S2)</source>
+        <translation>ln(S1/S2)</translation>
+    </message>
+    <message>
+        <source>Plane strain at J</source>
+        <translation>Ebene Verformung bei J</translation>
+    </message>
+    <message>
+        <source>Slider path</source>
+        <translation>Weg des Reglers</translation>
+    </message>
+    <message>
+        <source>Present state</source>
+        <translation>Jetziger Zustand</translation>
+    </message>
+    <message>
+        <source>Flinn plot</source>
+        <translation>Flinn-Diagramm</translation>
+    </message>
+    <message>
+        <source>Hsu plot</source>
+        <translation>Hsu-Diagramm</translation>
+    </message>
+    <message>
+        <source>k = 1</source>
+        <translation>k = 1</translation>
+    </message>
+    <message>
+        <source>ν = 0</source>
+        <translation>ν = 0</translation>
     </message>
 </context>
 </TS>

@@ -10,6 +10,8 @@
 #include <algorithm>
 #include <iterator>
 #include <ostream>
+#include <string_view>
+#include <vector>
 
 namespace {
 
@@ -27,12 +29,18 @@ void writeJson(const StrainAnalysis& analysis, const std::optional<FlowAnalysis>
     out << "{\n  \"state\": "
         << (analysis.state.empty() ? std::string("null") : jsonString(analysis.state));
     std::string reasons;
+    const auto why = [&reasons](const char* key, const std::string& reason) {
+        reasons += std::string(reasons.empty() ? "" : ",\n") + "    \"" + key +
+                   "\": " + jsonString(reason);
+    };
+    const auto value = [](const std::optional<double>& v) {
+        return v ? number(*v, true) : std::string("null");
+    };
     for (const AnalysisRow& row : rows) {
         out << ",\n  \"" << row.key << "\": ";
-        const auto value = [](const std::optional<double>& v) {
-            return v ? number(*v, true) : std::string("null");
-        };
-        if (row.values.size() == 1) {
+        if (row.values.empty()) {
+            out << (row.text.empty() ? std::string("null") : jsonString(row.text));
+        } else if (row.values.size() == 1) {
             out << value(row.values[0]);
         } else {
             out << '[';
@@ -40,9 +48,13 @@ void writeJson(const StrainAnalysis& analysis, const std::optional<FlowAnalysis>
                 out << (i ? ", " : "") << value(row.values[i]);
             out << ']';
         }
-        if (std::ranges::any_of(row.values, [](const auto& v) { return !v; }))
-            reasons += std::string(reasons.empty() ? "" : ",\n") + "    \"" + row.key +
-                       "\": " + jsonString(row.reason);
+        if (!row.complete()) why(row.key, row.reason);
+        // The same values again under the names geologists give them.
+        for (size_t i = 0; i < row.names.size(); ++i) {
+            if (row.names[i] == std::string_view(row.key)) continue;
+            out << ",\n  \"" << row.names[i] << "\": " << value(row.values[i]);
+            if (!row.values[i]) why(row.names[i], row.reason);
+        }
     }
     writeFlowJson(flow, analysis, out, reasons);
     out << ",\n  \"undefined\": {" << (reasons.empty() ? "" : "\n" + reasons + "\n  ") << "}\n}\n";
@@ -57,14 +69,13 @@ void writeTable(const StrainAnalysis& analysis, const std::optional<FlowAnalysis
         width = std::max(width, columns(row.label));
     for (const AnalysisRow& row : rows) {
         out << row.label << std::string(width - columns(row.label), ' ');
-        bool missing = false;
-        for (const auto& v : row.values) {
-            const std::string text = v ? number(*v, false) : "-";
+        std::vector<std::string> texts;
+        for (const auto& v : row.values)
+            texts.push_back(v ? number(*v, false) : "-");
+        if (row.values.empty()) texts.push_back(row.text.empty() ? "-" : row.text);
+        for (const std::string& text : texts)
             out << std::string(text.size() < 13 ? 13 - text.size() : 1, ' ') << text;
-            missing = missing || !v;
-        }
-        if (missing)
-            out << "  (" << row.reason << ')';
+        if (!row.complete()) out << "  (" << row.reason << ')';
         out << '\n';
     }
     if (!analysis.state.empty())

@@ -79,8 +79,8 @@ void HelpDialogs::showMouseAndKeyboardHelp(QWidget* parent) {
              QStringLiteral("<h3>%1</h3><ul><li>%2</li><li>%3</li><li>%4</li></ul>"
                            "<h3>%5</h3><ul><li>%6</li><li>%7</li></ul>"
                            "<h3>%8</h3><ul><li>%9</li><li>%10</li><li>%11</li><li>%12</li>"
-                           "<li>%13</li><li>%14</li></ul>"
-                           "<h3>%15</h3><ul><li>%16</li><li>%17</li></ul>")
+                           "<li>%13</li><li>%14</li><li>%15</li></ul>"
+                           "<h3>%16</h3><ul><li>%17</li><li>%18</li></ul>")
                 .arg(tr("In the view"),
                      tr("<b>Drag</b> to turn the camera about the scene: sideways turns it "
                         "round the vertical, up and down tilts it, never past straight "
@@ -115,6 +115,8 @@ void HelpDialogs::showMouseAndKeyboardHelp(QWidget* parent) {
                         "exports it, <b>F11</b> fills the screen. Documents dropped on the "
                         "window open.")
                          .arg(keys(QKeySequence::Copy)))
+                .arg(tr("In the Analysis panel's table the arrow keys move from cell to cell; "
+                        "<b>Tab</b> leaves the table for the next control."))
                 .arg(tr("On the plots"),
                      tr("<b>Hover</b> over a point of the stereonet to read its trend and "
                         "plunge."),

@@ -1,29 +1,28 @@
 #include "controller/AnalysisPanel.h"
 
-#include "controller/FlinnPoint.h"
+#include "controller/FloatSlider.h"
 #include "controller/FlowPaths.h"
+#include "controller/StrainPlot.h"
 #include "model/Flow.h"
 #include "model/StrainAnalysis.h"
 #include "model/StrainData.h"
 #include "model/StrainNotifications.h"
-#include "controller/FloatSlider.h"
 #include "platform/NotificationCenter.h"
 
 #include <QCheckBox>
 #include <QClipboard>
+#include <QComboBox>
 #include <QGuiApplication>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStyle>
 #include <QTableWidget>
 #include <QVBoxLayout>
-#include <QtCharts/QChartView>
-#include <QtCharts/QLineSeries>
-#include <QtCharts/QScatterSeries>
-#include <QtCharts/QValueAxis>
 
-#include <algorithm>
+#include <array>
 #include <cmath>
 #include <iterator>
 
@@ -31,9 +30,22 @@ namespace {
 
 constexpr int kValueColumns = 3;
 constexpr int kDecimals = 4;
+// The label column is never narrower than this many characters' width.
+constexpr int kLeastLabelWidth = 12;
 
-QString label(const char* english) {
-    return QCoreApplication::translate("StrainAnalysis", english);
+QString label(const std::string& english) {
+    return QCoreApplication::translate("StrainAnalysis", english.c_str());
+}
+
+// A row's values as the panel shows them: in the user's locale, a dash for
+// one that is missing.
+QStringList shownValues(const AnalysisRow& row, const QLocale& locale) {
+    const QString dash = QStringLiteral("—");
+    QStringList shown;
+    for (const std::optional<double>& v : row.values)
+        shown << (v ? locale.toString(*v, 'f', kDecimals) : dash);
+    if (row.values.empty()) shown << (row.text.empty() ? dash : QString::fromStdString(row.text));
+    return shown;
 }
 
 } // namespace
@@ -48,14 +60,21 @@ AnalysisPanel::AnalysisPanel(StrainData& model, FloatSlider* animationSlider, QW
     showPrincipalAxes->setToolTip(tr("S1 yellow, S2 magenta, S3 cyan"));
     layout->addWidget(showPrincipalAxes);
 
-    table_ = new QTableWidget(this);
+    // Labels wrap, and a missing value's reason goes under its label, so the
+    // table is never wider than the panel; Tab leaves it, the arrow keys walk it.
+    table_ = new QTableWidget(0, 1 + kValueColumns, this);
     table_->setObjectName(QStringLiteral("analysisTable"));
-    table_->setColumnCount(1 + kValueColumns + 1); // label, values, why one is missing
     table_->horizontalHeader()->hide();
     table_->verticalHeader()->hide();
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setSelectionMode(QAbstractItemView::ContiguousSelection);
-    table_->setWordWrap(false);
+    table_->setTabKeyNavigation(false);
+    table_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    table_->setWordWrap(true);
+    // Sized by hand, as contents change: Qt's own fitting measures every
+    // cell at every change, which a slider's step cannot afford.
+    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    table_->viewport()->installEventFilter(this);
     layout->addWidget(table_, 3);
 
     state_ = new QLabel(this);
@@ -63,55 +82,34 @@ AnalysisPanel::AnalysisPanel(StrainData& model, FloatSlider* animationSlider, QW
     state_->setWordWrap(true);
     layout->addWidget(state_);
 
-    auto* chart = new QChart;
-    chart->setTitle(tr("Flinn plot"));
-    // The axes' numbers in the user's locale, as the table beside them.
-    chart->setLocalizeNumbers(true);
+    plot_ = new StrainPlot(this);
+    plot_->setObjectName(QStringLiteral("flinnPlot"));
+    plot_->setMinimumHeight(240);
     // A narrow panel cuts the names short.
-    chart->legend()->setShowToolTips(true);
-    path_ = new QLineSeries(chart);
-    path_->setName(tr("Slider path"));
-    path_->setPointsVisible(true);
-    kOne_ = new QLineSeries(chart);
-    kOne_->setName(tr("k = 1"));
-    kOne_->setPen(QPen(Qt::gray, 1, Qt::DashLine));
-    present_ = new QScatterSeries(chart);
-    present_->setName(tr("Present state"));
-    present_->setMarkerSize(10);
-    across_ = new QValueAxis(chart);
-    across_->setTitleText(tr("ln(S2/S3)"));
-    up_ = new QValueAxis(chart);
-    up_->setTitleText(tr("ln(S1/S2)"));
-    chart->addAxis(across_, Qt::AlignBottom);
-    chart->addAxis(up_, Qt::AlignLeft);
-    for (QXYSeries* series : {static_cast<QXYSeries*>(kOne_), static_cast<QXYSeries*>(path_),
-                              static_cast<QXYSeries*>(present_)}) {
-        chart->addSeries(series);
-        series->attachAxis(across_);
-        series->attachAxis(up_);
-    }
-    auto* view = new QChartView(chart, this);
-    view->setObjectName(QStringLiteral("flinnPlot"));
-    view->setRenderHint(QPainter::Antialiasing);
-    view->setMinimumHeight(240);
-    layout->addWidget(view, 4);
+    plot_->chart()->legend()->setShowToolTips(true);
+    layout->addWidget(plot_, 4);
+    flowPaths_ = std::make_unique<FlowPaths>(model_, *plot_);
 
-    flowPaths_ = std::make_unique<FlowPaths>(model_, chart, across_, up_);
+    auto* buttons = new QHBoxLayout;
+    auto* kind = new QComboBox(this);
+    kind->setObjectName(QStringLiteral("plotKindPopUp"));
+    kind->setAccessibleName(tr("Plot"));
+    for (StrainPlot::Kind k : {StrainPlot::Kind::Flinn, StrainPlot::Kind::Hsu})
+        kind->addItem(StrainPlot::title(k));
+    connect(kind, &QComboBox::currentIndexChanged, this,
+            [this](int index) { plot_->setKind(StrainPlot::Kind(index)); });
+    buttons->addWidget(kind);
+    buttons->addStretch();
     drawFlowPath_ = new QPushButton(tr("Draw Flow Path"), this);
     drawFlowPath_->setObjectName(QStringLiteral("drawFlowPathButton"));
     drawFlowPath_->setToolTip(tr("Add the shapes that the flow makes from the slider's lowest "
                                  "time to its highest"));
-    connect(drawFlowPath_, &QPushButton::clicked, this, [this] {
-        flowPaths_->draw();
-        fitAxes();
-    });
+    connect(drawFlowPath_, &QPushButton::clicked, this, [this] { flowPaths_->draw(); });
+    buttons->addWidget(drawFlowPath_);
     auto* clear = new QPushButton(tr("Clear"), this);
     clear->setObjectName(QStringLiteral("clearPathButton"));
     clear->setToolTip(tr("Forget the paths: the animation slider's and the flows'"));
     connect(clear, &QPushButton::clicked, this, &AnalysisPanel::clearPath);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(drawFlowPath_);
     buttons->addWidget(clear);
     layout->addLayout(buttons);
 
@@ -126,11 +124,37 @@ AnalysisPanel::AnalysisPanel(StrainData& model, FloatSlider* animationSlider, QW
         center.addObserver(this, name, &model_, [this](const Notification&) { scheduleRefresh(); });
     refresh();
 
-    // Wide enough for the labels and numbers; a reason may scroll.
-    int width = 2 * table_->frameWidth() + table_->verticalScrollBar()->sizeHint().width();
-    for (int c = 0; c <= kValueColumns; ++c)
-        width += table_->columnWidth(c);
+    // Room for the numbers and a short label.
+    int width = 2 * table_->frameWidth() + table_->verticalScrollBar()->sizeHint().width() +
+                kLeastLabelWidth * fontMetrics().averageCharWidth();
+    for (int c = 1; c <= kValueColumns; ++c)
+        width += table_->horizontalHeader()->sectionSize(c);
     table_->setMinimumWidth(width);
+}
+
+// The labels' column takes what the numbers leave, and its rows grow to the
+// wrapped labels once the table has its width.
+void AnalysisPanel::fitLabels(bool labelsChanged) {
+    int width = table_->viewport()->width();
+    for (int c = 1; c <= kValueColumns; ++c)
+        width -= table_->columnWidth(c);
+    width = std::max(width, kLeastLabelWidth * fontMetrics().averageCharWidth());
+    if (width == table_->columnWidth(0) && !labelsChanged) return;
+    table_->setColumnWidth(0, width);
+    if (rowsPending_) return;
+    rowsPending_ = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            rowsPending_ = false;
+            table_->resizeRowsToContents();
+        },
+        Qt::QueuedConnection);
+}
+
+bool AnalysisPanel::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Resize) fitLabels(false);
+    return QWidget::eventFilter(watched, event);
 }
 
 AnalysisPanel::~AnalysisPanel() {
@@ -152,87 +176,78 @@ void AnalysisPanel::scheduleRefresh() {
         Qt::QueuedConnection);
 }
 
+// The strain's rows, and the flow's when the document has one.
+std::vector<AnalysisRow> AnalysisPanel::rows(const StrainAnalysis& analysis) const {
+    std::vector<AnalysisRow> rows = analysisRows(analysis);
+    std::ranges::move(flowRows(analyzeFlow(model_), analysis), std::back_inserter(rows));
+    return rows;
+}
+
 void AnalysisPanel::refresh() {
     const StrainAnalysis analysis = analyzeStrain(model_);
-    const std::optional<FlowAnalysis> flow = analyzeFlow(model_);
-    drawFlowPath_->setEnabled(flow.has_value());
-    std::vector<AnalysisRow> rows = analysisRows(analysis);
-    std::ranges::move(flowRows(flow, analysis), std::back_inserter(rows));
+    drawFlowPath_->setEnabled(analyzeFlow(model_).has_value());
+    const std::vector<AnalysisRow> rows = this->rows(analysis);
     const QLocale locale;
     table_->setRowCount(int(rows.size()));
+    std::array<bool, 1 + kValueColumns> changed{};
     for (int r = 0; r < int(rows.size()); ++r) {
         const AnalysisRow& row = rows[size_t(r)];
-        auto set = [this, r](int column, const QString& text) {
+        auto set = [this, r, &changed](int column, const QString& text) {
             QTableWidgetItem* item = table_->item(r, column);
             if (!item) {
                 item = new QTableWidgetItem;
+                item->setTextAlignment(Qt::AlignVCenter |
+                                       (column > 0 ? Qt::AlignRight : Qt::AlignLeft));
                 table_->setItem(r, column, item);
             }
+            if (item->text() == text) return;
             item->setText(text);
-            if (column > 0) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            changed[size_t(column)] = true;
         };
-        set(0, label(row.label));
-        bool missing = false;
-        for (int c = 0; c < kValueColumns; ++c) {
-            const bool has = c < int(row.values.size());
-            const auto& v = has ? row.values[size_t(c)] : std::nullopt;
-            missing = missing || (has && !v);
-            set(1 + c, v     ? locale.toString(*v, 'f', kDecimals)
-                       : has ? QStringLiteral("—")
-                             : QString());
-        }
-        set(1 + kValueColumns, missing ? label(row.reason.c_str()) : QString());
-        if (QTableWidgetItem* why = table_->item(r, 1 + kValueColumns))
-            why->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        set(0, row.complete() ? label(row.label)
+                              : label(row.label) + QLatin1Char('\n') + label(row.reason));
+        const QStringList values = shownValues(row, locale);
+        for (int c = 0; c < kValueColumns; ++c)
+            set(1 + c, c < values.size() ? values[c] : QString());
     }
-    table_->resizeColumnsToContents();
-    state_->setText(label(analysis.state.c_str()));
+    // A value column as wide as its widest number, with the margins an
+    // item's text keeps and the grid's line.
+    const int padding =
+        2 * (table_->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, table_) + 1) +
+        (table_->showGrid() ? 1 : 0);
+    for (int c = 1; c <= kValueColumns; ++c) {
+        if (!changed[size_t(c)]) continue;
+        qreal width = 0;
+        for (int r = 0; r < table_->rowCount(); ++r)
+            width = std::max(
+                width, QFontMetricsF(table_->font()).horizontalAdvance(table_->item(r, c)->text()));
+        table_->setColumnWidth(c, int(std::ceil(width)) + padding);
+    }
+    fitLabels(changed[0]);
+    state_->setText(label(analysis.state));
     state_->setVisible(!analysis.state.empty());
-
-    present_->clear();
-    if (const auto point = flinnPoint(analysis)) present_->append(*point);
-    fitAxes();
+    plot_->showPresent(analysis);
 }
 
 void AnalysisPanel::addPathPoint() {
-    const auto point = flinnPoint(analyzeStrain(model_));
-    if (!point || (path_->count() > 0 && path_->at(path_->count() - 1) == *point)) return;
-    path_->append(*point);
-    fitAxes();
+    plot_->addToTrail(analyzeStrain(model_));
 }
 
 void AnalysisPanel::clearPath() {
-    path_->clear();
+    plot_->clearTrail();
     flowPaths_->clear();
-    fitAxes();
-}
-
-// Both axes from 0 (S1 >= S2 >= S3 keeps every ratio's logarithm >= 0) to a
-// little beyond the farthest point, and the k = 1 line across all of it.
-void AnalysisPanel::fitAxes() {
-    qreal across = 0.5, up = 0.5;
-    for (const QAbstractSeries* series : path_->chart()->series())
-        for (const QPointF& p : series == kOne_ ? QList<QPointF>()
-                                                : static_cast<const QXYSeries*>(series)->points()) {
-            across = std::max(across, p.x() * 1.1);
-            up = std::max(up, p.y() * 1.1);
-        }
-    across_->setRange(0, across);
-    up_->setRange(0, up);
-    const qreal diagonal = std::max(across, up);
-    kOne_->replace(QList<QPointF>{{0, 0}, {diagonal, diagonal}});
 }
 
 QString AnalysisPanel::text() const {
+    const StrainAnalysis analysis = analyzeStrain(model_);
+    const QLocale locale;
     QStringList lines;
-    for (int r = 0; r < table_->rowCount(); ++r) {
-        QStringList cells;
-        for (int c = 0; c < table_->columnCount(); ++c)
-            if (const QTableWidgetItem* item = table_->item(r, c); item && !item->text().isEmpty())
-                cells << item->text();
+    for (const AnalysisRow& row : rows(analysis)) {
+        QStringList cells = QStringList(label(row.label)) + shownValues(row, locale);
+        if (!row.complete()) cells << label(row.reason);
         lines << cells.join(QLatin1Char('\t'));
     }
-    if (!state_->text().isEmpty()) lines << state_->text();
+    if (!analysis.state.empty()) lines << label(analysis.state);
     return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
 }
 

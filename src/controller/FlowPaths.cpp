@@ -1,12 +1,11 @@
 #include "controller/FlowPaths.h"
 
-#include "controller/FlinnPoint.h"
+#include "controller/StrainPlot.h"
 #include "model/Flow.h"
 #include "model/StrainData.h"
 
 #include <QCoreApplication>
 #include <QLocale>
-#include <QtCharts/QChart>
 #include <QtCharts/QLineSeries>
 
 namespace {
@@ -22,9 +21,7 @@ const QColor kColors[] = {QColor(0xd6, 0x27, 0x28), QColor(0x2c, 0xa0, 0x2c),
 
 } // namespace
 
-FlowPaths::FlowPaths(const StrainData& model, QChart* chart, QAbstractAxis* across,
-                     QAbstractAxis* up)
-    : model_(model), chart_(chart), across_(across), up_(up) {}
+FlowPaths::FlowPaths(const StrainData& model, StrainPlot& plot) : model_(model), plot_(plot) {}
 
 void FlowPaths::draw() {
     const std::optional<FlowAnalysis> flow = analyzeFlow(model_);
@@ -34,8 +31,7 @@ void FlowPaths::draw() {
     for (int r = 0; r < 3; ++r)
         for (int c = 0; c < 3; ++c)
             saved[r][c] = model_.savedStrainEntry(MatrixIndex(r, c));
-    auto* path = new QLineSeries(chart_);
-    path->setPointsVisible(true);
+    std::vector<ShapePoint> shapes;
     for (int step = 0; step <= kSteps; ++step) {
         const double t = model_.timeMin() + (model_.timeMax() - model_.timeMin()) * step / kSteps;
         const AnalysisMatrix F = flowDeformation(flow->gradient, t);
@@ -44,23 +40,19 @@ void FlowPaths::draw() {
             for (int c = 0; c < 3; ++c)
                 for (int k = 0; k < 3; ++k)
                     drawn[r][c] += F[r][k] * saved[k][c];
-        if (const auto point = flinnPoint(analyzeGradient(drawn))) path->append(*point);
+        if (const auto shape = shapePoint(analyzeGradient(drawn))) shapes.push_back(*shape);
     }
     const AnalysisValue& wk = flow->kinematicVorticity;
-    path->setName(wk.value ? QCoreApplication::translate("AnalysisPanel", "Wk = %1")
-                                 .arg(QLocale().toString(*wk.value, 'f', 2))
-                           : QCoreApplication::translate("AnalysisPanel", "Wk undefined"));
-    path->setPen(QPen(kColors[paths_.size() % std::size(kColors)], 2));
-    chart_->addSeries(path);
-    path->attachAxis(across_);
-    path->attachAxis(up_);
-    paths_.append(path);
+    QLineSeries* path = plot_.addCurve(
+        wk.value ? QCoreApplication::translate("AnalysisPanel", "Wk = %1")
+                       .arg(QLocale().toString(*wk.value, 'f', 2))
+                 : QCoreApplication::translate("AnalysisPanel", "Wk undefined"),
+        std::move(shapes));
+    path->setPointsVisible(true);
+    path->setPen(QPen(kColors[drawn_++ % std::size(kColors)], 2));
 }
 
 void FlowPaths::clear() {
-    for (QLineSeries* path : paths_) {
-        chart_->removeSeries(path);
-        delete path;
-    }
-    paths_.clear();
+    plot_.removeCurves();
+    drawn_ = 0;
 }

@@ -16,11 +16,6 @@ struct NetPoint {
 
 // A plane as geologists give it: the trend of its steepest downward line and
 // that line's plunge.
-struct PlaneOrientation {
-    double dipDirection = 0;
-    double dip = 0;
-};
-
 // Distance from the net's centre of a line plunging this far, in net radii:
 // √2·sin((90° − plunge)/2), so that equal areas of the hemisphere cover
 // equal areas of the net.

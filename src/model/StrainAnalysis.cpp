@@ -1,52 +1,24 @@
 #include "model/StrainAnalysis.h"
 
+#include "model/Orientation.h"
 #include "model/StrainData.h"
+#include "model/StrainShape.h"
 #include "model/Translatable.h"
 
 #include <Eigen/Dense>
 
 #include <algorithm>
 #include <cmath>
+#include <initializer_list>
 #include <numbers>
-
 
 namespace {
 
-// The model holds single-precision numbers: stretches or ratios closer than
-// this (relative) are taken as equal, smaller stretches as zero.
-constexpr double kTolerance = 1e-6;
-
 constexpr double kDegrees = 180.0 / std::numbers::pi;
 
-AxisOrientation orientation(Eigen::Vector3d v) {
-    v.normalize();
-    const bool horizontal = std::abs(v.z()) <= 1e-12;
-    if (!horizontal && v.z() > 0)
-        v = -v;
-    // A vertical axis has no trend of its own: 0.
-    double trend = std::hypot(v.x(), v.y()) <= 1e-12 ? 0.0 : std::atan2(v.x(), v.y()) * kDegrees;
-    if (trend < 0)
-        trend += 360.0;
-    if (horizontal && trend >= 180.0) {
-        v = -v;
-        trend -= 180.0;
-    }
-    if (horizontal)
-        v.z() = 0; // no -0 in the output
-    const double plunge = std::asin(std::clamp(-v.z(), -1.0, 1.0)) * kDegrees;
-    return {{v.x(), v.y(), v.z()}, trend, plunge};
-}
-
-// Eigenvectors of a symmetric matrix, largest eigenvalue first.
-std::array<AxisOrientation, 3> principalDirections(const Eigen::Matrix3d& symmetric,
-                                                   Eigen::Vector3d* eigenvalues = nullptr) {
-    const Eigen::SelfAdjointEigenSolver<Eigen::Matrix3d> solver(symmetric);
-    std::array<AxisOrientation, 3> result;
-    for (int i = 0; i < 3; ++i)
-        result[i] = orientation(solver.eigenvectors().col(2 - i));
-    if (eigenvalues)
-        *eigenvalues = solver.eigenvalues().reverse();
-    return result;
+// larger >= smaller >= 0.
+bool equalStretches(double larger, double smaller) {
+    return larger - smaller <= kAnalysisTolerance * smaller;
 }
 
 AnalysisValue undefined(std::string reason) { return {std::nullopt, std::move(reason)}; }
@@ -62,7 +34,7 @@ void analyzeShape(StrainAnalysis& a) {
                                    (e3 - e1) * (e3 - e1)) /
                              std::sqrt(3.0),
                          {}};
-    if (r12 <= kTolerance && r23 <= kTolerance) {
+    if (equalStretches(s[0], s[1]) && equalStretches(s[1], s[2])) {
         const char* reason = QT_TRANSLATE_NOOP("StrainAnalysis", "no distortion: S1 = S3");
         a.flinnK = a.ramsayK = a.lode = undefined(reason);
         if (a.state.empty())
@@ -70,7 +42,7 @@ void analyzeShape(StrainAnalysis& a) {
         return;
     }
     a.lode = {(2 * e2 - e1 - e3) / (e1 - e3), {}};
-    if (r23 <= kTolerance) {
+    if (equalStretches(s[1], s[2])) {
         a.flinnK = a.ramsayK = undefined(QT_TRANSLATE_NOOP("StrainAnalysis", "infinite: S2 = S3 (constriction)"));
         return;
     }
@@ -89,23 +61,59 @@ void analyzeSingular(StrainAnalysis& a, int dimension) {
         QT_TRANSLATE_NOOP("StrainAnalysis", "singular: flattened to a point"),
         QT_TRANSLATE_NOOP("StrainAnalysis", "singular: flattened to a line"),
         QT_TRANSLATE_NOOP("StrainAnalysis", "singular: flattened to a plane")};
-    a.volumeRatio = 0;
     a.state = states[dimension];
     const std::string reason = reasons[dimension];
     for (int i = 0; i < 3; ++i)
-        a.naturalStrains[i] = a.stretches[i] > kTolerance * a.stretches[0]
-                                  ? AnalysisValue{std::log(a.stretches[i]), {}}
-                                  : undefined(reason);
+        a.naturalStrains[i] =
+            a.stretches[i] > 0 ? AnalysisValue{std::log(a.stretches[i]), {}} : undefined(reason);
     a.flinnK = a.flinnD = a.ramsayK = a.lode = a.octahedralShear = undefined(reason);
     a.rotationAngle = undefined(reason);
     a.rotationReason = reason;
 }
 
-} // namespace
-
-AxisOrientation axisOrientation(const AnalysisVector& direction) {
-    return orientation({direction[0], direction[1], direction[2]});
+// Where two stretches are equal, so are their axes' claims: any line of
+// their plane, or of space, is one.
+void markUndefinedAxes(StrainAnalysis& a) {
+    const auto& s = a.stretches;
+    const bool first = equalStretches(s[0], s[1]), second = equalStretches(s[1], s[2]);
+    const char* reason = nullptr;
+    if (first && second)
+        reason = QT_TRANSLATE_NOOP("StrainAnalysis", "any direction: S1 = S2 = S3");
+    else if (first)
+        reason = QT_TRANSLATE_NOOP("StrainAnalysis", "any line ⊥ Z: S1 = S2");
+    else if (second)
+        reason = QT_TRANSLATE_NOOP("StrainAnalysis", "any line ⊥ X: S2 = S3");
+    for (int i = second && !first; reason && i < (first && !second ? 2 : 3); ++i)
+        a.axes[size_t(i)].reason = a.materialAxes[size_t(i)].reason = reason;
+    a.foliation = planeOrientation(a.axes[2]);
+    if (second)
+        a.foliation.reason =
+            first ? QT_TRANSLATE_NOOP("StrainAnalysis", "any plane: S1 = S2 = S3")
+                  : QT_TRANSLATE_NOOP("StrainAnalysis", "any plane through X: S2 = S3");
 }
+
+// Of the polar decomposition F = V·R, with F = U·Σ·Wᵀ = (U·Σ·Uᵀ)·(U·Wᵀ).
+void analyzeRotation(StrainAnalysis& a, const Eigen::JacobiSVD<Eigen::Matrix3d>& svd) {
+    if (a.volumeRatio < 0) {
+        a.rotationAngle =
+            undefined(QT_TRANSLATE_NOOP("StrainAnalysis", "inverted: no proper rotation"));
+        a.rotationReason = a.rotationAngle.reason;
+        return;
+    }
+    const Eigen::AngleAxisd rotation(Eigen::Matrix3d(svd.matrixU() * svd.matrixV().transpose()));
+    a.rotationAngle = {rotation.angle() * kDegrees, {}};
+    if (rotation.angle() > kAnalysisTolerance)
+        a.rotationAxis =
+            AnalysisVector{rotation.axis().x(), rotation.axis().y(), rotation.axis().z()};
+    else
+        a.rotationReason = QT_TRANSLATE_NOOP("StrainAnalysis", "no rotation");
+}
+
+AnalysisVector column(const Eigen::Matrix3d& m, int c) {
+    return {m(0, c), m(1, c), m(2, c)};
+}
+
+} // namespace
 
 StrainAnalysis analyzeGradient(const AnalysisMatrix& gradient, const AnalysisVector& centre) {
     StrainAnalysis a;
@@ -123,52 +131,39 @@ StrainAnalysis analyzeGradient(const AnalysisMatrix& gradient, const AnalysisVec
             e = undefined(reason);
         a.flinnK = a.flinnD = a.ramsayK = a.lode = a.octahedralShear = a.rotationAngle =
             undefined(reason);
-        a.rotationReason = reason;
+        a.rotationReason = a.foliation.reason = reason;
+        for (auto* axes : {&a.axes, &a.materialAxes})
+            for (AxisOrientation& axis : *axes)
+                axis.reason = reason;
         a.stretches = {NAN, NAN, NAN};
         a.volumeRatio = NAN;
+        describeShape(a);
         return a;
     }
 
-    Eigen::Vector3d eigenvalues;
-    a.axes = principalDirections(F * F.transpose(), &eigenvalues);
-    a.materialAxes = principalDirections(F.transpose() * F);
-    for (int i = 0; i < 3; ++i)
-        a.stretches[i] = std::sqrt(std::max(eigenvalues[i], 0.0));
-    a.volumeRatio = F.determinant();
-
-    const auto& s = a.stretches;
-    if (!(s[0] > 0)) {
-        analyzeSingular(a, 0);
-        return a;
-    }
-    if (s[1] <= kTolerance * s[0]) {
-        analyzeSingular(a, 1);
-        return a;
-    }
-    if (s[2] <= kTolerance * s[0]) {
-        analyzeSingular(a, 2);
-        return a;
-    }
-
-    if (a.volumeRatio < 0)
-        a.state = QT_TRANSLATE_NOOP("StrainAnalysis",
-                                    "Inverted: J < 0, the sphere is turned inside out (the "
-                                    "deformation includes a reflection).");
-    analyzeShape(a);
-
-    if (a.volumeRatio < 0) {
-        a.rotationAngle = undefined(QT_TRANSLATE_NOOP("StrainAnalysis", "inverted: no proper rotation"));
-        a.rotationReason = a.rotationAngle.reason;
-        return a;
-    }
-    // F = U·Σ·Wᵀ = (U·Σ·Uᵀ)·(U·Wᵀ) = V·R.
+    // The stretches from F itself, not from B = F·Fᵀ, whose smallest
+    // eigenvalue drowns in the largest one's rounding when F is thin.
     const Eigen::JacobiSVD<Eigen::Matrix3d> svd(F, Eigen::ComputeFullU | Eigen::ComputeFullV);
-    const Eigen::AngleAxisd rotation(Eigen::Matrix3d(svd.matrixU() * svd.matrixV().transpose()));
-    a.rotationAngle = {rotation.angle() * kDegrees, {}};
-    if (rotation.angle() > kTolerance)
-        a.rotationAxis = AnalysisVector{rotation.axis().x(), rotation.axis().y(), rotation.axis().z()};
-    else
-        a.rotationReason = QT_TRANSLATE_NOOP("StrainAnalysis", "no rotation");
+    a.volumeRatio = F.determinant();
+    // J as stored: F is singular where J is 0, and its rank says how.
+    const int rank = a.volumeRatio == 0 ? std::min(int(svd.rank()), 2) : 3;
+    for (int i = 0; i < 3; ++i) {
+        a.stretches[size_t(i)] = i < rank ? svd.singularValues()[i] : 0.0;
+        a.axes[size_t(i)] = axisOrientation(column(svd.matrixU(), i));
+        a.materialAxes[size_t(i)] = axisOrientation(column(svd.matrixV(), i));
+    }
+    markUndefinedAxes(a);
+    if (rank < 3) {
+        analyzeSingular(a, rank);
+    } else {
+        if (a.volumeRatio < 0)
+            a.state = QT_TRANSLATE_NOOP("StrainAnalysis",
+                                        "Inverted: J < 0, the sphere is turned inside out (the "
+                                        "deformation includes a reflection).");
+        analyzeShape(a);
+        analyzeRotation(a, svd);
+    }
+    describeShape(a);
     return a;
 }
 
@@ -193,12 +188,21 @@ namespace {
 std::optional<double> ifFinite(double x) {
     return std::isfinite(x) ? std::optional<double>(x + 0.0) : std::nullopt;
 }
+// The numbers of an orientation, none where it has a reason not to be given.
+std::vector<std::optional<double>> unlessUndefined(const std::string& reason,
+                                                   std::initializer_list<double> numbers) {
+    std::vector<std::optional<double>> shown;
+    for (double x : numbers)
+        shown.push_back(reason.empty() ? ifFinite(x) : std::nullopt);
+    return shown;
+}
 } // namespace
 
 std::vector<AnalysisRow> analysisRows(const StrainAnalysis& a) {
     std::vector<AnalysisRow> rows;
-    auto scalar = [&rows](const char* key, const char* label, const AnalysisValue& v) {
-        rows.push_back({key, label, {v.value}, v.reason});
+    auto scalar = [&rows](const char* key, const char* label, const AnalysisValue& v,
+                          std::vector<const char*> names = {}) {
+        rows.push_back({key, label, {v.value}, v.reason, std::move(names)});
     };
     // Each axis as a vector and, on a row of its own, as trend and plunge.
     auto axis = [&rows, &a](int i, bool material) {
@@ -217,16 +221,18 @@ std::vector<AnalysisRow> analysisRows(const StrainAnalysis& a) {
              {QT_TRANSLATE_NOOP("StrainAnalysis", "Becomes S2: x, y, z"), QT_TRANSLATE_NOOP("StrainAnalysis", "Becomes S2: trend°, plunge°")},
              {QT_TRANSLATE_NOOP("StrainAnalysis", "Becomes S3: x, y, z"), QT_TRANSLATE_NOOP("StrainAnalysis", "Becomes S3: trend°, plunge°")}}};
         const AxisOrientation& o = (material ? a.materialAxes : a.axes)[size_t(i)];
-        const bool defined = std::isfinite(a.stretches[0]);
-        const auto value = [defined](double x) { return defined ? ifFinite(x) : std::nullopt; };
         rows.push_back({keys[material][i][0], labels[material][i][0],
-                        {value(o.direction[0]), value(o.direction[1]), value(o.direction[2])},
-                        {}});
+                        unlessUndefined(o.reason, {o.direction[0], o.direction[1], o.direction[2]}),
+                        o.reason});
         rows.push_back({keys[material][i][1], labels[material][i][1],
-                        {value(o.trend), value(o.plunge)}, {}});
+                        unlessUndefined(o.reason, {o.trend, o.plunge}), o.reason});
     };
 
-    rows.push_back({"stretches", QT_TRANSLATE_NOOP("StrainAnalysis", "Stretches S1, S2, S3"), {}, {}});
+    rows.push_back({"stretches",
+                    QT_TRANSLATE_NOOP("StrainAnalysis", "Stretches S1, S2, S3"),
+                    {},
+                    {},
+                    {"S1", "S2", "S3"}});
     for (double s : a.stretches)
         rows.back().values.push_back(ifFinite(s));
     rows.push_back({"natural_strains", QT_TRANSLATE_NOOP("StrainAnalysis", "Natural strains ε1, ε2, ε3"), {}, {}});
@@ -242,19 +248,53 @@ std::vector<AnalysisRow> analysisRows(const StrainAnalysis& a) {
     for (double c : a.centre)
         rows.back().values.push_back(ifFinite(c));
     rows.push_back({"volume_ratio", QT_TRANSLATE_NOOP("StrainAnalysis", "Volume ratio J"), {ifFinite(a.volumeRatio)}, {}});
-    scalar("flinn_k", QT_TRANSLATE_NOOP("StrainAnalysis", "Flinn k"), a.flinnK);
-    scalar("flinn_d", QT_TRANSLATE_NOOP("StrainAnalysis", "Flinn d"), a.flinnD);
-    scalar("ramsay_k", QT_TRANSLATE_NOOP("StrainAnalysis", "Ramsay K"), a.ramsayK);
+    scalar("flinn_k", QT_TRANSLATE_NOOP("StrainAnalysis", "Flinn k"), a.flinnK, {"k"});
+    scalar("flinn_d", QT_TRANSLATE_NOOP("StrainAnalysis", "Flinn d"), a.flinnD, {"d"});
+    scalar("ramsay_k", QT_TRANSLATE_NOOP("StrainAnalysis", "Ramsay K"), a.ramsayK, {"K"});
     scalar("lode", QT_TRANSLATE_NOOP("StrainAnalysis", "Lode ν"), a.lode);
-    scalar("octahedral_shear", QT_TRANSLATE_NOOP("StrainAnalysis", "Octahedral shear εs"), a.octahedralShear);
+    scalar("octahedral_shear", QT_TRANSLATE_NOOP("StrainAnalysis", "Octahedral shear εs"),
+           a.octahedralShear, {"eoct"});
     scalar("rotation_angle", QT_TRANSLATE_NOOP("StrainAnalysis", "Rotation angle°"), a.rotationAngle);
     rows.push_back({"rotation_axis", QT_TRANSLATE_NOOP("StrainAnalysis", "Rotation axis x, y, z"), {}, a.rotationReason});
     for (int i = 0; i < 3; ++i)
         rows.back().values.push_back(a.rotationAxis ? std::optional<double>((*a.rotationAxis)[i])
                                                     : std::nullopt);
+
+    rows.push_back({"quadratic_elongations",
+                    QT_TRANSLATE_NOOP("StrainAnalysis", "Quadratic elongations λ1, λ2, λ3"),
+                    {},
+                    {}});
+    for (double lambda : a.quadraticElongations)
+        rows.back().values.push_back(ifFinite(lambda));
+    rows.push_back({"strain_ratios",
+                    QT_TRANSLATE_NOOP("StrainAnalysis", "Strain ratios Rxy, Ryz, Rxz"),
+                    {a.ratioXY.value, a.ratioYZ.value, a.ratioXZ.value},
+                    (a.ratioXY.value ? a.ratioYZ : a.ratioXY).reason,
+                    {"Rxy", "Ryz", "Rxz"}});
+    scalar("ramsay_d", QT_TRANSLATE_NOOP("StrainAnalysis", "Ramsay D"), a.ramsayD, {"D"});
+    scalar("volume_change_percent", QT_TRANSLATE_NOOP("StrainAnalysis", "Volume change ΔV %"),
+           a.volumeChange);
+    rows.push_back({"symmetry_class",
+                    QT_TRANSLATE_NOOP("StrainAnalysis", "Symmetry class"),
+                    {},
+                    a.symmetryClass.reason,
+                    {},
+                    a.symmetryClass.value});
+    const AxisOrientation& x = a.axes[0];
+    rows.push_back({"lineation", QT_TRANSLATE_NOOP("StrainAnalysis", "Lineation X trend°, plunge°"),
+                    unlessUndefined(x.reason, {x.trend, x.plunge}), x.reason});
+    const PlaneOrientation& xy = a.foliation;
+    rows.push_back({"foliation",
+                    QT_TRANSLATE_NOOP("StrainAnalysis", "Foliation XY dip direction°, dip°"),
+                    unlessUndefined(xy.reason, {xy.dipDirection, xy.dip}), xy.reason});
+
     // Numbers lost to a strain that is not finite: the state says why.
     for (AnalysisRow& row : rows)
-        if (row.reason.empty() && std::ranges::any_of(row.values, [](auto& v) { return !v; }))
-            row.reason = a.state;
+        if (row.reason.empty() && !row.complete()) row.reason = a.state;
     return rows;
+}
+
+bool AnalysisRow::complete() const {
+    return values.empty() ? !text.empty()
+                          : std::ranges::all_of(values, [](auto& v) { return v.has_value(); });
 }

@@ -176,6 +176,9 @@ TEST_F(CommandLineTest, AnalyzePrintsATableOrJson) {
     const Result table = run("--analyze " + shear, {}, "LC_ALL=de_DE.UTF-8");
     ASSERT_EQ(table.status, 0) << table.err;
     EXPECT_NE(table.out.find("2.414214     1.000000     0.414214"), std::string::npos) << table.out;
+    const size_t symmetry = table.out.find("Symmetry class ");
+    const std::string line = table.out.substr(symmetry, table.out.find('\n', symmetry) - symmetry);
+    EXPECT_TRUE(line.ends_with(" LS")) << line;
 
     const Result json = run("--analyze " + shear + " --json");
     ASSERT_EQ(json.status, 0) << json.err;
@@ -183,6 +186,14 @@ TEST_F(CommandLineTest, AnalyzePrintsATableOrJson) {
     EXPECT_NEAR(o["stretches"].toArray()[0].toDouble(), 1 + std::sqrt(2.0), 1e-6) << json.out;
     EXPECT_NEAR(o["flinn_k"].toDouble(), 1, 1e-6);
     EXPECT_TRUE(o["state"].isNull());
+    // The names geologists use, beside the keys that scripts know (-1: a scalar).
+    for (const auto& [name, key, i] : {std::tuple{"S1", "stretches", 0}, {"S3", "stretches", 2},
+             {"Rxy", "strain_ratios", 0}, {"Ryz", "strain_ratios", 1}, {"k", "flinn_k", -1},
+             {"d", "flinn_d", -1}, {"K", "ramsay_k", -1}, {"eoct", "octahedral_shear", -1},
+             {"D", "ramsay_d", -1}})
+        EXPECT_EQ(o[name].toDouble(), (i < 0 ? o[key] : o[key].toArray()[i]).toDouble()) << name;
+    EXPECT_EQ(o["symmetry_class"].toString(), "LS");
+    EXPECT_EQ(o["undefined"].toObject().keys(), QStringList{"flow"}) << json.out;
     // No flow, but the steady flow of the shear: log F = F - I.
     EXPECT_TRUE(o["flow"].isNull());
     EXPECT_EQ(o["undefined"]["flow"].toString(), "no flow: L = 0");

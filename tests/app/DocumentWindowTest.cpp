@@ -6,6 +6,7 @@
 #include "../support/WindowTest.h"
 
 #include "app/Application.h"
+#include "controller/StrainPlot.h"
 #include "model/DocumentValues.h"
 
 #include <QAccessible>
@@ -13,14 +14,12 @@
 #include <QDir>
 #include <QDockWidget>
 #include <QMimeData>
-#include <QUrl>
 #include <QProcess>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSettings>
 #include <QTableWidget>
-#include <QtCharts/QChartView>
-#include <QtCharts/QXYSeries>
+#include <QUrl>
 
 #include <cmath>
 #include <filesystem>
@@ -432,11 +431,7 @@ TEST_F(DocumentWindowTest, UndoAndRedoByKeysAndMenusWithAFieldBeingTyped) {
 // the table follows every step and a revert.
 TEST_F(DocumentWindowTest, AnalysisPanelTracesTheSliderSweep) {
     DocumentWindow* window = open(sample());
-    QXYSeries* path = nullptr;
-    for (QAbstractSeries* series : control<QChartView>(window, "flinnPlot")->chart()->series())
-        if (series->name() == "Slider path")
-            path = qobject_cast<QXYSeries*>(series);
-    ASSERT_TRUE(path);
+    const ShapeTrail& path = control<StrainPlot>(window, "flinnPlot")->trail();
     const auto* table = control<QTableWidget>(window, "analysisTable");
     const auto s1 = [](double gamma) {
         return QLocale().toString(std::sqrt(1 + gamma * gamma / 4) + gamma / 2, 'f', 4);
@@ -449,9 +444,9 @@ TEST_F(DocumentWindowTest, AnalysisPanelTracesTheSliderSweep) {
     }
     const double gamma = window->document().strainData().strainEntry(4);
     EXPECT_EQ(table->item(0, 1)->text(), s1(gamma));
-    ASSERT_EQ(path->count(), 3);
-    for (const QPointF& p : path->points())
-        EXPECT_NEAR(p.x(), p.y(), 1e-6) << "simple shear stays on k = 1";
+    ASSERT_EQ(path.size(), 3u);
+    for (ShapePoint p : path.strokes().at(0))
+        EXPECT_NEAR(p.lnRxy, p.lnRyz, 1e-6) << "simple shear stays on k = 1";
 
     // Revert reads the saved strain too: the file's shear of 1 again.
     window->document().strainData().accumulateStrain();

@@ -92,8 +92,8 @@ TEST_F(FlowWindowTest, TheDeformationDialogSetsStrainAndFlowInOneStep) {
     EXPECT_NEAR(flattening->at(20).x(), std::log(2.0) * 1.5, 1e-6);
     EXPECT_NEAR(flattening->at(20).y(), 0, 1e-6);
     const auto* across = control<QChartView>(window, "flinnPlot")->chart()->axes(Qt::Horizontal)[0];
-    EXPECT_NEAR(static_cast<const QValueAxis*>(across)->max(), 1.1 * flattening->at(20).x(), 1e-6)
-        << "the axes reach a little beyond the farthest point";
+    EXPECT_GT(static_cast<const QValueAxis*>(across)->max(), flattening->at(20).x())
+        << "the axes reach beyond the farthest point";
     QTest::mouseClick(control<QPushButton>(window, "clearPathButton"), Qt::LeftButton);
     EXPECT_EQ(plotted(window).size(), lines);
 

@@ -1,5 +1,6 @@
 // The analysis against closed forms of known deformations.
 #include "model/StrainAnalysis.h"
+#include "model/Orientation.h"
 
 #include <Eigen/Dense>
 #include <gtest/gtest.h>
@@ -113,6 +114,82 @@ TEST(StrainAnalysisTest, SingularAndInvertedStatesSayWhatTheyAre) {
             for (const auto& v : row.values)
                 EXPECT_TRUE(v || !row.reason.empty()) << row.key << " says why it is missing";
     }
+}
+
+// Within the entries' precision of the horizontal, a line is given by its end
+// with trend below 180°; of the vertical, straight down; beyond it, by its
+// lower end as it is.
+TEST(StrainAnalysisTest, NearlyHorizontalAndVerticalLinesAtTheEntriesPrecision) {
+    const double in = 0.5 * kAnalysisTolerance, out = 2 * kAnalysisTolerance;
+    const double tilt = std::asin(out) * kDeg, north = std::sqrt(0.75);
+    const std::array<double, 5> cases[] = { // direction, trend, plunge
+        {-0.5, -north, in, 30, 0}, {0.5, north, -in, 30, 0}, {0.5, north, out, 210, tilt},
+        {-in, -1, 0, 0, 0}, {-out, -1, 0, tilt, 0}, {in, -in, 1, 0, 90}, {out, 0, -1, 90, 90 - tilt}};
+    for (const auto& c : cases) {
+        const AxisOrientation o = axisOrientation({c[0], c[1], c[2]});
+        EXPECT_NEAR(o.trend, c[3], 1e-9) << c[0] << " " << c[1] << " " << c[2];
+        EXPECT_NEAR(o.plunge, c[4], 1e-9) << c[0] << " " << c[1] << " " << c[2];
+    }
+    // Planes by the pole's lower end: one dipping 30° east, a horizontal and
+    // a vertical one.
+    for (const auto& [pole, dipDirection, dip] : {std::tuple{AxisOrientation{{}, 270, 60}, 90., 30.},
+             {AxisOrientation{{}, 0, 90}, 0., 0.}, {AxisOrientation{{}, 120, 0}, 120., 90.}}) {
+        const PlaneOrientation plane = planeOrientation(pole);
+        EXPECT_EQ(std::pair(plane.dipDirection, plane.dip), std::pair(dipDirection, dip)) << pole.trend;
+    }
+}
+
+// Equal stretches leave their axes undefined, with the reason; just apart,
+// the axes are given.
+TEST(StrainAnalysisTest, AxesOfEqualStretchesSayWhyTheyAreUndefined) {
+    const double in = 1 + 0.5 * kAnalysisTolerance, out = 1 + 2 * kAnalysisTolerance;
+    const std::tuple<Vector3d, std::array<bool, 3>, const char*> cases[] = {
+        {{2, 2 * in, 2}, {false, false, false}, "any direction: S1 = S2 = S3"},
+        {{3, 0.5, 0.5 * in}, {true, false, false}, "any line ⊥ X: S2 = S3"},
+        {{3, 0.5, 0.5 * out}, {true, true, true}, ""},
+        {{2, 2 * in, 0.25}, {false, false, true}, "any line ⊥ Z: S1 = S2"},
+        {{2, 2 * out, 0.25}, {true, true, true}, ""}};
+    for (const auto& [stretches, defined, reason] : cases) {
+        const StrainAnalysis a = analyze(stretches.asDiagonal());
+        for (size_t i = 0; i < 3; ++i) {
+            EXPECT_EQ(a.axes[i].reason, defined[i] ? "" : reason) << stretches.transpose();
+            EXPECT_EQ(a.materialAxes[i].reason, a.axes[i].reason);
+        }
+        EXPECT_EQ(a.foliation.reason.empty(), defined[2]) << stretches.transpose();
+    }
+}
+
+// F thin but regular keeps J = det F and its stretches; the new quantities of
+// a shape whose Lode ν is known, and the symmetry class on both sides of
+// each bound.
+TEST(StrainAnalysisTest, ThinShapesRatiosIntensityClassAndVolumeChange) {
+    const StrainAnalysis thin = analyze(Vector3d(20, 20, 1e-5).asDiagonal());
+    EXPECT_DOUBLE_EQ(thin.volumeRatio, 20 * 20 * 1e-5);
+    EXPECT_DOUBLE_EQ(thin.stretches[2], 1e-5);
+    EXPECT_EQ(thin.state, "");
+    expectValue(thin.volumeChange, -99.6, "ΔV");
+
+    const StrainAnalysis a = analyze(Vector3d(4, 2, 0.5).asDiagonal());
+    expectValue(a.ratioXY, 2, "Rxy");
+    expectValue(a.ratioYZ, 4, "Ryz");
+    expectValue(a.ratioXZ, 8, "Rxz");
+    expectValue(a.ramsayD, std::sqrt(5.0) * std::log(2.0), "D");
+    expectValue(a.volumeChange, 300, "ΔV");
+    EXPECT_EQ(a.quadraticElongations, (std::array<double, 3>{16, 4, 0.25}));
+    expectValue(analyze(Vector3d(-2, 1, 1).asDiagonal()).volumeChange, 100, "ΔV of an inversion");
+    for (const auto& [nu, kind] : {std::pair{-0.76, "L"},
+                                   {-0.74, "LLS"},
+                                   {-0.16, "LLS"},
+                                   {-0.14, "LS"},
+                                   {0.14, "LS"},
+                                   {0.16, "SSL"},
+                                   {0.74, "SSL"},
+                                   {0.76, "S"}}) {
+        const StrainAnalysis shape =
+            analyze(Vector3d(std::exp(1 - nu), 1, std::exp(-1 - nu)).asDiagonal());
+        EXPECT_EQ(shape.symmetryClass.value, kind) << nu;
+    }
+    EXPECT_EQ(analyze(Matrix3d::Identity()).symmetryClass.reason, "no distortion: S1 = S3");
 }
 
 } // namespace

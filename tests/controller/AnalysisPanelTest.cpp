@@ -1,0 +1,125 @@
+// The Analysis panel in a document window as the user meets it: its table on
+// a laptop's screen and under Tab, and its shape plot.
+#include "../support/WindowTest.h"
+
+#include "controller/StrainPlot.h"
+
+#include <QDockWidget>
+#include <QScrollBar>
+#include <QTableWidget>
+#include <QtCharts/QLineSeries>
+#include <QtCharts/QScatterSeries>
+#include <QtCharts/QValueAxis>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <numbers>
+
+namespace {
+
+class AnalysisPanelTest : public WindowTest {
+  protected:
+    // An example opened, edited while the panel is behind the inspector,
+    // then the panel brought to the front.
+    DocumentWindow* openExample(const char* name, float entryI) {
+        DocumentWindow* window = open(QUORVEL_EXAMPLES_DIR "/" + QString(name));
+        window->document().strainData().setStrain(MatrixIndex(2, 2), entryI);
+        idle();
+        control<QDockWidget>(window, "analysisDock")->raise();
+        plot_ = control<StrainPlot>(window, "flinnPlot");
+        EXPECT_TRUE(QTest::qWaitFor([&] { return plot_->isVisible() && plot_->scale() > 0; }));
+        idle();
+        return window;
+    }
+    // The present state's point, in the chart's values and on the screen.
+    QPointF present() const { return series<QScatterSeries>(plot_->tr("Present state"))->at(0); }
+    QPointF onScreen(QPointF value) const { return plot_->chart()->mapToPosition(value); }
+    template <class Series> Series* series(const QString& name) const {
+        const QList<QAbstractSeries*> all = plot_->chart()->series();
+        const auto found = std::ranges::find(all, name, &QAbstractSeries::name);
+        return found == all.end() ? nullptr : qobject_cast<Series*>(*found);
+    }
+
+    StrainPlot* plot_ = nullptr;
+};
+
+// At 1366 x 768 the table fits the panel without a sideways scroll bar, each
+// number and each wrapped label whole, the plot below it; Tab enters the
+// table and leaves it at the next press, as Shift+Tab does.
+TEST_F(AnalysisPanelTest, TheTableFitsALaptopAndTabPassesThroughIt) {
+    DocumentWindow* window = openExample("flattening-preserved-volume.quorvel", 0.6122f);
+    auto* table = control<QTableWidget>(window, "analysisTable");
+    for (const QSize size : {window->size(), QSize(1366, 768)}) {
+        window->resize(size);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return window->size() == size; }));
+        idle();
+        EXPECT_FALSE(table->horizontalScrollBar()->isVisible());
+        int width = 0;
+        for (int c = 0; c < table->columnCount(); ++c)
+            width += table->columnWidth(c);
+        EXPECT_EQ(width, table->viewport()->width()) << "the labels take what the numbers leave";
+        for (int r = 0; r < table->rowCount(); ++r) {
+            const int height = table->rowHeight(r);
+            table->resizeRowToContents(r);
+            EXPECT_EQ(table->rowHeight(r), height) << table->item(r, 0)->text().toStdString();
+            QStyleOptionViewItem option;
+            option.initFrom(table);
+            for (int c = 1; c < table->columnCount(); ++c) // and the grid's line
+                EXPECT_LT(
+                    table->itemDelegate()->sizeHint(option, table->model()->index(r, c)).width(),
+                    table->columnWidth(c))
+                    << table->item(r, c)->text().toStdString();
+        }
+    }
+    QWidget* panel = table->parentWidget();
+    EXPECT_TRUE(panel->rect().contains(QRect(plot_->mapTo(panel, QPoint()), plot_->size())));
+
+    control(window, "showPrincipalAxesCheckbox")->setFocus();
+    for (const auto& [key, inTable] : {std::pair{Qt::Key_Tab, true}, {Qt::Key_Tab, false},
+                                       {Qt::Key_Backtab, true}, {Qt::Key_Backtab, false}}) {
+        QTest::keyClick(QApplication::focusWidget(), key);
+        EXPECT_EQ(QApplication::focusWidget() == table, inTable);
+    }
+}
+
+// One scale across and up, round ticks, the point on an axis whole; the line
+// of plane strain for J = 2 and none for J = 1; Hsu's plot puts a flattening
+// at ν = 1, 30° right of straight up, at its εs.
+TEST_F(AnalysisPanelTest, TheShapePlotReadsRight) {
+    DocumentWindow* window = openExample("flattening-preserved-volume.quorvel", 0.5f);
+    const QPointF origin = onScreen({0, 0});
+    EXPECT_NEAR(onScreen({1, 0}).x() - origin.x(), origin.y() - onScreen({0, 1}).y(), 0.01);
+    for (QAbstractAxis* axis : plot_->chart()->axes()) {
+        const double step = static_cast<QValueAxis*>(axis)->tickInterval();
+        const double mantissa = step / std::pow(10.0, std::floor(std::log10(step) + 1e-9));
+        EXPECT_TRUE(std::ranges::any_of(std::array{1, 2, 5}, [&](int m) {
+            return std::abs(mantissa - m) < 1e-9; })) << step;
+    }
+    const qreal radius = series<QScatterSeries>(plot_->tr("Present state"))->markerSize() / 2;
+    EXPECT_EQ(present().y(), 0) << "flattening: S1 = S2";
+    const QRectF area = plot_->chart()->plotArea();
+    EXPECT_TRUE(area.adjusted(radius, radius, -radius, -radius).contains(onScreen(present())));
+    QLineSeries* planeStrain = series<QLineSeries>(plot_->tr("Plane strain at J"));
+    EXPECT_FALSE(planeStrain->isVisible());
+
+    window->document().strainData().setStrain(MatrixIndex(2, 2), 1); // diag(√2, √2, 1): J = 2
+    idle();
+    EXPECT_TRUE(planeStrain->isVisible());
+    for (const QPointF& p : planeStrain->points())
+        EXPECT_NEAR(p.y(), p.x() + std::log(2.0), 1e-5);
+
+    // A further curve, as a flow's strain path, follows the plot's kind.
+    const QLineSeries* curve = plot_->addCurve("path", {{0, 0}, {1, 0.5}});
+    EXPECT_EQ(curve->at(1), QPointF(0.5, 1));
+    auto* kind = control<QComboBox>(window, "plotKindPopUp");
+    kind->setFocus();
+    QTest::keyClick(kind, Qt::Key_Down);
+    EXPECT_EQ(plot_->chart()->title(), "Hsu plot");
+    EXPECT_NEAR(curve->at(1).x(), hsuPosition({1, 0.5}).x, 1e-12);
+    const double strain = std::sqrt(2.0 / 3.0) * std::log(1.414214); // εs
+    EXPECT_NEAR(std::hypot(present().x(), present().y()), strain, 1e-6);
+    EXPECT_NEAR(std::atan2(present().x(), present().y()), std::numbers::pi / 6, 1e-6);
+}
+
+} // namespace
