@@ -1,5 +1,6 @@
 #include "controller/AnalysisPanel.h"
 
+#include "controller/DeferredCall.h"
 #include "controller/FloatSlider.h"
 #include "controller/FlowPaths.h"
 #include "controller/StrainPlot.h"
@@ -165,15 +166,7 @@ AnalysisPanel::~AnalysisPanel() {
 // after the strain, without a notification of its own, and a dozen entries
 // change in one go.
 void AnalysisPanel::scheduleRefresh() {
-    if (refreshPending_) return;
-    refreshPending_ = true;
-    QMetaObject::invokeMethod(
-        this,
-        [this] {
-            refreshPending_ = false;
-            refresh();
-        },
-        Qt::QueuedConnection);
+    callOnceLater(this, refreshPending_, [this] { refresh(); });
 }
 
 // The strain's rows, and the flow's when the document has one.

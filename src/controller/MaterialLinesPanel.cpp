@@ -1,5 +1,6 @@
 #include "controller/MaterialLinesPanel.h"
 
+#include "controller/DeferredCall.h"
 #include "model/MaterialLines.h"
 #include "model/StrainNotifications.h"
 #include "platform/NotificationCenter.h"
@@ -127,15 +128,7 @@ MaterialLinesPanel::~MaterialLinesPanel() {
 // Once the present event is handled: a file read sets the saved strain and
 // the points after the strain, and a restart changes all of them at once.
 void MaterialLinesPanel::scheduleRefresh() {
-    if (refreshPending_) return;
-    refreshPending_ = true;
-    QMetaObject::invokeMethod(
-        this,
-        [this] {
-            refreshPending_ = false;
-            refresh();
-        },
-        Qt::QueuedConnection);
+    callOnceLater(this, refreshPending_, [this] { refresh(); });
 }
 
 void MaterialLinesPanel::refresh() {

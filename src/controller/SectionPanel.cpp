@@ -1,5 +1,6 @@
 #include "controller/SectionPanel.h"
 
+#include "controller/DeferredCall.h"
 #include "model/StrainData.h"
 #include "model/StrainNotifications.h"
 #include "model/StrainSection.h"
@@ -65,15 +66,7 @@ SectionPanel::~SectionPanel() {
 // Once the present event is handled: a file read sets the saved strain
 // after the strain, without a notification of its own.
 void SectionPanel::scheduleRefresh() {
-    if (refreshPending_) return;
-    refreshPending_ = true;
-    QMetaObject::invokeMethod(
-        this,
-        [this] {
-            refreshPending_ = false;
-            refresh();
-        },
-        Qt::QueuedConnection);
+    callOnceLater(this, refreshPending_, [this] { refresh(); });
 }
 
 // A principal plane follows the strain: its dip direction and dip are read,
