@@ -1,6 +1,7 @@
 #include "controller/SectionPanel.h"
 
 #include "controller/DeferredCall.h"
+#include "model/Orientation.h"
 #include "model/StrainData.h"
 #include "model/StrainNotifications.h"
 #include "model/StrainSection.h"
@@ -94,7 +95,7 @@ void SectionPanel::refresh() {
         const PlaneOrientation plane =
             usual ? PlaneOrientation{std::fmod(std::fmod(s.plane.dipDirection, 360.0) + 360.0, 360.0),
                                      s.plane.dip}
-                  : planeWithPole(poleOf(s.plane));
+                  : planeOrientation(poleOf(s.plane));
         lines << tr("Plane: dip direction %1°, dip %2°").arg(angle(plane.dipDirection), angle(plane.dip))
               << tr("Axial ratio: %1").arg(locale.toString(*s.axialRatio.value, 'f', kRatioDecimals));
         if (s.longAxis)

@@ -99,7 +99,10 @@ double StereonetView::radius() const {
 }
 
 QPointF StereonetView::pixelOf(double trend, double plunge) const {
-    const NetPoint p = netPosition(trend, plunge);
+    return pixelOf(netPosition(trend, plunge));
+}
+
+QPointF StereonetView::pixelOf(NetPoint p) const {
     return centre() + QPointF(p.x, -p.y) * radius();
 }
 
@@ -112,6 +115,23 @@ std::vector<StereonetView::Symbol> StereonetView::symbols() const {
     for (const NetDirection& d : extra_)
         result.push_back({d.label, d.colour, axisOrientation(lineDirection(d.trend, d.plunge)), true});
     return result;
+}
+
+bool StereonetView::nearFoliation(QPointF point) const {
+    const std::optional<PlaneOrientation> plane = stereonetContent(analyzeStrain(model_)).foliation;
+    if (!plane)
+        return false;
+    const std::vector<NetPoint> trace = greatCircle(*plane);
+    for (std::size_t i = 1; i < trace.size(); ++i) {
+        const QPointF a = pixelOf(trace[i - 1]), b = pixelOf(trace[i]);
+        const QPointF ab = b - a;
+        const double length2 = QPointF::dotProduct(ab, ab);
+        const double along =
+            length2 > 0 ? std::clamp(QPointF::dotProduct(point - a, ab) / length2, 0.0, 1.0) : 0;
+        if (QLineF(a + along * ab, point).length() <= kHoverDistance)
+            return true;
+    }
+    return false;
 }
 
 void StereonetView::addPathPoints() {
@@ -128,7 +148,6 @@ void StereonetView::paintEvent(QPaintEvent*) {
     const QPointF c = centre();
     const double r = radius();
     const QColor ink = palette().color(QPalette::Text);
-    const auto at = [&](NetPoint p) { return c + QPointF(p.x, -p.y) * r; };
 
     painter.setPen(QPen(ink, 1.5));
     painter.setBrush(palette().color(QPalette::Base));
@@ -137,7 +156,7 @@ void StereonetView::paintEvent(QPaintEvent*) {
     painter.setPen(QPen(ink, 1));
     for (int trend = 0; trend < 360; trend += 10) {
         const NetPoint rim = netPosition(trend, 0);
-        painter.drawLine(at(rim), at({rim.x * 0.97, rim.y * 0.97}));
+        painter.drawLine(pixelOf(rim), pixelOf({rim.x * 0.97, rim.y * 0.97}));
     }
     painter.drawLine(c - QPointF(5, 0), c + QPointF(5, 0));
     painter.drawLine(c - QPointF(0, 5), c + QPointF(0, 5));
@@ -149,9 +168,9 @@ void StereonetView::paintEvent(QPaintEvent*) {
     if (net.foliation) {
         QPainterPath trace;
         const std::vector<NetPoint> points = greatCircle(*net.foliation);
-        trace.moveTo(at(points.front()));
+        trace.moveTo(pixelOf(points.front()));
         for (const NetPoint& p : points)
-            trace.lineTo(at(p));
+            trace.lineTo(pixelOf(p));
         painter.setPen(QPen(ink, 1.5));
         painter.drawPath(trace);
     }
@@ -160,11 +179,11 @@ void StereonetView::paintEvent(QPaintEvent*) {
         painter.setPen(QPen(kAxisColours[i].darker(130), 2.5));
         QPolygonF run;
         for (const NetPoint& p : paths_[i].points()) {
-            if (!run.isEmpty() && QLineF(run.last(), at(p)).length() >= kPathJump * r) {
+            if (!run.isEmpty() && QLineF(run.last(), pixelOf(p)).length() >= kPathJump * r) {
                 painter.drawPolyline(run);
                 run.clear();
             }
-            run << at(p);
+            run << pixelOf(p);
         }
         painter.drawPolyline(run);
     }
@@ -218,6 +237,12 @@ bool StereonetView::event(QEvent* event) {
             lines << tr("%1: trend %2°, plunge %3°")
                          .arg(s.label, locale.toString(s.orientation.trend, 'f', 1),
                               locale.toString(s.orientation.plunge, 'f', 1));
+    }
+    if (lines.isEmpty() && nearFoliation(help->pos())) {
+        const PlaneOrientation plane = *stereonetContent(analyzeStrain(model_)).foliation;
+        lines << tr("XY plane (foliation): dip direction %1°, dip %2°")
+                     .arg(locale.toString(plane.dipDirection, 'f', 1),
+                          locale.toString(plane.dip, 'f', 1));
     }
     if (lines.isEmpty()) {
         QToolTip::hideText();

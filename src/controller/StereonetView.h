@@ -3,7 +3,8 @@
 // colours the view gives them, the XY plane (the foliation) as a great
 // circle, any further labelled directions, and the path that X, Y and Z took
 // while the animation slider moved. Hovering a point tells its trend and
-// plunge in the user's locale. It follows the model's change notifications.
+// plunge in the user's locale, hovering the great circle its dip direction
+// and dip. It follows the model's change notifications.
 #pragma once
 
 #include "model/Stereonet.h"
@@ -39,6 +40,7 @@ public:
 
     // Where a line falls in the widget, in logical pixels.
     QPointF pixelOf(double trend, double plunge) const;
+    QPointF pixelOf(NetPoint point) const;
     // The path drawn for axis 0, 1 or 2 (X, Y, Z).
     const NetPath& path(int axis) const { return paths_[std::size_t(axis)]; }
 
@@ -57,6 +59,8 @@ private:
         bool square;
     };
     std::vector<Symbol> symbols() const;
+    // Whether point lies within hovering distance of the XY plane's trace.
+    bool nearFoliation(QPointF point) const;
     void addPathPoints();
     void showFlow();
     QPointF centre() const;

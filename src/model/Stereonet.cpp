@@ -1,23 +1,13 @@
 #include "model/Stereonet.h"
+#include "model/Orientation.h"
 
 #include <algorithm>
 #include <cmath>
 #include <numbers>
 
-#include "model/Translatable.h"
-
 namespace {
 
 constexpr double kRadians = std::numbers::pi / 180.0;
-
-// Stretches from single-precision entries that agree this closely (relative)
-// are one stretch: rounding noise would otherwise pick an axis at random.
-constexpr double kEqualStretches = 1e-5;
-
-// Planes dipping less than this many degrees are horizontal.
-constexpr double kFlat = 1e-4;
-
-bool distinct(double longer, double shorter) { return longer - shorter > kEqualStretches * longer; }
 
 } // namespace
 
@@ -33,15 +23,6 @@ NetPoint netPosition(double trend, double plunge) {
 AnalysisVector lineDirection(double trend, double plunge) {
     const double t = trend * kRadians, p = plunge * kRadians;
     return {std::cos(p) * std::sin(t), std::cos(p) * std::cos(t), -std::sin(p)};
-}
-
-PlaneOrientation planeWithPole(const AxisOrientation& pole) {
-    const double dip = 90.0 - pole.plunge;
-    // A horizontal plane dips nowhere; a pole a rounding away from vertical
-    // would give it a dip direction at random.
-    if (dip <= kFlat)
-        return {0.0, 0.0};
-    return {std::fmod(pole.trend + 180.0, 360.0), dip};
 }
 
 AxisOrientation poleOf(const PlaneOrientation& plane) {
@@ -77,26 +58,18 @@ void NetPath::add(NetPoint p) {
     points_.push_back(p);
 }
 
+// The analysis decides which axes are unique: the net shows what it defines
+// and the first reason it gives for what it does not.
 StereonetContent stereonetContent(const StrainAnalysis& a) {
     StereonetContent content;
-    const auto& s = a.stretches;
-    if (!std::isfinite(s[0]))
-        return content;
-    const bool x = distinct(s[0], s[1]), z = distinct(s[1], s[2]);
-    if (x)
-        content.axes[0] = a.axes[0];
-    if (x && z)
-        content.axes[1] = a.axes[1];
-    if (z) {
-        content.axes[2] = a.axes[2];
-        content.foliation = planeWithPole(a.axes[2]);
+    for (std::size_t i = 0; i < 3; ++i) {
+        if (a.axes[i].reason.empty())
+            content.axes[i] = a.axes[i];
+        else if (content.note.empty())
+            content.note = a.axes[i].reason;
     }
-    if (!x && !z)
-        content.note = QT_TRANSLATE_NOOP("StrainAnalysis", "any direction: S1 = S2 = S3");
-    else if (!z)
-        content.note = QT_TRANSLATE_NOOP("StrainAnalysis", "any line ⊥ X: S2 = S3");
-    else if (!x)
-        content.note = QT_TRANSLATE_NOOP("StrainAnalysis", "any line ⊥ Z: S1 = S2");
+    if (a.foliation.reason.empty())
+        content.foliation = a.foliation;
     return content;
 }
 
@@ -104,5 +77,5 @@ std::optional<PlaneOrientation> principalPlane(const StereonetContent& content, 
     static constexpr int normals[3] = {2, 0, 1}; // XY ⊥ Z, YZ ⊥ X, XZ ⊥ Y
     if (plane < 0 || plane > 2 || !content.axes[size_t(normals[plane])])
         return std::nullopt;
-    return planeWithPole(*content.axes[size_t(normals[plane])]);
+    return planeOrientation(*content.axes[size_t(normals[plane])]);
 }

@@ -14,8 +14,6 @@ struct NetPoint {
     double y = 0; // north
 };
 
-// A plane as geologists give it: the trend of its steepest downward line and
-// that line's plunge.
 // Distance from the net's centre of a line plunging this far, in net radii:
 // √2·sin((90° − plunge)/2), so that equal areas of the hemisphere cover
 // equal areas of the net.
@@ -24,9 +22,7 @@ NetPoint netPosition(double trend, double plunge);
 
 // The unit vector of a line given by trend and plunge.
 AnalysisVector lineDirection(double trend, double plunge);
-// The plane normal to a line (a horizontal one of dip direction 0), and the
-// lower-hemisphere pole of a plane.
-PlaneOrientation planeWithPole(const AxisOrientation& pole);
+// The lower-hemisphere pole of a plane.
 AxisOrientation poleOf(const PlaneOrientation& plane);
 // The plane's trace on the net: its lower half, from one end of its strike
 // line through the dip direction to the other, in segments steps.

@@ -73,7 +73,7 @@ TEST(OrientationTest, TheNetShowsTheUniqueAxesAndTheFoliation) {
         const char* note;
     } cases[] = {
         {"pure shear", diagonal(2, 1, 0.5), {90, 0, 0, 0, 0, 90}, 0, 0, ""},
-        {"simple shear", shear(1), {90 - theta, 0, 0, 90, 180 - theta, 0}, 360 - theta, 90, ""},
+        {"simple shear", shear(1), {90 - theta, 0, 0, 90, 180 - theta, 0}, 180 - theta, 90, ""},
         {"sphere", diagonal(2, 2, 2), {kNone, kNone, kNone, kNone, kNone, kNone}, kNone, kNone,
          "any direction: S1 = S2 = S3"},
         {"just apart", diagonal(1 + 2e-5, 1, 1 - 2e-5), {90, 0, 0, 0, 0, 90}, 0, 0, ""},
@@ -81,6 +81,8 @@ TEST(OrientationTest, TheNetShowsTheUniqueAxesAndTheFoliation) {
          "any line ⊥ Z: S1 = S2"},
         {"prolate", diagonal(3, 1, 1), {90, 0, kNone, kNone, kNone, kNone}, kNone, kNone,
          "any line ⊥ X: S2 = S3"},
+        {"not finite", diagonal(NAN, 1, 1), {kNone, kNone, kNone, kNone, kNone, kNone}, kNone,
+         kNone, "the strain holds a value that is not a finite number"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
