@@ -96,9 +96,28 @@ PresetFlow simpleShear(const Values& v) {
     return oriented(l, v, 1);
 }
 
+// Coaxial and of constant volume, X stretched by s into the shape of Flinn's
+// k. With S3 = 1/(s·S2), S2 solves k·s·S2³ + (1 − k)·S2 − s = 0, which rises
+// from s^−½ (Ryz = 1) to s (Rxy = 1); k = 1 is plane strain, S2 = 1.
 PresetFlow pureShear(const Values& v) {
-    if (!(v[0] > 0)) return {{}, 1, kNotPositive};
-    return oriented(diagonal(std::log(v[0]), 0, -std::log(v[0])), v, 1);
+    const double s = v[0], k = v[1];
+    if (!(s > 0)) return {{}, 1, kNotPositive};
+    if (!(k >= 0) || !std::isfinite(k))
+        return {{}, 1, QT_TRANSLATE_NOOP("DeformationDialog", "Flinn k must be at least 0.")};
+    double s2 = 1;
+    if (k != 1) {
+        if (!(s >= 1) || !std::isfinite(s))
+            return {{},
+                    1,
+                    QT_TRANSLATE_NOOP("DeformationDialog",
+                                      "Off plane strain the stretch along X must be at least 1.")};
+        double low = 1 / std::sqrt(s), high = s;
+        for (int i = 0; i < 100; ++i) {
+            s2 = (low + high) / 2;
+            (k * s * s2 * s2 * s2 + (1 - k) * s2 - s < 0 ? low : high) = s2;
+        }
+    }
+    return oriented(diagonal(std::log(s), std::log(s2), -std::log(s) - std::log(s2)), v, 2);
 }
 
 // Pure and simple shear at once in the XZ plane: the stretching rate s is
@@ -127,6 +146,22 @@ PresetFlow transpression(const Values& v, bool extrusion) {
     Matrix3d l = diagonal(0, -shortening, extrusion ? shortening : 0);
     l(0, 1) = speed * std::cos(alpha);
     return oriented(l, {v[0], 0, 0, 0}, 0, v[3]);
+}
+
+// The zone of the vorticity |Wk|, transtension when Wk < 0. The zone's
+// Wk = γ̇/√(γ̇² + c·ε̇²), c = 4 with extrusion and 2 without, so the walls
+// converge at tan α = √(1 − Wk²)/(√c·|Wk|).
+PresetFlow transpressionFromWk(const Values& v, bool extrusion) {
+    const double wk = v[1];
+    if (!(std::abs(wk) <= 1))
+        return {{},
+                1,
+                QT_TRANSLATE_NOOP("DeformationDialog",
+                                  "Wk of a transpression lies between 0 and 1 (negative: "
+                                  "transtension).")};
+    const double alpha =
+        std::atan2(std::sqrt(1 - wk * wk), std::sqrt(extrusion ? 4.0 : 2.0) * std::abs(wk));
+    return transpression({v[0], std::copysign(alpha / kRadians, wk), v[2], v[3]}, extrusion);
 }
 
 PresetFlow axial(const Values& v, bool flattening) {
@@ -188,17 +223,26 @@ const Parameters kShearFrame = {kShearTrend, kShearPlunge, kShearDipDirection, k
 const Parameters kFabricFrame = {kLineationTrend, kLineationPlunge, kFoliationDipDirection,
                                  kFoliationDip};
 constexpr PresetParameter kStretchX{QT_TRANSLATE_NOOP("DeformationDialog", "Stretch along X"), 2};
+constexpr PresetParameter kZoneStrike{QT_TRANSLATE_NOOP("DeformationDialog", "Zone strike°"), 90};
+constexpr PresetParameter kWallSpeed{QT_TRANSLATE_NOOP("DeformationDialog", "Wall speed V"), 1};
 const Parameters kZone = {
-    {QT_TRANSLATE_NOOP("DeformationDialog", "Zone strike°"), 90},
+    kZoneStrike,
     {QT_TRANSLATE_NOOP("DeformationDialog", "Convergence angle° (negative: transtension)"), 30},
-    {QT_TRANSLATE_NOOP("DeformationDialog", "Wall speed V"), 1},
+    kWallSpeed,
+    kDuration};
+const Parameters kZoneByWk = {
+    kZoneStrike,
+    {QT_TRANSLATE_NOOP("DeformationDialog", "Kinematic vorticity Wk (negative: transtension)"), 0.8},
+    kWallSpeed,
     kDuration};
 const DeformationPreset kPresets[] = {
     {QT_TRANSLATE_NOOP("DeformationDialog", "Simple shear"),
      Parameters{{QT_TRANSLATE_NOOP("DeformationDialog", "Shear strain γ"), 1}} + kShearFrame,
      &simpleShear},
-    {QT_TRANSLATE_NOOP("DeformationDialog", "Pure shear (plane strain)"),
-     Parameters{kStretchX} + kFabricFrame, &pureShear},
+    {QT_TRANSLATE_NOOP("DeformationDialog", "Pure shear"),
+     Parameters{kStretchX, {QT_TRANSLATE_NOOP("DeformationDialog", "Flinn k (1: plane strain)"), 1}} +
+         kFabricFrame,
+     &pureShear},
     {QT_TRANSLATE_NOOP("DeformationDialog", "General shear"),
      Parameters{{QT_TRANSLATE_NOOP("DeformationDialog", "Kinematic vorticity Wk"), 0.6},
                 {QT_TRANSLATE_NOOP("DeformationDialog", "Stretching rate"), 0.5},
@@ -209,6 +253,10 @@ const DeformationPreset kPresets[] = {
      [](const Values& v) { return transpression(v, true); }},
     {QT_TRANSLATE_NOOP("DeformationDialog", "Transpression with volume change"), kZone,
      [](const Values& v) { return transpression(v, false); }},
+    {QT_TRANSLATE_NOOP("DeformationDialog", "Transpression from Wk, constant volume"), kZoneByWk,
+     [](const Values& v) { return transpressionFromWk(v, true); }},
+    {QT_TRANSLATE_NOOP("DeformationDialog", "Transpression from Wk with volume change"), kZoneByWk,
+     [](const Values& v) { return transpressionFromWk(v, false); }},
     {QT_TRANSLATE_NOOP("DeformationDialog", "Axial flattening"),
      Parameters{{QT_TRANSLATE_NOOP("DeformationDialog", "Stretch along Z"), 0.5}} + kFabricFrame,
      [](const Values& v) { return axial(v, true); }},

@@ -220,11 +220,18 @@ TEST(FlowTest, FlowPresets) {
         double wk, volumeRatio;
     } cases[] = {
         {"Simple shear", {2, 90, 0, 0, 0}, 1, 1},
-        {"Pure shear (plane strain)", {2, 90, 0, 0, 0}, 0, 1},
+        {"Pure shear", {2, 1, 90, 0, 0, 0}, 0, 1},
+        {"Pure shear", {0.5, 1, 90, 0, 0, 0}, 0, 1},
+        {"Pure shear", {2, 3, 90, 0, 0, 0}, 0, 1},
         {"General shear", {0.6, 0.5, 2, 45, 20, 135, 70}, 0.6, 1},
         {"Transpression, constant volume", {60, 0, 1, 1}, 1, 1},
         {"Transpression, constant volume", {60, 90, 1, 1}, 0, 1},
         {"Transpression with volume change", {60, 30, 1, 2}, kNone, std::exp(-1.0)},
+        {"Transpression from Wk, constant volume", {60, 0.6, 1, 1}, 0.6, 1},
+        {"Transpression from Wk, constant volume", {60, 1, 1, 1}, 1, 1},
+        // Transtension widens the zone: ε̇ = −sin α, tan α = 0.8/(√2·0.6).
+        {"Transpression from Wk with volume change", {60, -0.6, 1, 1}, 0.6,
+         std::exp(0.8 / std::sqrt(1.36))},
         {"Axial flattening", {0.5, 90, 0, 0, 0}, 0, 1},
         {"Volume change", {2}, kNone, 2},
         {"Rotation", {0, 90, 30}, kNone, 1},
@@ -241,6 +248,14 @@ TEST(FlowTest, FlowPresets) {
     }
     const StrainAnalysis gamma2 = analyzePreset(build("Simple shear", {2, 90, 0, 0, 0}));
     EXPECT_NEAR(gamma2.stretches[0], 1 + std::sqrt(2.0), 1e-9);
+    for (const double k : {0.0, 0.5, 1.0, 3.0}) {
+        const StrainAnalysis a = analyzePreset(build("Pure shear", {2, k, 90, 0, 0, 0}));
+        EXPECT_NEAR(a.stretches[0], 2, 1e-9);
+        if (k > 0)
+            expectValue(a.flinnK, k, 1e-9);
+        else
+            EXPECT_NEAR(a.stretches[1], 2, 1e-9) << "oblate";
+    }
     const StrainAnalysis turned = analyzePreset(build("Rotation", {0, 90, 30}));
     expectValue(turned.rotationAngle, 30, 1e-9);
     EXPECT_NEAR((*turned.rotationAxis)[2], -1, 1e-9);
@@ -249,7 +264,10 @@ TEST(FlowTest, FlowPresets) {
              {"General shear", {1.5, 1, 1, 90, 0, 0, 0}},
              {"Strain from Rxy and Ryz", {0.5, 3, 1, 90, 0, 0, 0}},
              {"Strain from Rxy and Ryz", {2, 3, 0, 90, 0, 0, 0}},
-             {"Pure shear (plane strain)", {2, 0, 90, 0, 0}}})
+             {"Pure shear", {2, 1, 0, 90, 0, 0}},
+             {"Pure shear", {2, -0.01, 90, 0, 0, 0}},
+             {"Pure shear", {0.99, 0.5, 90, 0, 0, 0}},
+             {"Transpression from Wk, constant volume", {60, 1.01, 1, 1}}})
         EXPECT_NE(build(name, values).error, nullptr) << name;
 }
 
