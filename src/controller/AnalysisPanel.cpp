@@ -86,8 +86,6 @@ AnalysisPanel::AnalysisPanel(StrainData& model, FloatSlider* animationSlider, QW
     plot_ = new StrainPlot(this);
     plot_->setObjectName(QStringLiteral("flinnPlot"));
     plot_->setMinimumHeight(240);
-    // A narrow panel cuts the names short.
-    plot_->chart()->legend()->setShowToolTips(true);
     layout->addWidget(plot_, 4);
     flowPaths_ = std::make_unique<FlowPaths>(model_, *plot_);
 

@@ -2,7 +2,8 @@
 
 #include "controller/PlotItems.h"
 
-#include <QtCharts/QLegendMarker>
+#include <QGraphicsTextItem>
+#include <QTextDocument>
 #include <QtCharts/QLineSeries>
 #include <QtCharts/QScatterSeries>
 #include <QtCharts/QValueAxis>
@@ -47,6 +48,15 @@ StrainPlot::StrainPlot(QWidget* parent)
     : QChartView(new QChart, parent), trail_(kFirstResolution, kTrailCapacity) {
     setRenderHint(QPainter::Antialiasing);
     QChart* plot = chart();
+    // QtCharts' own legend keeps to one row and cuts names short in a narrow
+    // panel; this one wraps between its entries.
+    plot->legend()->hide();
+    legend_ = new QGraphicsTextItem(plot);
+    QTextOption centred(Qt::AlignHCenter);
+    centred.setWrapMode(QTextOption::WordWrap);
+    legend_->document()->setDefaultTextOption(centred);
+    bottomMargin_ = plot->margins().bottom();
+
     // The numbers in the user's locale, as the table beside the plot.
     plot->setLocalizeNumbers(true);
     across_ = new QValueAxis(plot);
@@ -87,7 +97,43 @@ QLineSeries* StrainPlot::newLine(const QString& name) {
     chart()->addSeries(line);
     line->attachAxis(across_);
     line->attachAxis(up_);
+    for (auto change : {&QLineSeries::visibleChanged, &QLineSeries::nameChanged})
+        connect(line, change, this, &StrainPlot::placeLegend);
+    connect(line, &QLineSeries::colorChanged, this, &StrainPlot::placeLegend);
+    placeLegend();
     return line;
+}
+
+QString StrainPlot::legendText() const {
+    return legend_->toPlainText();
+}
+
+// Each named, visible series in its colour, in rows under the axes: a
+// space breaks a row only between entries.
+void StrainPlot::placeLegend() {
+    QStringList entries;
+    for (const QAbstractSeries* series : chart()->series()) {
+        if (!series->isVisible() || series->name().isEmpty()) continue;
+        const auto* line = qobject_cast<const QLineSeries*>(series);
+        const QColor colour =
+            line ? line->pen().color() : static_cast<const QScatterSeries*>(series)->color();
+        entries << QStringLiteral("<span style=\"color:%1\">■</span>&nbsp;%2")
+                       .arg(colour.name(), series->name().toHtmlEscaped().replace(
+                                               QLatin1Char(' '), QStringLiteral("&nbsp;")));
+    }
+    legend_->setHtml(entries.join(QStringLiteral("&nbsp;&nbsp; ")));
+    const QSizeF size = chart()->size();
+    legend_->setTextWidth(std::max(0.0, size.width() - 2 * kMargin));
+    const double height = legend_->boundingRect().height();
+    legend_->setPos(kMargin, size.height() - height - bottomMargin_);
+    QMargins margins = chart()->margins();
+    margins.setBottom(bottomMargin_ + int(std::ceil(height)));
+    if (margins != chart()->margins()) chart()->setMargins(margins);
+}
+
+void StrainPlot::resizeEvent(QResizeEvent* event) {
+    QChartView::resizeEvent(event);
+    placeLegend();
 }
 
 QString StrainPlot::title(Kind kind) {
@@ -99,6 +145,7 @@ void StrainPlot::setKind(Kind kind) {
     const bool flinn = kind == Kind::Flinn;
     chart()->setTitle(title(kind));
     equalLine_->setName(flinn ? tr("k = 1") : tr("ν = 0"));
+    placeLegend();
     // Hsu's plot has no axes of its own: the guides draw its circles and rays.
     across_->setVisible(flinn);
     up_->setVisible(flinn);
@@ -148,6 +195,7 @@ void StrainPlot::removeCurves() {
         delete curve.series;
     }
     curves_.clear();
+    placeLegend();
     keepAll();
 }
 

@@ -14,6 +14,7 @@
 #include <vector>
 
 class PlotGuides;
+class QGraphicsTextItem;
 class QLineSeries;
 class QScatterSeries;
 class QValueAxis;
@@ -42,10 +43,15 @@ class StrainPlot : public QChartView {
 
     // Where a shape lies in the present plot, in the chart's values.
     QPointF place(ShapePoint shape) const;
+    // What the legend under the plot says, entry after entry.
+    QString legendText() const;
     // The chart's values per pixel, the same across and up.
     double scale() const { return scale_; }
     // The spacing of the ticks, and of Hsu's circles of equal εs.
     double tickStep() const { return tickStep_; }
+
+  protected:
+    void resizeEvent(QResizeEvent* event) override;
 
   private:
     struct Curve {
@@ -59,6 +65,7 @@ class StrainPlot : public QChartView {
     QSizeF wantedReach() const;
     bool fit();
     void placeReferences();
+    void placeLegend();
 
     Kind kind_ = Kind::Flinn;
     QValueAxis* across_;
@@ -68,6 +75,8 @@ class StrainPlot : public QChartView {
     QLineSeries* trailLegend_; // the trail's name and pen; TrailItem draws it
     QScatterSeries* present_;
     std::vector<Curve> curves_;
+    QGraphicsTextItem* legend_;
+    int bottomMargin_; // the chart's own, below the legend
     PlotGuides* guides_;
     TrailItem* trailItem_;
     ShapeTrail trail_;

@@ -102,6 +102,7 @@ TEST_F(AnalysisPanelTest, TheShapePlotReadsRight) {
     EXPECT_TRUE(area.adjusted(radius, radius, -radius, -radius).contains(onScreen(present())));
     QLineSeries* planeStrain = series<QLineSeries>(plot_->tr("Plane strain at J"));
     EXPECT_FALSE(planeStrain->isVisible());
+    EXPECT_FALSE(plot_->legendText().contains("Plane strain"));
 
     window->document().strainData().setStrain(MatrixIndex(2, 2), 1); // diag(√2, √2, 1): J = 2
     idle();
@@ -118,6 +119,8 @@ TEST_F(AnalysisPanelTest, TheShapePlotReadsRight) {
     EXPECT_EQ(plot_->chart()->title(), "Hsu plot");
     EXPECT_NEAR(curve->at(1).x(), hsuPosition({1, 0.5}).x, 1e-12);
     const double strain = std::sqrt(2.0 / 3.0) * std::log(1.414214); // εs
+    EXPECT_EQ(plot_->legendText().simplified(),
+              "■ ν = 0 ■ Plane strain at J ■ Slider path ■ Present state ■ path");
     EXPECT_NEAR(std::hypot(present().x(), present().y()), strain, 1e-6);
     EXPECT_NEAR(std::atan2(present().x(), present().y()), std::numbers::pi / 6, 1e-6);
 }
