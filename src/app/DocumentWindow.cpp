@@ -232,6 +232,7 @@ void DocumentWindow::buildMenus() {
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     add(help, tr("Mouse and Keyboard"), keys(QKeySequence::HelpContents),
         [this] { HelpDialogs::showMouseAndKeyboardHelp(this); });
+    add(help, tr("Strain Analysis"), {}, [this] { HelpDialogs::showAnalysisHelp(this); });
     add(help, tr("Flows and Vorticity"), {}, [this] { HelpDialogs::showFlowHelp(this); });
     help->addSeparator();
     add(help, tr("About Quorvel"), {}, [this] { HelpDialogs::showAboutBox(this); })

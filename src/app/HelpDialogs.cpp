@@ -167,3 +167,48 @@ void HelpDialogs::showFlowHelp(QWidget* parent) {
                     "makes it in unit time (the principal logarithm of <i>F</i>), or why there "
                     "is none.")));
 }
+
+void HelpDialogs::showAnalysisHelp(QWidget* parent) {
+    showPage(
+        parent, QStringLiteral("analysisHelp"), tr("Strain Analysis"),
+        QStringLiteral("<h3>%1</h3><p>%2</p><p>%3</p><h3>%4</h3><ul><li>%5</li><li>%6</li>"
+                       "<li>%7</li><li>%8</li><li>%9</li></ul><h3>%10</h3><p>%11</p>")
+            .arg(tr("Directions"),
+                 tr("<i>F</i> is the deformation gradient of the ellipsoid as drawn, "
+                    "<i>B</i> = <i>F</i><i>F</i>ᵀ. x points east, y north and z up. Trends and "
+                    "dip directions run clockwise from north, plunges and dips downward. A line "
+                    "is given by its lower-hemisphere end; a horizontal line by the end whose "
+                    "trend is below 180°, a vertical one as 000/90. A horizontal plane dips 0° "
+                    "towards 000, a vertical one towards the side below 180°."),
+                 tr("The entries are single-precision numbers written with six decimals, so a "
+                    "line within 10<sup>−5</sup> of the horizontal or the vertical counts as "
+                    "such, and stretches whose ratio is within 10<sup>−5</sup> of 1 as equal. "
+                    "The axes of equal stretches are not defined: any direction for a sphere, "
+                    "any line ⊥ X where S2 = S3, any line ⊥ Z where S1 = S2; the panel says "
+                    "so instead of giving a number."))
+            .arg(tr("Quantities"),
+                 tr("<b>Stretches</b> S1 ≥ S2 ≥ S3 are the singular values of <i>F</i>; X, Y "
+                    "and Z are their axes. Quadratic elongations λ<sub>i</sub> = "
+                    "S<sub>i</sub>², natural strains ε<sub>i</sub> = ln S<sub>i</sub>."),
+                 tr("<b>Volume</b>: J = det <i>F</i> as stored; <i>F</i> is singular only "
+                    "where J is 0. The volume change is (|J| − 1) × 100 %."),
+                 tr("<b>Shape</b>: Rxy = S1/S2, Ryz = S2/S3, Rxz = S1/S3; Flinn's k = (Rxy − "
+                    "1)/(Ryz − 1) and d = √((Rxy − 1)² + (Ryz − 1)²) (Flinn 1962); Ramsay's K "
+                    "= ln Rxy / ln Ryz (Ramsay 1967) and D = √((ε1 − ε2)² + (ε2 − ε3)²) "
+                    "(Ramsay and Huber 1983); Lode's ν = (2ε2 − ε1 − ε3)/(ε1 − ε3) (Lode "
+                    "1926), +1 for flattening, −1 for constriction; the natural octahedral "
+                    "shear strain εs = √((ε1 − ε2)² + (ε2 − ε3)² + (ε3 − ε1)²)/√3 (Nadai "
+                    "1963; Hossack 1968)."),
+                 tr("<b>Symmetry class</b> by Lode's ν (Flinn 1965): L below −0.75, LLS "
+                    "below −0.15, LS up to 0.15, SSL up to 0.75, S above."),
+                 tr("<b>Fabric</b>: the lineation is X, the foliation the XY plane. The "
+                    "rotation is that of the polar decomposition <i>F</i> = <i>V</i><i>R</i>, "
+                    "anticlockwise about its axis."))
+            .arg(tr("The plots"),
+                 tr("Flinn's plot is drawn in Ramsay's logarithmic form, ln Ryz across and ln "
+                    "Rxy up at one scale, so that k = 1 runs at 45°; plane strains of volume "
+                    "ratio J lie on ln Rxy = ln Ryz + ln J (Ramsay and Wood 1973). Hsu's plot "
+                    "(Hsu 1966) puts εs out from the origin and ν as the angle ν × 30° from "
+                    "straight up, flattening to the right. The stereonet is equal-area "
+                    "(Schmidt), lower hemisphere, north up.")));
+}

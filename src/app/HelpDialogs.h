@@ -1,5 +1,6 @@
 // The Help menu's windows: the About box, the page that tells what the
-// mouse and the keyboard do in a document window, and the page on flows.
+// mouse and the keyboard do in a document window, and the pages on flows and
+// on the strain analysis.
 #pragma once
 
 #include <QCoreApplication>
@@ -18,4 +19,7 @@ public:
     // What a flow is, what Wk, the stretching axes and the apophyses mean,
     // and how to read a flow's path on the Flinn plot; a page as the above.
     static void showFlowHelp(QWidget* parent);
+    // The analysis's conventions: directions, tolerances, every quantity's
+    // definition with its reference, and how the plots are drawn.
+    static void showAnalysisHelp(QWidget* parent);
 };

@@ -103,4 +103,16 @@ TEST_F(FlowWindowTest, TheDeformationDialogSetsStrainAndFlowInOneStep) {
     EXPECT_EQ(m.velocityGradient(MatrixIndex(0, 2)), 0.0f);
 }
 
+// Each page of the Help menu opens under its own title.
+TEST_F(FlowWindowTest, TheHelpPagesOpen) {
+    DocumentWindow* window = shown(documents_->newDocument());
+    for (const auto& [item, name] : {std::pair{"Strain Analysis", "analysisHelp"},
+                                     std::pair{"Flows and Vorticity", "flowHelp"}}) {
+        choose(window, item);
+        auto* page = window->findChild<QDialog*>(name);
+        ASSERT_TRUE(page && QTest::qWaitForWindowExposed(page)) << item;
+        EXPECT_EQ(page->windowTitle(), item);
+    }
+}
+
 } // namespace
