@@ -104,9 +104,6 @@ DocumentWindow::DocumentWindow(std::unique_ptr<MyDocument> document, DocumentCom
                               inspector_->verticalScrollBar()->sizeHint().width() +
                               2 * inspector_->frameWidth());
 
-    // The inspector and the analysis share the docks' column, as tabs at
-    // first, so that the view keeps most of a laptop's screen and the window
-    // fits half of a large one; the user may put them side by side.
     inspectorDock_ = new QDockWidget(tr("Inspector"), this);
     inspectorDock_->setObjectName(QStringLiteral("inspectorDock"));
     inspectorDock_->setWidget(inspector_);
@@ -116,11 +113,10 @@ DocumentWindow::DocumentWindow(std::unique_ptr<MyDocument> document, DocumentCom
     analysisDock_->setWidget(analysisPanel_);
     windowController_->bindControls(analysisPanel_);
     setTabPosition(Qt::RightDockWidgetArea, QTabWidget::North);
-    addDockWidget(Qt::RightDockWidgetArea, inspectorDock_);
-    tabifyDockWidget(inspectorDock_, analysisDock_);
     orientationDocks_ = std::make_unique<OrientationDocks>(
         *this, document_->strainData(), *windowController_, analysisDock_, documents_.filePanels());
-    inspectorDock_->raise();
+    orientationDocks_->arrange(inspectorDock_, screen()->availableGeometry().width() >=
+                                                   kLargestInitialSize.width());
     setTabOrder(windowController_->strainView(), inspector_);
 
     // Where the last closed window was, with its docks as they were, kept on

@@ -13,6 +13,10 @@
 #include <QScrollArea>
 #include <QVBoxLayout>
 
+namespace {
+constexpr int kRoomyAnalysisWidth = 440;
+} // namespace
+
 OrientationDocks::OrientationDocks(QMainWindow& window, StrainData& model,
                                    MyWindowController& controller, QDockWidget* analysisDock,
                                    DocumentCommands::FilePanels& panels)
@@ -43,11 +47,26 @@ OrientationDocks::OrientationDocks(QMainWindow& window, StrainData& model,
     linesDock_->setObjectName(QStringLiteral("linesDock"));
     linesDock_->setWidget(scroll);
 
-    window.tabifyDockWidget(analysisDock, stereonetDock_);
-    window.tabifyDockWidget(stereonetDock_, linesDock_);
 
     PlotExport::addExportMenu(*flinnPlot_, [this] { exportFlinnPlot(); });
     PlotExport::addExportMenu(*stereonet_, [this] { exportStereonet(); });
+}
+
+void OrientationDocks::arrange(QDockWidget* inspectorDock, bool roomy) {
+    for (QDockWidget* dock : {inspectorDock, analysisDock_, stereonetDock_, linesDock_})
+        window_.addDockWidget(Qt::RightDockWidgetArea, dock);
+    if (roomy) {
+        window_.splitDockWidget(inspectorDock, analysisDock_, Qt::Horizontal);
+        window_.splitDockWidget(analysisDock_, stereonetDock_, Qt::Vertical);
+        window_.tabifyDockWidget(inspectorDock, linesDock_);
+        // Wide enough for the table's numbers, the plot above the net.
+        window_.resizeDocks({analysisDock_}, {kRoomyAnalysisWidth}, Qt::Horizontal);
+        window_.resizeDocks({analysisDock_, stereonetDock_}, {3, 2}, Qt::Vertical);
+    } else {
+        for (QDockWidget* dock : {analysisDock_, stereonetDock_, linesDock_})
+            window_.tabifyDockWidget(inspectorDock, dock);
+    }
+    inspectorDock->raise();
 }
 
 void OrientationDocks::addExportItems(QMenu& file) {

@@ -1,7 +1,7 @@
 // The docks that show orientations beside the Analysis panel: the stereonet,
-// and the material lines with the sections. They sit as tabs beside the
-// analysis; the Flinn plot and the stereonet are exported from the File
-// menu and from their context menus.
+// and the material lines with the sections, placed with the inspector's and
+// the analysis's docks by arrange. The Flinn plot and the stereonet are
+// exported from the File menu and from their context menus.
 #pragma once
 
 #include "app/DocumentCommands.h"
@@ -24,6 +24,12 @@ public:
     // controls to the document.
     OrientationDocks(QMainWindow& window, StrainData& model, MyWindowController& controller,
                      QDockWidget* analysisDock, DocumentCommands::FilePanels& panels);
+
+    // Where the window is narrow, every dock shares one column as a tab, so
+    // that the view keeps most of a laptop's screen. Where it is roomy, the
+    // Analysis panel and the net stand beside the inspector, one above the
+    // other, in view while the inspector's slider sweeps.
+    void arrange(QDockWidget* inspectorDock, bool roomy);
 
     void addExportItems(QMenu& file);
     void addDockToggles(QMenu& view);

@@ -196,8 +196,14 @@ void StereonetView::paintEvent(QPaintEvent*) {
                                                    kSymbolRadius));
         else
             painter.drawEllipse(p, kSymbolRadius, kSymbolRadius);
+        // The label to the right of its symbol, or to the left where the
+        // widget would cut it.
         painter.setPen(ink);
-        painter.drawText(p + QPointF(kSymbolRadius + 2, -kSymbolRadius), s.label);
+        const double wide = fontMetrics().horizontalAdvance(s.label);
+        const double right = p.x() + kSymbolRadius + 2;
+        painter.drawText(QPointF(right + wide <= width() ? right : p.x() - kSymbolRadius - 2 - wide,
+                                 p.y() - kSymbolRadius),
+                         s.label);
     }
 
     // Below the net: a legend, and why an axis is missing.
