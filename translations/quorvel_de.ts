@@ -179,10 +179,6 @@
         <translation>Scherverformung γ</translation>
     </message>
     <message>
-        <source>Pure shear (plane strain)</source>
-        <translation>Reine Scherung (ebene Verformung)</translation>
-    </message>
-    <message>
         <source>General shear</source>
         <translation>Allgemeine Scherung</translation>
     </message>
@@ -273,6 +269,38 @@
     <message>
         <source>Velocity gradient L</source>
         <translation>Geschwindigkeitsgradient L</translation>
+    </message>
+    <message>
+        <source>Flinn k must be at least 0.</source>
+        <translation>Flinn k muss mindestens 0 sein.</translation>
+    </message>
+    <message>
+        <source>Off plane strain the stretch along X must be at least 1.</source>
+        <translation>Außerhalb ebener Verformung muss die Streckung entlang X mindestens 1 sein.</translation>
+    </message>
+    <message>
+        <source>Wk of a transpression lies between 0 and 1 (negative: transtension).</source>
+        <translation>Wk einer Transpression liegt zwischen 0 und 1 (negativ: Transtension).</translation>
+    </message>
+    <message>
+        <source>Kinematic vorticity Wk (negative: transtension)</source>
+        <translation>Kinematische Vortizitätszahl Wk (negativ: Transtension)</translation>
+    </message>
+    <message>
+        <source>Pure shear</source>
+        <translation>Reine Scherung</translation>
+    </message>
+    <message>
+        <source>Flinn k (1: plane strain)</source>
+        <translation>Flinn k (1: ebene Verformung)</translation>
+    </message>
+    <message>
+        <source>Transpression from Wk, constant volume</source>
+        <translation>Transpression aus Wk, volumentreu</translation>
+    </message>
+    <message>
+        <source>Transpression from Wk with volume change</source>
+        <translation>Transpression aus Wk mit Volumenänderung</translation>
     </message>
 </context>
 <context>
@@ -439,6 +467,10 @@
     <message>
         <source>Flows and Vorticity</source>
         <translation>Fließen und Vortizität</translation>
+    </message>
+    <message>
+        <source>Strain Analysis</source>
+        <translation>Verformungsanalyse</translation>
     </message>
 </context>
 <context>
@@ -633,6 +665,54 @@
     <message>
         <source>In the Analysis panel&apos;s table the arrow keys move from cell to cell; &lt;b&gt;Tab&lt;/b&gt; leaves the table for the next control.</source>
         <translation>In der Tabelle der Analyse gehen die Pfeiltasten von Zelle zu Zelle; &lt;b&gt;Tab&lt;/b&gt; verlässt die Tabelle zum nächsten Bedienelement.</translation>
+    </message>
+    <message>
+        <source>Strain Analysis</source>
+        <translation>Verformungsanalyse</translation>
+    </message>
+    <message>
+        <source>Directions</source>
+        <translation>Richtungen</translation>
+    </message>
+    <message>
+        <source>&lt;i&gt;F&lt;/i&gt; is the deformation gradient of the ellipsoid as drawn, &lt;i&gt;B&lt;/i&gt; = &lt;i&gt;F&lt;/i&gt;&lt;i&gt;F&lt;/i&gt;ᵀ. x points east, y north and z up. Trends and dip directions run clockwise from north, plunges and dips downward. A line is given by its lower-hemisphere end; a horizontal line by the end whose trend is below 180°, a vertical one as 000/90. A horizontal plane dips 0° towards 000, a vertical one towards the side below 180°.</source>
+        <translation>&lt;i&gt;F&lt;/i&gt; ist der Deformationsgradient des gezeichneten Ellipsoids, &lt;i&gt;B&lt;/i&gt; = &lt;i&gt;F&lt;/i&gt;&lt;i&gt;F&lt;/i&gt;ᵀ. x zeigt nach Osten, y nach Norden und z nach oben. Azimute und Fallrichtungen zählen im Uhrzeigersinn von Norden, Abtauchen und Fallwinkel nach unten. Eine Linie wird durch ihr Ende in der unteren Halbkugel angegeben; eine horizontale durch das Ende mit einem Azimut unter 180°, eine vertikale als 000/90. Eine horizontale Ebene fällt mit 0° nach 000, eine vertikale zur Seite unter 180°.</translation>
+    </message>
+    <message>
+        <source>The entries are single-precision numbers written with six decimals, so a line within 10&lt;sup&gt;−5&lt;/sup&gt; of the horizontal or the vertical counts as such, and stretches whose ratio is within 10&lt;sup&gt;−5&lt;/sup&gt; of 1 as equal. The axes of equal stretches are not defined: any direction for a sphere, any line ⊥ X where S2 = S3, any line ⊥ Z where S1 = S2; the panel says so instead of giving a number.</source>
+        <translation>Die Einträge sind Zahlen einfacher Genauigkeit, mit sechs Nachkommastellen gespeichert; daher gilt eine Linie, die weniger als 10&lt;sup&gt;−5&lt;/sup&gt; von der Horizontalen oder der Vertikalen abweicht, als solche, und Streckungen, deren Verhältnis weniger als 10&lt;sup&gt;−5&lt;/sup&gt; von 1 abweicht, als gleich. Die Achsen gleicher Streckungen sind nicht bestimmt: jede Richtung bei einer Kugel, jede Linie ⊥ X bei S2 = S3, jede Linie ⊥ Z bei S1 = S2; die Tabelle sagt das, statt eine Zahl zu nennen.</translation>
+    </message>
+    <message>
+        <source>Quantities</source>
+        <translation>Größen</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Stretches&lt;/b&gt; S1 ≥ S2 ≥ S3 are the singular values of &lt;i&gt;F&lt;/i&gt;; X, Y and Z are their axes. Quadratic elongations λ&lt;sub&gt;i&lt;/sub&gt; = S&lt;sub&gt;i&lt;/sub&gt;², natural strains ε&lt;sub&gt;i&lt;/sub&gt; = ln S&lt;sub&gt;i&lt;/sub&gt;.</source>
+        <translation>&lt;b&gt;Streckungen&lt;/b&gt; S1 ≥ S2 ≥ S3 sind die Singulärwerte von &lt;i&gt;F&lt;/i&gt;; X, Y und Z sind ihre Achsen. Quadratische Dehnungen λ&lt;sub&gt;i&lt;/sub&gt; = S&lt;sub&gt;i&lt;/sub&gt;², natürliche Verformungen ε&lt;sub&gt;i&lt;/sub&gt; = ln S&lt;sub&gt;i&lt;/sub&gt;.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Volume&lt;/b&gt;: J = det &lt;i&gt;F&lt;/i&gt; as stored; &lt;i&gt;F&lt;/i&gt; is singular only where J is 0. The volume change is (|J| − 1) × 100 %.</source>
+        <translation>&lt;b&gt;Volumen&lt;/b&gt;: J = det &lt;i&gt;F&lt;/i&gt; wie gespeichert; &lt;i&gt;F&lt;/i&gt; ist nur bei J = 0 singulär. Die Volumenänderung ist (|J| − 1) × 100 %.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Shape&lt;/b&gt;: Rxy = S1/S2, Ryz = S2/S3, Rxz = S1/S3; Flinn&apos;s k = (Rxy − 1)/(Ryz − 1) and d = √((Rxy − 1)² + (Ryz − 1)²) (Flinn 1962); Ramsay&apos;s K = ln Rxy / ln Ryz (Ramsay 1967) and D = √((ε1 − ε2)² + (ε2 − ε3)²) (Ramsay and Huber 1983); Lode&apos;s ν = (2ε2 − ε1 − ε3)/(ε1 − ε3) (Lode 1926), +1 for flattening, −1 for constriction; the natural octahedral shear strain εs = √((ε1 − ε2)² + (ε2 − ε3)² + (ε3 − ε1)²)/√3 (Nadai 1963; Hossack 1968).</source>
+        <translation>&lt;b&gt;Form&lt;/b&gt;: Rxy = S1/S2, Ryz = S2/S3, Rxz = S1/S3; Flinns k = (Rxy − 1)/(Ryz − 1) und d = √((Rxy − 1)² + (Ryz − 1)²) (Flinn 1962); Ramsays K = ln Rxy / ln Ryz (Ramsay 1967) und D = √((ε1 − ε2)² + (ε2 − ε3)²) (Ramsay und Huber 1983); Lodes ν = (2ε2 − ε1 − ε3)/(ε1 − ε3) (Lode 1926), +1 für Plättung, −1 für Konstriktion; die natürliche oktaedrische Scherverformung εs = √((ε1 − ε2)² + (ε2 − ε3)² + (ε3 − ε1)²)/√3 (Nadai 1963; Hossack 1968).</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Symmetry class&lt;/b&gt; by Lode&apos;s ν (Flinn 1965): L below −0.75, LLS below −0.15, LS up to 0.15, SSL up to 0.75, S above.</source>
+        <translation>&lt;b&gt;Symmetrieklasse&lt;/b&gt; nach Lodes ν (Flinn 1965): L unter −0,75, LLS unter −0,15, LS bis 0,15, SSL bis 0,75, S darüber.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Fabric&lt;/b&gt;: the lineation is X, the foliation the XY plane. The rotation is that of the polar decomposition &lt;i&gt;F&lt;/i&gt; = &lt;i&gt;V&lt;/i&gt;&lt;i&gt;R&lt;/i&gt;, anticlockwise about its axis.</source>
+        <translation>&lt;b&gt;Gefüge&lt;/b&gt;: Die Lineation ist X, die Schieferung die XY-Ebene. Die Rotation ist die der polaren Zerlegung &lt;i&gt;F&lt;/i&gt; = &lt;i&gt;V&lt;/i&gt;&lt;i&gt;R&lt;/i&gt;, gegen den Uhrzeigersinn um ihre Achse.</translation>
+    </message>
+    <message>
+        <source>The plots</source>
+        <translation>Die Diagramme</translation>
+    </message>
+    <message>
+        <source>Flinn&apos;s plot is drawn in Ramsay&apos;s logarithmic form, ln Ryz across and ln Rxy up at one scale, so that k = 1 runs at 45°; plane strains of volume ratio J lie on ln Rxy = ln Ryz + ln J (Ramsay and Wood 1973). Hsu&apos;s plot (Hsu 1966) puts εs out from the origin and ν as the angle ν × 30° from straight up, flattening to the right. The stereonet is equal-area (Schmidt), lower hemisphere, north up.</source>
+        <translation>Das Flinn-Diagramm ist in Ramsays logarithmischer Form gezeichnet, ln Ryz waagerecht und ln Rxy senkrecht im selben Maßstab, sodass k = 1 unter 45° verläuft; ebene Verformungen des Volumenverhältnisses J liegen auf ln Rxy = ln Ryz + ln J (Ramsay und Wood 1973). Das Hsu-Diagramm (Hsu 1966) trägt εs vom Ursprung nach außen auf und ν als Winkel ν × 30° von der Senkrechten, Plättung nach rechts. Das Stereonetz ist flächentreu (Schmidt), untere Halbkugel, Norden oben.</translation>
     </message>
 </context>
 <context>
@@ -1729,6 +1809,10 @@
     <message>
         <source>Apophysis %1</source>
         <translation>Apophyse %1</translation>
+    </message>
+    <message>
+        <source>XY plane (foliation): dip direction %1°, dip %2°</source>
+        <translation>XY-Ebene (Schieferung): Fallrichtung %1°, Fallwinkel %2°</translation>
     </message>
 </context>
 <context>
