@@ -70,13 +70,18 @@ def code_of(build):
 
 
 def failed_tests(build, env, jobs, first=False):
+    """The tests that fail. With first, the run stops at the first failure, and
+    the quick tests without a window run before the window tests."""
     stop = ["--stop-on-failure"] if first else []
-    result = run(["ctest", "--test-dir", str(build), "--timeout", "60", "-j", str(jobs)] + stop,
-                 env=env)
-    log = build / "Testing" / "Temporary" / "LastTestsFailed.log"
     names = []
-    if result.returncode != 0 and log.exists():
-        names = [line.split(":", 1)[1] for line in log.read_text().splitlines() if ":" in line]
+    for labels in (["-L", "headless"], ["-L", "gui"]) if first else ([],):
+        result = run(["ctest", "--test-dir", str(build), "--timeout", "60", "-j", str(jobs)] +
+                     stop + labels, env=env)
+        log = build / "Testing" / "Temporary" / "LastTestsFailed.log"
+        if result.returncode != 0 and log.exists():
+            names = [line.split(":", 1)[1] for line in log.read_text().splitlines() if ":" in line]
+        if names:
+            break
     return names
 
 
