@@ -276,15 +276,20 @@ TEST_F(MyWindowControllerTest, OneSharedColourPanelServesTheWindowThatOpenedItLa
         if (QByteArray(part->metaObject()->className()).endsWith("QColorPicker"))
             field = part;
     ASSERT_NE(field, nullptr);
-    QTest::mousePress(field, Qt::LeftButton, {}, QPoint(5, 5));
-    for (int x = 10; x <= 60; x += 10)
-        QTest::mouseMove(field, QPoint(x, x / 2));
-    QTest::mouseRelease(field, Qt::LeftButton, {}, QPoint(60, 30));
-    idle();
-    EXPECT_NEAR(first.model().color(0), panel->currentColor().redF(), 1.0 / 255);
-    EXPECT_EQ(first.undoTitle(), "Undo Set Color");
-    first.undo().undo();
-    EXPECT_FALSE(first.undo().canUndo());
+    // Quick, and slower than a wheel turn's pause.
+    for (const int pause : {0, 700}) {
+        QTest::mousePress(field, Qt::LeftButton, {}, QPoint(5, 5));
+        for (int x = 20; x <= 60; x += 20) {
+            QTest::mouseMove(field, QPoint(x, x / 2));
+            QTest::qWait(pause); // the gesture's own pace
+        }
+        QTest::mouseRelease(field, Qt::LeftButton, {}, QPoint(60, 30));
+        idle();
+        EXPECT_NEAR(first.model().color(0), panel->currentColor().redF(), 1.0 / 255);
+        EXPECT_EQ(first.undoTitle(), "Undo Set Color");
+        first.undo().undo();
+        EXPECT_FALSE(first.undo().canUndo()) << pause;
+    }
 
     second.click("colorButton");
     panel->setCurrentColor(QColor::fromRgbF(0.0f, 0.0f, 1.0f));

@@ -50,6 +50,8 @@ TEST(PropertyList, RefusesWithThePlaceAndWhatWasExpected) {
         {"// \x80\n{}", 1, 4, "not 7-bit ASCII"},
         {"{a=b;}" + std::string(kPlistMaxSize - 5, '\n'), int(kPlistMaxSize) - 5, 1,
          "larger than 1 MiB"},
+        {std::string(kPlistMaxDepth + 1, '(') + std::string(kPlistMaxDepth + 1, ')'), 1,
+         kPlistMaxDepth + 1, "nesting deeper than 512 levels"},
     };
     for (const auto& [text, line, column, message] : refusals) {
         const PlistReadResult result = readPropertyList(text);

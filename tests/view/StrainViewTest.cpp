@@ -253,6 +253,17 @@ TEST_F(StrainViewTest, TheWheelZoomsOneUndoStepPerTurn) {
     undo().undo();
     EXPECT_FLOAT_EQ(model().distance(), distance);
     EXPECT_FALSE(undo().canUndo());
+
+    // A slow turn, longer than a quick turn's pause but with each notch soon
+    // after the last, is one step too.
+    for (int notch = 0; notch < 4; ++notch) {
+        turnWheel(view->surface(), 1);
+        QTest::qWait(250); // the gesture's own pace
+    }
+    ASSERT_TRUE(QTest::qWaitFor(turnIsOver));
+    undo().undo();
+    EXPECT_FLOAT_EQ(model().distance(), distance);
+    EXPECT_FALSE(undo().canUndo());
 }
 
 } // namespace
