@@ -1,39 +1,22 @@
 // Where the camera puts the scene on the screen is checked by the render
 // tests, on pictures; here its angles.
-#include "render/EglOffscreenContext.h"
-#include "toolkit/GVCamera.h"
-#include "toolkit/GVOpenGLContext.h"
+#include "OffscreenGL.h"
 
-#include <GL/gl.h>
-#include <gtest/gtest.h>
+#include "toolkit/GVCamera.h"
 
 #include <array>
 #include <cmath>
 #include <limits>
-#include <memory>
-#include <mutex>
 #include <tuple>
 
 namespace {
 
-// The camera on a real OpenGL context offscreen through EGL, behind the
-// toolkit's lock. It fails loudly when the context is missing or is not a
-// compatibility profile, where the matrix stacks exist.
-class GVCameraTest : public ::testing::Test {
+class GVCameraTest : public OffscreenGL {
 protected:
     void SetUp() override {
-        std::string error;
-        egl = EglOffscreenContext::create(400, 300, error);
-        ASSERT_NE(egl, nullptr) << error;
-        openGL->setOpenGLContext(egl);
-        {
-            std::lock_guard guard(*openGL);
-            const auto* version = reinterpret_cast<const char*>(glGetString(GL_VERSION));
-            ASSERT_NE(version, nullptr) << "no OpenGL context is current";
-            ASSERT_NE(std::string(version).find("Compatibility Profile"), std::string::npos)
-                << "GL_VERSION is " << version;
-        }
-        camera.attachWithOpenGLContext(openGL, GVRect{10, 20, 400, 300});
+        OffscreenGL::SetUp();
+        if (!HasFatalFailure())
+            camera.attachWithOpenGLContext(openGL, GVRect{10, 20, 400, 300});
     }
 
     // The eye in world coordinates, from the view V = [R | t]: eye = -R^T t.
@@ -48,8 +31,6 @@ protected:
                 -(v[8] * v[12] + v[9] * v[13] + v[10] * v[14])};
     }
 
-    std::shared_ptr<EglOffscreenContext> egl;
-    std::shared_ptr<GVOpenGLContext> openGL = std::make_shared<GVOpenGLContext>();
     GVCamera camera;
 };
 
