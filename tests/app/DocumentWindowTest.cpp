@@ -267,6 +267,11 @@ TEST_F(DocumentWindowTest, OpenRecentKeepsFilesThatStillExist) {
         QMenu* recentMenu = nullptr;
         QTRY_VERIFY((recentMenu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) &&
                     recentMenu->title() == "Open Recent");
+        QStringList items; // as the user reads them
+        for (QAction* item : recentMenu->actions())
+            items << (item->isSeparator() ? "—" : item->text());
+        EXPECT_EQ(items.size(), DocumentController::kMaxRecentFiles + 2);
+        EXPECT_EQ(items.mid(items.size() - 2), QStringList({"—", "Clear Menu"}));
         for (QAction* item : recentMenu->actions())
             if (item->text() == name)
                 QTest::mouseClick(recentMenu, Qt::LeftButton, {},
@@ -287,10 +292,12 @@ TEST_F(DocumentWindowTest, AWindowOpensWhereTheLastClosedOnTheScreenWithItsDocks
     window->setGeometry(window->geometry().adjusted(0, 40, 0, -20));
     const QRect place = window->geometry();
     choose(window, "Analysis");
+    choose(window, "Lines and Sections");
     window->close();
     window = shown(documents_->newDocument());
     EXPECT_EQ(window->geometry(), place);
-    EXPECT_FALSE(control(window, "analysisDock")->isVisible());
+    for (const char* dock : {"analysisDock", "linesDock"})
+        EXPECT_FALSE(control(window, dock)->isVisible()) << dock;
     window->close();
 
     QWidget absurd;

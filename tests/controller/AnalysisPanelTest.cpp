@@ -75,6 +75,9 @@ TEST_F(AnalysisPanelTest, TheTableFitsALaptopAndTabPassesThroughIt) {
     QWidget* panel = table->parentWidget();
     EXPECT_TRUE(panel->rect().contains(QRect(plot_->mapTo(panel, QPoint()), plot_->size())));
 
+    // The axes' colour key.
+    EXPECT_EQ(control(window, "showPrincipalAxesCheckbox")->toolTip(),
+              "S1 yellow, S2 magenta, S3 cyan");
     control(window, "showPrincipalAxesCheckbox")->setFocus();
     for (const auto& [key, inTable] : {std::pair{Qt::Key_Tab, true}, {Qt::Key_Tab, false},
                                        {Qt::Key_Backtab, true}, {Qt::Key_Backtab, false}}) {
