@@ -7,6 +7,7 @@
 #include <QDockWidget>
 #include <QLabel>
 #include <QTableWidget>
+#include <QRegularExpression>
 #include <QToolTip>
 
 namespace {
@@ -111,6 +112,12 @@ TEST_F(OrientationPanelsTest, MaterialLinesAndSectionsShowTheirFigures) {
     EXPECT_EQ(row(lines, 1), "1.0000 0.0000 1.0000 0.00 ");
     EXPECT_EQ(row(lines, 2), "— — — — no line: the point is the centre");
     EXPECT_EQ(row(pairs, 0), "90.00 45.00 1.0000 ");
+    // The key's swatches in the colours the surface is painted with.
+    QStringList swatches;
+    for (const auto& m : QRegularExpression("color:(#[0-9a-f]{6})")
+                             .globalMatch(control<QLabel>(window, "stretchLegend")->text()))
+        swatches << m.captured(1);
+    EXPECT_EQ(swatches, QStringList({"#d9331a", "#f2f2f2", "#2659f2", "#000000"}));
 
     StrainData& model = window->document().strainData();
     setDiagonal(model, 2, 1, 0.5);
