@@ -296,5 +296,13 @@ TEST_F(MyWindowControllerTest, OneSharedColourPanelServesTheWindowThatOpenedItLa
     idle();
     EXPECT_NEAR(second.model().color(2), 1.0, 1.0 / 255);
     EXPECT_EQ(first.model().color(0), 0.8f);
+    // Each Color… button shows its own document's colour.
+    const auto swatch = [](Inspector& w) {
+        auto* button = w.get<QPushButton>("colorButton");
+        return button->icon().pixmap(button->iconSize()).toImage().pixelColor(1, 1);
+    };
+    EXPECT_EQ(swatch(second), QColor(0, 0, 255));
+    EXPECT_EQ(swatch(first), QColor::fromRgbF(first.model().color(0), first.model().color(1),
+                                              first.model().color(2)));
     panel->close();
 }
