@@ -55,6 +55,7 @@ TEST_F(OrientationPanelsTest, TheNetShowsTheAxesWhereTheyPoint) {
     EXPECT_GT(east.x() - centre.x(), 80);
     EXPECT_EQ(shownAt(net, east), qRgb(255, 255, 0));
     EXPECT_EQ(shownAt(net, centre), qRgb(0, 255, 255));
+    EXPECT_EQ(shownAt(net, net->pixelOf(0, 0)), qRgb(255, 0, 255)) << "Y, north on the rim";
     EXPECT_EQ(hover(net, east), "X: trend 90.0°, plunge 0.0°");
     EXPECT_EQ(hover(net, centre), "Z: trend 0.0°, plunge 90.0°");
     EXPECT_EQ(hover(net, net->pixelOf(45, 45)), "") << "nothing there";
@@ -79,6 +80,10 @@ TEST_F(OrientationPanelsTest, TheNetShowsTheAxesWhereTheyPoint) {
     EXPECT_EQ(hover(net, east), "");
     const QImage sphere = net->grab().toImage();
     EXPECT_NE(sphere.pixel(centre.toPoint()), qRgb(0, 255, 255));
+    // Only the centre's cross is left there, five pixels each way.
+    const auto dark = [&](QPointF at) { return qGray(sphere.pixel((centre + at).toPoint())) < 128; };
+    EXPECT_TRUE(dark({3, 0}) && dark({-3, 0}) && dark({0, 3}) && dark({0, -3}));
+    EXPECT_FALSE(dark({0, 6}) || dark({6, 0}) || dark({0, -6}) || dark({-6, 0}) || dark({3, 3}));
 }
 
 TEST_F(OrientationPanelsTest, TheSliderTracesTheAxesUntilCleared) {
