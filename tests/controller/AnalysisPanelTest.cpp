@@ -128,4 +128,30 @@ TEST_F(AnalysisPanelTest, TheShapePlotReadsRight) {
     EXPECT_NEAR(std::atan2(present().x(), present().y()), std::numbers::pi / 6, 1e-6);
 }
 
+// Hsu's guides as drawn: circles of equal εs a tick apart, out to the end
+// of the ray of ν = 0, read along a line 7.5° right of it, where nothing
+// else is drawn.
+TEST_F(AnalysisPanelTest, HsusCirclesStandATickApart) {
+    openExample("flattening-preserved-volume.quorvel", 0.5f);
+    plot_->setKind(StrainPlot::Kind::Hsu);
+    idle();
+    const QImage shown = plot_->grab().toImage();
+    const QPointF origin = onScreen({0, 0});
+    const auto drawn = [&](double r, double angle) {
+        const QPoint p = (origin + r * QPointF(std::sin(angle), -std::cos(angle))).toPoint();
+        return qGray(shown.pixel(p)) < 235;
+    };
+    double outer = 2;
+    while (drawn(outer + 1, 0)) ++outer;
+    const double step = plot_->tickStep() / plot_->scale();
+    const int circles = int(std::lround(outer / step));
+    ASSERT_GE(circles, 2);
+    EXPECT_NEAR(outer, circles * step, 1.5) << "the ray ends on the outermost circle";
+    const double angle = std::numbers::pi / 24;
+    for (int i = 1; i <= circles; ++i) {
+        EXPECT_TRUE(drawn(i * step - 0.5, angle) || drawn(i * step + 0.5, angle)) << i;
+        EXPECT_FALSE(drawn((i - 0.5) * step, angle)) << i;
+    }
+}
+
 } // namespace
