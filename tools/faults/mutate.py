@@ -144,8 +144,13 @@ def main():
         return report(*args.report)
     pool = list(candidates())
     chosen = random.Random(args.seed).sample(pool, min(args.count, len(pool)))
+    seen = collections.Counter()
     for fault in sorted(chosen, key=lambda f: (f["file"], f["line"])):
         fault["id"] = f"m{args.seed}-{Path(fault['file']).stem}-{fault['line']}-{fault['kind']}"
+        # Two edits of one kind on one line are told apart by a number.
+        seen[fault["id"]] += 1
+        if seen[fault["id"]] > 1:
+            fault["id"] += f"-{seen[fault['id']]}"
         fault["what"] = f"{fault['kind']} at line {fault['line']}"
         print(json.dumps(fault))
     print(f"{len(chosen)} of {len(pool)} candidates", file=sys.stderr)
