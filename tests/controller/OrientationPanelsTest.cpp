@@ -84,6 +84,13 @@ TEST_F(OrientationPanelsTest, TheNetShowsTheAxesWhereTheyPoint) {
     const auto dark = [&](QPointF at) { return qGray(sphere.pixel((centre + at).toPoint())) < 128; };
     EXPECT_TRUE(dark({3, 0}) && dark({-3, 0}) && dark({0, 3}) && dark({0, -3}));
     EXPECT_FALSE(dark({0, 6}) || dark({6, 0}) || dark({0, -6}) || dark({-6, 0}) || dark({3, 3}));
+    // A tick every 10° of trend, inside the rim.
+    const auto darkAt = [&](double trend, double reach) { // a thin line's grey counts
+        const NetPoint rim = netPosition(trend, 0);
+        return qGray(sphere.pixel(net->pixelOf({rim.x * reach, rim.y * reach}).toPoint())) < 200;
+    };
+    EXPECT_TRUE(darkAt(90, 0.975) && darkAt(100, 0.975));
+    EXPECT_FALSE(darkAt(95, 0.975) || darkAt(90, 1.025));
 }
 
 TEST_F(OrientationPanelsTest, TheSliderTracesTheAxesUntilCleared) {
