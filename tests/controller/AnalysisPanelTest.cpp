@@ -128,10 +128,21 @@ TEST_F(AnalysisPanelTest, TheShapePlotReadsRight) {
     EXPECT_NEAR(std::atan2(present().x(), present().y()), std::numbers::pi / 6, 1e-6);
 }
 
-// Hsu's guides as drawn: circles of equal εs a tick apart, out to the end
-// of the ray of ν = 0, read along a line 7.5° right of it, where nothing
-// else is drawn.
+// A sphere's plot is as large as its least reach allows. Hsu's guides as
+// drawn: circles of equal εs a tick apart, out to the end of the ray of
+// ν = 0, read along a line 7.5° right of it, where nothing else is drawn.
 TEST_F(AnalysisPanelTest, HsusCirclesStandATickApart) {
+    // A sphere's plot keeps its least reach, 0.5, on the tighter axis.
+    DocumentWindow* window = shown(documents_->newDocument());
+    control<QDockWidget>(window, "analysisDock")->raise();
+    plot_ = control<StrainPlot>(window, "flinnPlot");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return plot_->isVisible() && plot_->scale() > 0; }));
+    idle();
+    double reach = 1e9;
+    for (QAbstractAxis* axis : plot_->chart()->axes())
+        reach = std::min(reach, static_cast<QValueAxis*>(axis)->max());
+    EXPECT_TRUE(reach > 0.5 && reach < 0.6) << reach;
+
     openExample("flattening-preserved-volume.quorvel", 0.5f);
     plot_->setKind(StrainPlot::Kind::Hsu);
     idle();
