@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace {
 
 const Matrix4 kIdentity{1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
@@ -11,6 +13,24 @@ TEST(GVUtilities, VectorsAndMatricesAndTheInverse) {
     GVCrossVectorsf({2, 3, 4}, {5, 6, 7}, cross);
     EXPECT_EQ(cross, (Vector3{-3, 6, -3}));
     EXPECT_EQ(GVVectorLengthf({3, 4, 12}), 13.0f);
+    const double a[3] = {1, 2, 3}, b[3] = {4, 6, 3};
+    EXPECT_EQ(GVVectorDistance(a, b), 5.0f);
+
+    // The elevation and azimuth of start seen from end, in degrees: each
+    // quadrant and the axes, where the arctangents have no value.
+    const struct {
+        double start[3];
+        float elevation, azimuth;
+    } directions[] = {{{0, 0, 1}, 0, 0},       {{0.5, 0, 0}, -90, 90},    {{0, 2, 0}, -90, 180},
+                      {{0, -2, 0}, -90, 0},    {{-1, 1, -1}, -125.26439f, 225},
+                      {{1, 1, 2}, -35.26439f, 135}};
+    const double origin[3] = {0, 0, 0};
+    for (const auto& d : directions) {
+        float elevation = NAN, azimuth = NAN;
+        GVSphericalCoordinates(origin, d.start, elevation, azimuth);
+        EXPECT_NEAR(elevation, d.elevation, 1e-4) << d.start[0] << " " << d.start[1];
+        EXPECT_NEAR(azimuth, d.azimuth, 1e-4) << d.start[0] << " " << d.start[1];
+    }
 
     // The first factor acts last: translate * scale scales first.
     const Matrix4 translate{1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 1, 2, 3, 1};
