@@ -52,7 +52,7 @@ TEST(GVUtilities, VectorsAndMatricesAndTheInverse) {
     float inverse[9];
     const float twoEqualColumns[9] = {1, 2, 3, 1, 2, 3, 4, 5, 7};
     EXPECT_EQ(InvertMatrix(twoEqualColumns, inverse), 0);
-    const float general[9] = {2, 1, 3, -1, 3, 2, 1, -2, 4}; // no entry 0, none alike
+    const float general[9] = {2, 1, 3, -1, 3, 2, 1, -2, 4}; // no entry 0
     ASSERT_EQ(InvertMatrix(general, inverse), 1);
     for (int r = 0; r < 3; ++r)
         for (int c = 0; c < 3; ++c) {
