@@ -256,6 +256,12 @@ TEST(FlowTest, FlowPresets) {
         else
             EXPECT_NEAR(a.stretches[1], 2, 1e-9) << "oblate";
     }
+    // At Wk = 1 a general shear is the simple shear of rate 2s, in its frame.
+    const PresetFlow general = build("General shear", {1, 0.5, 1, 40, 10, 130, 80});
+    const PresetFlow simple = build("Simple shear", {1, 40, 10, 130, 80});
+    for (int r = 0; r < 3; ++r)
+        for (int c = 0; c < 3; ++c)
+            EXPECT_NEAR(general.gradient[r][c], simple.gradient[r][c], 1e-12) << r << c;
     const StrainAnalysis turned = analyzePreset(build("Rotation", {0, 90, 30}));
     expectValue(turned.rotationAngle, 30, 1e-9);
     EXPECT_NEAR((*turned.rotationAxis)[2], -1, 1e-9);
@@ -266,6 +272,7 @@ TEST(FlowTest, FlowPresets) {
              {"Strain from Rxy and Ryz", {2, 3, 0, 90, 0, 0, 0}},
              {"Pure shear", {2, 1, 0, 90, 0, 0}},
              {"Pure shear", {2, -0.01, 90, 0, 0, 0}},
+             {"Pure shear", {0, 1, 90, 0, 0, 0}},
              {"Pure shear", {0.99, 0.5, 90, 0, 0, 0}},
              {"Transpression from Wk, constant volume", {60, 1.01, 1, 1}}})
         EXPECT_NE(build(name, values).error, nullptr) << name;
