@@ -256,6 +256,10 @@ TEST(FlowTest, FlowPresets) {
         else
             EXPECT_NEAR(a.stretches[1], 2, 1e-9) << "oblate";
     }
+    // A transpression zone is vertical: z is a principal direction of its flow.
+    const PresetFlow zone = build("Transpression, constant volume", {60, 30, 1, 1});
+    for (int i = 0; i < 2; ++i)
+        EXPECT_TRUE(std::abs(zone.gradient[2][i]) < 1e-12 && std::abs(zone.gradient[i][2]) < 1e-12);
     // At Wk = 1 a general shear is the simple shear of rate 2s, in its frame.
     const PresetFlow general = build("General shear", {1, 0.5, 1, 40, 10, 130, 80});
     const PresetFlow simple = build("Simple shear", {1, 40, 10, 130, 80});
