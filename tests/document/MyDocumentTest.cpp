@@ -41,6 +41,30 @@ TEST(MyDocument, EveryStoredFieldReadsBackAsItsOwnState) {
     EXPECT_FALSE(copy.undoManager().canUndo() || copy.isDocumentEdited());
 }
 
+// A matrix entry's key names its row and column: "… entry 3,1" is row 3,
+// column 1, of the strain, the saved strain and the velocity gradient alike.
+TEST(MyDocument, AMatrixKeyNamesItsRowAndColumn) {
+    for (int r = 1; r <= 3; ++r)
+        for (int c = 1; c <= 3; ++c) {
+            const std::string at = std::to_string(r) + "," + std::to_string(c);
+            MyDocument document;
+            std::string error;
+            ASSERT_TRUE(load(document,
+                             "{\"strain entry " + at + "\" = 7; \"saved strain entry " + at +
+                                 "\" = 6; \"velocity gradient entry " + at + "\" = 5;}",
+                             error))
+                << error;
+            const StrainData& m = document.strainData();
+            for (int i = 0; i < 3; ++i)
+                for (int j = 0; j < 3; ++j) {
+                    const float here = i == r - 1 && j == c - 1 ? 1 : 0;
+                    EXPECT_EQ(m.strainEntry(MatrixIndex(i, j)), 7 * here) << at;
+                    EXPECT_EQ(m.savedStrainEntry(MatrixIndex(i, j)), 6 * here) << at;
+                    EXPECT_EQ(m.velocityGradient(MatrixIndex(i, j)), 5 * here) << at;
+                }
+        }
+}
+
 // What a file lacks reads as 0 (older files: no saved translation), what is
 // out of range as a new document's code, a number beyond a float as 0; the
 // rest of the file still applies.

@@ -248,6 +248,7 @@ TEST(FlowTest, FlowPresets) {
     }
     const StrainAnalysis gamma2 = analyzePreset(build("Simple shear", {2, 90, 0, 0, 0}));
     EXPECT_NEAR(gamma2.stretches[0], 1 + std::sqrt(2.0), 1e-9);
+    EXPECT_EQ(build("Strain from εs and Lode ν", {1, 1, 1, 90, 0, 0, 0}).error, nullptr) << "ν = 1";
     for (const double k : {0.0, 0.5, 1.0, 3.0}) {
         const StrainAnalysis a = analyzePreset(build("Pure shear", {2, k, 90, 0, 0, 0}));
         EXPECT_NEAR(a.stretches[0], 2, 1e-9);
@@ -277,6 +278,7 @@ TEST(FlowTest, FlowPresets) {
              {"Pure shear", {2, 1, 0, 90, 0, 0}},
              {"Pure shear", {2, -0.01, 90, 0, 0, 0}},
              {"Pure shear", {0, 1, 90, 0, 0, 0}},
+             {"Strain from εs and Lode ν", {1, 1.01, 1, 90, 0, 0, 0}},
              {"Pure shear", {0.99, 0.5, 90, 0, 0, 0}},
              {"Transpression from Wk, constant volume", {60, 1.01, 1, 1}}})
         EXPECT_NE(build(name, values).error, nullptr) << name;
