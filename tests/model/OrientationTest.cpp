@@ -123,6 +123,9 @@ TEST(OrientationTest, MaterialLinesInSimpleShear) {
     expectValue(f.pairs[0].angleAfter, 45, "after");
     expectValue(f.pairs[0].shearStrain, 1, "γ");
     expectValue(f.pairs[1].angleAfter, kNone, "with no line");
+    const MaterialLineFigures flat =
+        materialLineFigures(diagonal(1, 1, 0), {{{0, 0, 1}, {1, 0, 0}, {0, 1, 0}}});
+    EXPECT_EQ(flat.lines[0].turned.reason, "singular: the line is flattened to a point");
 
     // γ only for lines that began perpendicular, to within 1e-3°.
     for (const auto& [tilt, hasGamma] : {std::pair{0.9e-3, true}, std::pair{1.1e-3, false}}) {
