@@ -44,7 +44,7 @@ TEST(ShapeTrailTest, OnePointASquareNothingOverOldGroundNeverPastCapacity) {
     for (int i = 0; i < 1000; ++i)
         trail.add({1 + 0.1 * i, 1});
     EXPECT_LE(trail.size(), 8u);
-    EXPECT_GE(trail.resolution(), 12.8) << "doubled until 100 units of new ground fit in 8 points";
+    EXPECT_EQ(trail.resolution(), 0.1 * 256) << "doubled until 100 units of new ground fit in 8 points";
 }
 
 } // namespace

@@ -114,6 +114,10 @@ TEST(StrainAnalysisTest, SingularAndInvertedStatesSayWhatTheyAre) {
             for (const auto& v : row.values)
                 EXPECT_TRUE(v || !row.reason.empty()) << row.key << " says why it is missing";
     }
+    // Flattened to a plane, the stretches that remain keep their logarithms.
+    const StrainAnalysis plane = analyze(Vector3d(2, 1, 0).asDiagonal());
+    expectValue(plane.naturalStrains[0], std::log(2.0), "ε1");
+    expectValue(plane.naturalStrains[1], 0, "ε2");
 }
 
 // Within the entries' precision of the horizontal, a line is given by its end
