@@ -120,6 +120,25 @@ TEST(StrainAnalysisTest, SingularAndInvertedStatesSayWhatTheyAre) {
     expectValue(plane.naturalStrains[1], 0, "ε2");
 }
 
+// The rows as the panel and --analyze show them: in order, each under its
+// label, with no more values than the panel has columns.
+TEST(StrainAnalysisTest, RowsComeInOrderUnderTheirLabels) {
+    std::string labels;
+    for (const AnalysisRow& row : analysisRows(analyze(Matrix3d::Identity()))) {
+        labels += std::string(row.label) + "|";
+        EXPECT_LE(row.values.size(), 3u) << row.label;
+    }
+    EXPECT_EQ(labels,
+              "Stretches S1, S2, S3|Natural strains ε1, ε2, ε3|S1 axis x, y, z|S1 axis trend°, "
+              "plunge°|S2 axis x, y, z|S2 axis trend°, plunge°|S3 axis x, y, z|S3 axis trend°, "
+              "plunge°|Becomes S1: x, y, z|Becomes S1: trend°, plunge°|Becomes S2: x, y, z|Becomes "
+              "S2: trend°, plunge°|Becomes S3: x, y, z|Becomes S3: trend°, plunge°|Centre x, y, "
+              "z|Volume ratio J|Flinn k|Flinn d|Ramsay K|Lode ν|Octahedral shear εs|Rotation "
+              "angle°|Rotation axis x, y, z|Quadratic elongations λ1, λ2, λ3|Strain ratios Rxy, "
+              "Ryz, Rxz|Ramsay D|Volume change ΔV %|Symmetry class|Lineation X trend°, "
+              "plunge°|Foliation XY dip direction°, dip°|");
+}
+
 // Within the entries' precision of the horizontal, a line is given by its end
 // with trend below 180°; of the vertical, straight down; beyond it, by its
 // lower end as it is.
