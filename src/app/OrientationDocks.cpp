@@ -47,7 +47,6 @@ OrientationDocks::OrientationDocks(QMainWindow& window, StrainData& model,
     linesDock_->setObjectName(QStringLiteral("linesDock"));
     linesDock_->setWidget(scroll);
 
-
     PlotExport::addExportMenu(*flinnPlot_, [this] { exportFlinnPlot(); });
     PlotExport::addExportMenu(*stereonet_, [this] { exportStereonet(); });
 }
