@@ -23,20 +23,6 @@ std::string eglFailure(const char* what) {
     return text;
 }
 
-bool hasExtension(const char* extensions, const char* name) {
-    if (extensions == nullptr)
-        return false;
-    const std::size_t length = std::strlen(name);
-    for (const char* p = std::strstr(extensions, name); p != nullptr;
-         p = std::strstr(p + length, name)) {
-        const bool startsWord = p == extensions || p[-1] == ' ';
-        const bool endsWord = p[length] == '\0' || p[length] == ' ';
-        if (startsWord && endsWord)
-            return true;
-    }
-    return false;
-}
-
 // The initialised surfaceless display, or EGL_NO_DISPLAY with the reason.
 EGLDisplay surfacelessDisplay(std::string& error) {
     if (!hasExtension(eglQueryString(EGL_NO_DISPLAY, EGL_EXTENSIONS),
@@ -69,6 +55,20 @@ EGLDisplay surfacelessDisplay(std::string& error) {
 }
 
 } // namespace
+
+bool hasExtension(const char* extensions, const char* name) {
+    if (extensions == nullptr)
+        return false;
+    const std::size_t length = std::strlen(name);
+    for (const char* p = std::strstr(extensions, name); p != nullptr;
+         p = std::strstr(p + length, name)) {
+        const bool startsWord = p == extensions || p[-1] == ' ';
+        const bool endsWord = p[length] == '\0' || p[length] == ' ';
+        if (startsWord && endsWord)
+            return true;
+    }
+    return false;
+}
 
 std::unique_ptr<EglOffscreenContext> EglOffscreenContext::create(int width, int height,
                                                                  std::string& error) {

@@ -12,6 +12,10 @@
 #include <string>
 #include <vector>
 
+// Whether the space-separated list names the extension as a whole word (one
+// extension's name can be the start or the end of another's).
+bool hasExtension(const char* extensions, const char* name);
+
 class EglOffscreenContext final : public OpenGLContextHandle {
 public:
     // A context with an RGBA8 pbuffer of width x height pixels and a 24-bit

@@ -105,8 +105,14 @@ TEST_F(OrientationPanelsTest, TheSliderTracesTheAxesUntilCleared) {
     EXPECT_EQ(net->path(0).points().size(), 3u);
     EXPECT_EQ(net->path(2).points().size(), 3u);
     EXPECT_EQ(net->path(1).points().size(), 1u);
+    // X's path drawn in its colour, darker, between its first two places.
+    const auto& xs = net->path(0).points();
+    const QPointF between = (net->pixelOf(xs[0]) + net->pixelOf(xs[1])) / 2;
+    const auto yellow = [&] { const QRgb c = shownAt(net, between); return qRed(c) > 150 && qBlue(c) < 100; };
+    EXPECT_TRUE(yellow());
     QTest::mouseClick(control<QPushButton>(window, "clearPathButton"), Qt::LeftButton);
     EXPECT_TRUE(net->path(0).points().empty());
+    EXPECT_FALSE(yellow());
 }
 
 // The simple shear example: point 1 on y, point 2 on x, point 3 the centre.

@@ -24,11 +24,12 @@ protected:
 } // namespace
 
 TEST_F(UndoManagerTest, UndoAndRedoStepThroughEventsNewestActionFirst) {
-    int order = 0;
-    undo.registerUndo([&] { order = order * 10 + 1; });
+    int order = 0, level = 0;
+    undo.registerUndo([&] { order = order * 10 + 1; level = undo.groupingLevel(); });
     undo.registerUndo([&] { order = order * 10 + 2; });
     undo.undo(); // closes the open group first
     EXPECT_EQ(order, 21);
+    EXPECT_EQ(level, 1) << "a step is replayed as one group";
     EXPECT_FALSE(undo.canUndo() || undo.canRedo());
 
     edit(1);

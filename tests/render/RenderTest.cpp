@@ -2,6 +2,7 @@
 // that the camera and the scene fix: where the ellipsoid's outline lies, how
 // it is lit, what shows through it.
 #include "../support/SphereDocument.h"
+#include "render/EglOffscreenContext.h"
 #include "render/Picture.h"
 #include "document/MyDocument.h"
 
@@ -90,6 +91,9 @@ TEST(RenderTest, TheOutlineFollowsStrainTranslationViewAndProjection) {
         {with(doubled, {{"translation y", "0.5"}}), {.elevation = -90, .azimuth = 90},
          400 + kScale / 2, 300 + kScale, kScale, 0, 0, kScale},
         {with(sphereKeys(), {{"distance", "20"}}), {}, 400, 300, kScale / 2, 0, 0, kScale / 2},
+        // Far off and as large: beyond the camera's first far plane.
+        {with(sphereKeys(), {{"distance", "200"}, {"strain entry 1,1", "20"}, {"strain entry 2,2", "20"},
+                             {"strain entry 3,3", "20"}}), {}, 400, 300, kScale, 0, 0, kScale},
         {sphereKeys(), {.width = 300, .height = 200}, 150, 100, kScale / 3, 0, 0, kScale / 3},
         {nearby, {}, 400, 300, nearOrtho, 0, 0, nearOrtho},
         {with(nearby, {{"perspective projection", "1"}}), {}, 400, 300, nearPerspective, 0, 0,
@@ -217,6 +221,14 @@ TEST(RenderTest, TheSurfaceColouredByStretchShowsItsFieldsAndTheirBoundary) {
 
     const Rgb plain = pixel(render(with(stretched, {{"color by stretch", "0"}})), 400 + 1.5 * kScale, 300.5);
     EXPECT_EQ(plain.r, plain.b) << "the model's grey when the option is off";
+}
+
+// An extension counts only as a whole word of the list.
+TEST(RenderTest, AnExtensionIsFoundAsAWholeWord) {
+    EXPECT_TRUE(hasExtension("EGL_A", "EGL_A"));
+    EXPECT_TRUE(hasExtension("EGL_A_long EGL_A", "EGL_A")) << "after a longer name";
+    EXPECT_FALSE(hasExtension("XEGL_A EGL_A_long", "EGL_A"));
+    EXPECT_FALSE(hasExtension(nullptr, "EGL_A"));
 }
 
 // A vertical east-west section of the sphere doubled along x, seen from
