@@ -138,6 +138,12 @@ TEST_F(CommandLineTest, RenderWritesTheFormatAndBackgroundAsked) {
         EXPECT_EQ(qAlpha(picture.pixel(60, 45)), 255) << file << ": the sphere covers the centre";
         EXPECT_GT(qGray(picture.pixel(60, 45)), 40) << file << ": the grey sphere";
     }
+    for (const char* size : {"1x16384", "16384x1"}) { // just inside the sides' bounds
+        const std::string image = path("edge.png");
+        ASSERT_EQ(run("--render " + document + " " + image + " --size " + size).status, 0) << size;
+        const QSize read = QImageReader(QString::fromStdString(image)).size();
+        EXPECT_EQ(QString("%1x%2").arg(read.width()).arg(read.height()), size);
+    }
 }
 
 // A disk that fills part-way through the picture: the system's reason, no
