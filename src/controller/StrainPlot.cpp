@@ -234,6 +234,11 @@ QSizeF StrainPlot::wantedReach() const {
     return {radius, radius};
 }
 
+QSizeF StrainPlot::labelRoom() const {
+    return kind_ == Kind::Flinn ? QSizeF()
+                                : QSizeF(8 * fontMetrics().averageCharWidth(), 2 * fontMetrics().height());
+}
+
 // Both axes at one scale, as large as the plot area allows with every value
 // wanted in view; true when it placed everything anew.
 bool StrainPlot::fit() {
@@ -245,10 +250,7 @@ bool StrainPlot::fit() {
     fitted_ = reach;
     fittedArea_ = area;
     const double w = area.width(), h = area.height();
-    // Hsu's guides write ν above the sector and εs beside it.
-    const QSizeF words = kind_ == Kind::Flinn ? QSizeF()
-                                              : QSizeF(8 * fontMetrics().averageCharWidth(),
-                                                       2 * fontMetrics().height());
+    const QSizeF words = labelRoom();
     scale_ = std::max(reach.width() / (w - 2 * kMargin - 2 * words.width()),
                       reach.height() / (h - 2 * kMargin - words.height()));
     const double left = kind_ == Kind::Flinn ? -kMargin * scale_ : -w * scale_ / 2;

@@ -49,6 +49,9 @@ class StrainPlot : public QChartView {
     double scale() const { return scale_; }
     // The spacing of the ticks, and of Hsu's circles of equal εs.
     double tickStep() const { return tickStep_; }
+    // The room Hsu's guides keep for their words: ν above the sector, εs
+    // beside it. Flinn's plot keeps none.
+    QSizeF labelRoom() const;
 
   protected:
     void resizeEvent(QResizeEvent* event) override;

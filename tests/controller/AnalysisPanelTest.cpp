@@ -166,4 +166,24 @@ TEST_F(AnalysisPanelTest, HsusCirclesStandATickApart) {
     }
 }
 
+// A plot far narrower than high keeps Hsu's sector, the present point and
+// their words inside: a flattening at εs = 0.99, just inside the reach of 1.
+TEST_F(AnalysisPanelTest, HsusPlotKeepsItsGuidesInsideANarrowPanel) {
+    StrainPlot narrow;
+    plot_ = &narrow;
+    narrow.setKind(StrainPlot::Kind::Hsu);
+    narrow.resize(260, 600);
+    narrow.show();
+    const double a = std::exp(0.99 / std::sqrt(6.0));
+    narrow.showPresent(analyzeGradient({{{a, 0, 0}, {0, a, 0}, {0, 0, 1 / (a * a)}}}));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&narrow));
+    idle();
+    const QRectF area = narrow.chart()->plotArea();
+    EXPECT_LE(onScreen(present()).x() + narrow.labelRoom().width(), area.right());
+    const QImage shown = narrow.grab().toImage();
+    for (int y = int(area.top()); y < int(area.bottom()); ++y)
+        for (const int x : {int(area.left()) + 1, int(area.right()) - 1})
+            ASSERT_GT(qGray(shown.pixel(x, y)), 240) << "drawn on the area's edge at " << x << ", " << y;
+}
+
 } // namespace
