@@ -188,6 +188,8 @@ TEST_F(MyWindowControllerTest, TheAnimationSliderKeepsItsBoundsAndRefusedNumbers
     w.key("animationSlider", Qt::Key_End);
     EXPECT_EQ(w.field("yField")->text(), "4.000000");
     EXPECT_EQ(w.undoTitle(), "Undo Adjust Animation Slider");
+    w.key("animationSlider", Qt::Key_PageUp);
+    EXPECT_EQ(w.field("yField")->text(), "4.000000") << "not past Max";
     type(w.window, "sliderMaxField", "5");
     EXPECT_EQ(w.model().translationMax(1), 5.0f);
     EXPECT_EQ(w.undoTitle(), "Undo Set Slider Max Value");
