@@ -185,6 +185,11 @@ TEST_F(CommandLineTest, AnalyzePrintsATableOrJson) {
     const size_t symmetry = table.out.find("Symmetry class ");
     const std::string line = table.out.substr(symmetry, table.out.find('\n', symmetry) - symmetry);
     EXPECT_TRUE(line.ends_with(" LS")) << line;
+    // A value as wide as its column still stands apart from the one before.
+    std::ofstream(path("wide.quorvel")) << documentText(
+        with(sphereKeys(), {{"strain entry 1,1", "100000"}, {"strain entry 2,2", "100000"}}));
+    const std::string wide = run("--analyze " + path("wide.quorvel")).out;
+    EXPECT_NE(wide.find(" 100000.000000 100000.000000     1.000000\n"), std::string::npos) << wide;
 
     const Result json = run("--analyze " + shear + " --json");
     ASSERT_EQ(json.status, 0) << json.err;
