@@ -112,6 +112,11 @@ TEST_F(CommandLineTest, BadCommandLinesAndFailuresNameTheProblemAndWriteNothing)
     }
     for (const char* written : {"never.png", "never.gif", "never.jpg"})
         EXPECT_FALSE(std::ifstream(path(written))) << written;
+    for (const std::string& command : {"--print " + document, "--analyze " + document}) {
+        const Result result = run(command, "/dev/full");
+        EXPECT_EQ(result.status, 1) << command;
+        EXPECT_NE(result.err.find("could not be written out\n"), std::string::npos) << result.err;
+    }
 }
 
 // The suffix chooses the format; the background is what the sphere is drawn

@@ -289,13 +289,16 @@ TEST_F(DocumentWindowTest, OpenRecentKeepsFilesThatStillExist) {
 TEST_F(DocumentWindowTest, AWindowOpensWhereTheLastClosedOnTheScreenWithItsDocks) {
     const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
     DocumentWindow* window = shown(documents_->newDocument());
-    window->setGeometry(window->geometry().adjusted(0, 40, 0, -20));
+    window->setGeometry(QRect(available.topLeft() + QPoint(20, 40), QSize(1000, 700)));
     const QRect place = window->geometry();
     choose(window, "Analysis");
     choose(window, "Lines and Sections");
     window->close();
     window = shown(documents_->newDocument());
     EXPECT_EQ(window->geometry(), place);
+    // The next window a step down and right, where it fits.
+    const QPoint step = shown(documents_->newDocument())->pos() - window->pos();
+    EXPECT_TRUE(step.x() > 0 && step.x() == step.y()) << step.x() << ", " << step.y();
     for (const char* dock : {"analysisDock", "linesDock"})
         EXPECT_FALSE(control(window, dock)->isVisible()) << dock;
     window->close();

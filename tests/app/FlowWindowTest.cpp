@@ -105,9 +105,14 @@ TEST_F(FlowWindowTest, TheDeformationDialogSetsStrainAndFlowInOneStep) {
     EXPECT_EQ(m.velocityGradient(MatrixIndex(0, 2)), 0.0f);
 }
 
-// Each page of the Help menu opens under its own title.
+// The Help menu as shown; each of its pages opens under its own title.
 TEST_F(FlowWindowTest, TheHelpPagesOpen) {
     DocumentWindow* window = shown(documents_->newDocument());
+    QStringList shown;
+    for (QAction* item : window->menuBar()->actions().last()->menu()->actions())
+        shown << (item->isSeparator() ? "—" : item->text());
+    EXPECT_EQ(shown.join(" | ").toStdString(), "Mouse and Keyboard | Strain Analysis | Flows and Vorticity | — | "
+                                 "About Quorvel | About Qt");
     for (const auto& [item, name] : {std::pair{"Strain Analysis", "analysisHelp"},
                                      std::pair{"Flows and Vorticity", "flowHelp"}}) {
         choose(window, item);
