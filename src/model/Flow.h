@@ -46,7 +46,7 @@ struct FlowAnalysis {
     double volumeRate = 0; // tr L
     std::array<FlowLine, 3> stretchingAxes;
     std::vector<FlowLine> apophyses;
-    std::string apophysesReason; // why there are fewer than three
+    std::string apophysesReason; // why there are none
 };
 
 // exp(tL), in double precision.

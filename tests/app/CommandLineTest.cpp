@@ -228,6 +228,7 @@ TEST_F(CommandLineTest, AnalyzePrintsATableOrJson) {
     EXPECT_EQ(flow["Wk"].toDouble(), 1);
     EXPECT_EQ(flow["apophyses"].toArray().size(), 1);
     EXPECT_EQ(flow["apophyses"][0]["trend"].toDouble(), 90);
+    EXPECT_TRUE(flow["undefined"].toObject().isEmpty()) << "one apophysis, so no reason for none";
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 #include "model/Flow.h"
 
 #include <QLabel>
+#include <QTextBrowser>
 #include <QtCharts/QChartView>
 #include <QtCharts/QValueAxis>
 #include <QtCharts/QXYSeries>
@@ -119,6 +120,7 @@ TEST_F(FlowWindowTest, TheHelpPagesOpen) {
         auto* page = window->findChild<QDialog*>(name);
         ASSERT_TRUE(page && QTest::qWaitForWindowExposed(page)) << item;
         EXPECT_EQ(page->windowTitle(), item);
+        EXPECT_GT(page->findChild<QTextBrowser*>()->height(), page->height() / 2) << "the text fills the page";
     }
 }
 
