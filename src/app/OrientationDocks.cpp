@@ -13,10 +13,6 @@
 #include <QScrollArea>
 #include <QVBoxLayout>
 
-namespace {
-constexpr int kRoomyAnalysisWidth = 440;
-} // namespace
-
 OrientationDocks::OrientationDocks(QMainWindow& window, StrainData& model,
                                    MyWindowController& controller, QDockWidget* analysisDock,
                                    DocumentCommands::FilePanels& panels)

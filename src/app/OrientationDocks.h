@@ -30,6 +30,8 @@ public:
     // Analysis panel and the net stand beside the inspector, one above the
     // other, in view while the inspector's slider sweeps.
     void arrange(QDockWidget* inspectorDock, bool roomy);
+    // The roomy Analysis panel's width: the table's numbers whole.
+    static constexpr int kRoomyAnalysisWidth = 440;
 
     void addExportItems(QMenu& file);
     void addDockToggles(QMenu& view);

@@ -6,6 +6,7 @@
 #include "../support/WindowTest.h"
 
 #include "app/Application.h"
+#include "app/OrientationDocks.h"
 #include "controller/StrainPlot.h"
 #include "model/DocumentValues.h"
 
@@ -308,6 +309,25 @@ TEST_F(DocumentWindowTest, AWindowOpensWhereTheLastClosedOnTheScreenWithItsDocks
     absurd.setGeometry(kFar, -kFar, kFar, kFar);
     QSettings().setValue(DocumentWindow::kGeometryKey, absurd.saveGeometry());
     EXPECT_TRUE(available.contains(shown(documents_->newDocument())->frameGeometry()));
+}
+
+// On a screen 1600 pixels wide or more, the analysis and the net stand beside
+// the inspector, one above the other, with Lines and Sections behind it.
+TEST_F(DocumentWindowTest, ARoomyScreenShowsTheAnalysisAndTheNetBesideTheInspector) {
+    DocumentWindow* window = shown(documents_->newDocument());
+    window->resize(1600, 1000);
+    auto* inspector = control<QDockWidget>(window, "inspectorDock");
+    window->orientationDocks().arrange(inspector, true);
+    idle();
+    auto* analysis = control<QDockWidget>(window, "analysisDock");
+    auto* net = control<QDockWidget>(window, "stereonetDock");
+    EXPECT_TRUE(inspector->isVisible() && analysis->isVisible() && net->isVisible());
+    EXPECT_GE(analysis->x(), inspector->geometry().right());
+    EXPECT_NEAR(analysis->width(), OrientationDocks::kRoomyAnalysisWidth, 8);
+    EXPECT_EQ(net->x(), analysis->x());
+    EXPECT_GT(net->y(), analysis->geometry().bottom());
+    EXPECT_EQ(window->tabifiedDockWidgets(inspector),
+              QList<QDockWidget*>{control<QDockWidget>(window, "linesDock")});
 }
 
 // On a laptop's screen, and as narrow as 960 pixels, the view has half the
