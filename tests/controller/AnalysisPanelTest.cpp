@@ -5,6 +5,7 @@
 #include "controller/StrainPlot.h"
 
 #include <QDockWidget>
+#include <QLabel>
 #include <QScrollBar>
 #include <QTableWidget>
 #include <QtCharts/QLineSeries>
@@ -143,6 +144,8 @@ TEST_F(AnalysisPanelTest, HsusCirclesStandATickApart) {
     for (QAbstractAxis* axis : plot_->chart()->axes())
         reach = std::min(reach, static_cast<QValueAxis*>(axis)->max());
     EXPECT_TRUE(reach > 0.5 && reach < 0.6) << reach;
+    EXPECT_EQ(control<QLabel>(window, "analysisState")->text(),
+              "No distortion: the sphere keeps its shape (S1 = S2 = S3).");
 
     openExample("flattening-preserved-volume.quorvel", 0.5f);
     plot_->setKind(StrainPlot::Kind::Hsu);
