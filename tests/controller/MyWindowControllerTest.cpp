@@ -215,12 +215,14 @@ TEST_F(MyWindowControllerTest, ViewControlsMoveTheCameraAndRefreshesRunNoAction)
     EXPECT_EQ(w.undoTitle(), "Undo Zoom");
     w.key("projectionPopUp", Qt::Key_Down);
 
+    type(w.window, "lightXField", "2");
     type(w.window, "lightZField", "3");
     camera->setElevation(-60.0f);
     w.click("resetView2DButton");
     EXPECT_EQ(camera->projection(), 0);
     EXPECT_EQ(camera->elevation(), 0.0f);
-    EXPECT_EQ(w.field("lightZField")->text(), "9.000000");
+    EXPECT_EQ(w.field("lightXField")->text() + w.field("lightYField")->text() + w.field("lightZField")->text(),
+              "0.0000000.0000009.000000");
     w.undo().undo();
     EXPECT_EQ(w.model().light(2), 3.0f) << "the model half of a reset is one step";
     EXPECT_EQ(w.model().projection(), 1);
