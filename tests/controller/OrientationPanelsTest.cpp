@@ -80,6 +80,8 @@ TEST_F(OrientationPanelsTest, TheNetShowsTheAxesWhereTheyPoint) {
     EXPECT_EQ(hover(net, east), "");
     const QImage sphere = net->grab().toImage();
     EXPECT_NE(sphere.pixel(centre.toPoint()), qRgb(0, 255, 255));
+    EXPECT_EQ(sphere.pixel(net->pixelOf(45, 45).toPoint()), net->palette().color(QPalette::Base).rgb())
+        << "the net on the base colour";
     // Only the centre's cross is left there, five pixels each way.
     const auto dark = [&](QPointF at) { return qGray(sphere.pixel((centre + at).toPoint())) < 128; };
     EXPECT_TRUE(dark({3, 0}) && dark({-3, 0}) && dark({0, 3}) && dark({0, -3}));
