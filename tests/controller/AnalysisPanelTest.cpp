@@ -94,6 +94,9 @@ TEST_F(AnalysisPanelTest, TheShapePlotReadsRight) {
     DocumentWindow* window = openExample("flattening-preserved-volume.quorvel", 0.5f);
     const QPointF origin = onScreen({0, 0});
     EXPECT_NEAR(onScreen({1, 0}).x() - origin.x(), origin.y() - onScreen({0, 1}).y(), 0.01);
+    EXPECT_EQ(plot_->chart()->axes(Qt::Horizontal)[0]->titleText() + " across, " +
+                  plot_->chart()->axes(Qt::Vertical)[0]->titleText() + " up",
+              "ln(S2/S3) across, ln(S1/S2) up");
     for (QAbstractAxis* axis : plot_->chart()->axes()) {
         const double step = static_cast<QValueAxis*>(axis)->tickInterval();
         const double mantissa = step / std::pow(10.0, std::floor(std::log10(step) + 1e-9));
