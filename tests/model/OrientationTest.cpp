@@ -50,16 +50,16 @@ TEST(OrientationTest, EqualAreaPositions) {
 TEST(OrientationTest, NetPathsStayBounded) {
     NetPath path;
     const double step = NetPath::kStep;
-    for (const double x : {0.0, 0.99 * step, 1.01 * step})
+    for (const double x : {0.5, 0.5 + 0.99 * step, 0.5 + 1.01 * step})
         path.add({x, 0});
     ASSERT_EQ(path.points().size(), 2u);
-    EXPECT_EQ(path.points()[1].x, 1.01 * step);
+    EXPECT_EQ(path.points()[1].x, 0.5 + 1.01 * step);
     while (path.points().size() < NetPath::kCapacity)
         path.add({path.points().back().x + 2 * step, 0});
     path.add({1, 1});
     ASSERT_EQ(path.points().size(), NetPath::kCapacity / 2 + 1);
-    EXPECT_EQ(path.points()[0].x, 0);
-    EXPECT_EQ(path.points()[1].x, 1.01 * step + 2 * step); // every other place
+    EXPECT_EQ(path.points()[0].x, 0.5);
+    EXPECT_EQ(path.points()[1].x, 0.5 + 1.01 * step + 2 * step); // every other place
     EXPECT_EQ(path.points().back().y, 1);
 }
 
