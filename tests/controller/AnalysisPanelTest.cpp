@@ -102,6 +102,7 @@ TEST_F(AnalysisPanelTest, TheShapePlotReadsRight) {
         const double mantissa = step / std::pow(10.0, std::floor(std::log10(step) + 1e-9));
         EXPECT_TRUE(std::ranges::any_of(std::array{1, 2, 5}, [&](int m) {
             return std::abs(mantissa - m) < 1e-9; })) << step;
+        EXPECT_EQ(static_cast<QValueAxis*>(axis)->labelFormat(), "%.1f") << "one decimal, as the ticks need";
     }
     const qreal radius = series<QScatterSeries>(plot_->tr("Present state"))->markerSize() / 2;
     EXPECT_EQ(present().y(), 0) << "flattening: S1 = S2";
