@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
+#include <filesystem>
+#include <fstream>
 #include <cstdio>
 #include <regex>
 #include <string>
@@ -118,19 +120,31 @@ TEST(MyDocument, RefusedTextLeavesEverythingAsItWas) {
     }
 }
 
-TEST(MyDocument, UnreadableFilesSayWhy) {
+// A file is read, or refused with the reason, the document as it was; no
+// read leaves a file open.
+TEST(MyDocument, FilesAreReadOrSayWhyAndLeaveNothingOpen) {
+    const std::string good = testing::TempDir() + "good.quorvel", big = testing::TempDir() + "big.quorvel";
+    std::ofstream(good) << distinctValues("0");
+    std::ofstream(big) << std::string(kPlistMaxSize + 1, ' ');
     const std::pair<std::string, const char*> cases[] = {
+        {good, ""},
+        {big, "too large"},
         {testing::TempDir() + "missing.quorvel", "No such file"},
         {testing::TempDir(), "not a file"},
         {"/proc/self/mem", "Input/output error"}, // its first read fails with EIO
     };
+    const auto openFiles = [] {
+        return std::distance(std::filesystem::directory_iterator("/proc/self/fd"), {});
+    };
+    const auto before = openFiles();
     MyDocument document;
     for (const auto& [path, reason] : cases) {
         std::string error;
-        EXPECT_FALSE(document.readFromFile(path, error));
+        EXPECT_EQ(document.readFromFile(path, error), !*reason) << path;
         EXPECT_NE(error.find(reason), std::string::npos) << path << ": " << error;
     }
-    EXPECT_TRUE(document.fileName().empty());
+    EXPECT_EQ(openFiles(), before);
+    EXPECT_EQ(document.fileName(), good);
 }
 
 // A Qt application runs with the user's locale in the C library, where a
