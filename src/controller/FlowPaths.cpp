@@ -34,12 +34,7 @@ void FlowPaths::draw() {
     std::vector<ShapePoint> shapes;
     for (int step = 0; step <= kSteps; ++step) {
         const double t = model_.timeMin() + (model_.timeMax() - model_.timeMin()) * step / kSteps;
-        const AnalysisMatrix F = flowDeformation(flow->gradient, t);
-        AnalysisMatrix drawn{};
-        for (int r = 0; r < 3; ++r)
-            for (int c = 0; c < 3; ++c)
-                for (int k = 0; k < 3; ++k)
-                    drawn[r][c] += F[r][k] * saved[k][c];
+        const AnalysisMatrix drawn = product(flowDeformation(flow->gradient, t), saved);
         if (const auto shape = shapePoint(analyzeGradient(drawn))) shapes.push_back(*shape);
     }
     const AnalysisValue& wk = flow->kinematicVorticity;

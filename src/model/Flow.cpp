@@ -89,6 +89,10 @@ AnalysisMatrix flowDeformation(const AnalysisMatrix& gradient, double time) {
     return fromEigen((time * toEigen(gradient)).exp());
 }
 
+AnalysisMatrix product(const AnalysisMatrix& a, const AnalysisMatrix& b) {
+    return fromEigen(toEigen(a) * toEigen(b));
+}
+
 FlowAnalysis analyzeFlow(const AnalysisMatrix& gradient, double time) {
     FlowAnalysis f;
     f.gradient = gradient;

@@ -51,6 +51,8 @@ struct FlowAnalysis {
 
 // exp(tL), in double precision.
 AnalysisMatrix flowDeformation(const AnalysisMatrix& gradient, double time);
+// a b: the deformation b followed by a.
+AnalysisMatrix product(const AnalysisMatrix& a, const AnalysisMatrix& b);
 FlowAnalysis analyzeFlow(const AnalysisMatrix& gradient, double time);
 
 // The steady flow that produces a deformation in unit time: the principal

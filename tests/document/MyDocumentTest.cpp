@@ -127,15 +127,10 @@ TEST(MyDocument, FilesAreReadOrSayWhyAndLeaveNothingOpen) {
     std::ofstream(good) << distinctValues("0");
     std::ofstream(big) << std::string(kPlistMaxSize + 1, ' ');
     const std::pair<std::string, const char*> cases[] = {
-        {good, ""},
-        {big, "too large"},
-        {testing::TempDir() + "missing.quorvel", "No such file"},
+        {good, ""}, {big, "too large"}, {testing::TempDir() + "missing.quorvel", "No such file"},
         {testing::TempDir(), "not a file"},
-        {"/proc/self/mem", "Input/output error"}, // its first read fails with EIO
-    };
-    const auto openFiles = [] {
-        return std::distance(std::filesystem::directory_iterator("/proc/self/fd"), {});
-    };
+        {"/proc/self/mem", "Input/output error"}}; // its first read fails with EIO
+    const auto openFiles = [] { return std::distance(std::filesystem::directory_iterator("/proc/self/fd"), {}); };
     const auto before = openFiles();
     MyDocument document;
     for (const auto& [path, reason] : cases) {

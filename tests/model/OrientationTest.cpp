@@ -1,4 +1,5 @@
 // The net, the material lines and the sections against closed forms.
+#include "../support/ExpectValue.h"
 #include "model/MaterialLines.h"
 #include "model/StrainData.h"
 #include "model/StrainSection.h"
@@ -15,12 +16,6 @@ const double r2 = std::numbers::sqrt2;
 
 AnalysisMatrix diagonal(double a, double b, double c) { return {{{a, 0, 0}, {0, b, 0}, {0, 0, c}}}; }
 AnalysisMatrix shear(double g) { return {{{1, g, 0}, {0, 1, 0}, {0, 0, 1}}}; }
-
-void expectValue(const AnalysisValue& v, double expected, const char* what) {
-    EXPECT_TRUE(std::isnan(expected) ? !v.value && !v.reason.empty()
-                                     : v.value && std::abs(*v.value - expected) < 1e-9)
-        << what << ": " << v.value.value_or(NAN) << " (" << v.reason << "), expected " << expected;
-}
 
 void expectAt(NetPoint p, double x, double y) {
     EXPECT_NEAR(p.x, x, 1e-12);

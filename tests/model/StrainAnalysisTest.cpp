@@ -1,4 +1,5 @@
 // The analysis against closed forms of known deformations.
+#include "../support/ExpectValue.h"
 #include "model/StrainAnalysis.h"
 #include "model/Orientation.h"
 
@@ -23,12 +24,6 @@ StrainAnalysis analyze(const Matrix3d& m) {
     return analyzeGradient(a);
 }
 Vector3d vec(const AnalysisVector& v) { return {v[0], v[1], v[2]}; }
-
-void expectValue(const AnalysisValue& v, double expected, const char* what) {
-    EXPECT_TRUE(std::isnan(expected) ? !v.value && !v.reason.empty()
-                                     : v.value && std::abs(*v.value - expected) < 1e-9)
-        << what << ": " << v.value.value_or(NAN) << " (" << v.reason << "), expected " << expected;
-}
 
 TEST(StrainAnalysisTest, ClosedForms) {
     struct ClosedForm {
