@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstring>
 #include <numbers>
+#include <tuple>
 
 namespace {
 
@@ -227,17 +228,23 @@ TEST(FlowTest, FlowPresets) {
     expectValue(turned.rotationAngle, 30, "rotation");
     EXPECT_NEAR((*turned.rotationAxis)[2], -1, 1e-9);
 
-    for (const auto& [name, values] : std::vector<std::pair<const char*, std::vector<double>>>{
-             {"General shear", {1.5, 1, 1, 90, 0, 0, 0}},
-             {"Strain from Rxy and Ryz", {0.5, 3, 1, 90, 0, 0, 0}},
-             {"Strain from Rxy and Ryz", {2, 3, 0, 90, 0, 0, 0}},
-             {"Pure shear", {2, 1, 0, 90, 0, 0}},
-             {"Pure shear", {2, -0.01, 90, 0, 0, 0}},
-             {"Pure shear", {0, 1, 90, 0, 0, 0}},
-             {"Strain from εs and Lode ν", {1, 1.01, 1, 90, 0, 0, 0}},
-             {"Pure shear", {0.99, 0.5, 90, 0, 0, 0}},
-             {"Transpression from Wk, constant volume", {60, 1.01, 1, 1}}})
-        EXPECT_NE(build(name, values).error, nullptr) << name;
+    // Each refusal with the reason the dialog shows.
+    using Refused = std::tuple<const char*, std::vector<double>, std::string>;
+    for (const auto& [name, values, reason] : std::vector<Refused>{
+             {"General shear", {1.5, 1, 1, 90, 0, 0, 0}, "Wk of a general shear lies between 0 and 1."},
+             {"Strain from Rxy and Ryz", {0.5, 3, 1, 90, 0, 0, 0}, "Rxy and Ryz must be at least 1."},
+             {"Strain from Rxy and Ryz", {2, 3, 0, 90, 0, 0, 0}, "Stretches and J must be greater than 0."},
+             {"Pure shear", {2, 1, 0, 90, 0, 0}, "The line is normal to the plane."},
+             {"Pure shear", {2, -0.01, 90, 0, 0, 0}, "Flinn k must be at least 0."},
+             {"Pure shear", {0, 1, 90, 0, 0, 0}, "Stretches and J must be greater than 0."},
+             {"Strain from εs and Lode ν", {1, 1.01, 1, 90, 0, 0, 0},
+              "εs must be at least 0 and ν between −1 and 1."},
+             {"Pure shear", {0.99, 0.5, 90, 0, 0, 0}, "Off plane strain the stretch along X must be at least 1."},
+             {"Transpression from Wk, constant volume", {60, 1.01, 1, 1},
+              "Wk of a transpression lies between 0 and 1 (negative: transtension)."}}) {
+        const char* error = build(name, values).error;
+        EXPECT_EQ(error ? error : "", reason) << name;
+    }
 }
 
 } // namespace
