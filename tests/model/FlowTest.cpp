@@ -239,7 +239,8 @@ TEST(FlowTest, FlowPresets) {
              {"Pure shear", {0, 1, 90, 0, 0, 0}, "Stretches and J must be greater than 0."},
              {"Strain from εs and Lode ν", {1, 1.01, 1, 90, 0, 0, 0},
               "εs must be at least 0 and ν between −1 and 1."},
-             {"Pure shear", {0.99, 0.5, 90, 0, 0, 0}, "Off plane strain the stretch along X must be at least 1."},
+             {"Pure shear", {0.99, 0.5, 90, 0, 0, 0},
+              "Off plane strain the stretch along X must be at least 1."},
              {"Transpression from Wk, constant volume", {60, 1.01, 1, 1},
               "Wk of a transpression lies between 0 and 1 (negative: transtension)."}}) {
         const char* error = build(name, values).error;
