@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <numbers>
@@ -206,6 +207,7 @@ TEST(FlowTest, FlowPresets) {
     const StrainAnalysis gamma2 = analyzePreset(build("Simple shear", {2, 90, 0, 0, 0}));
     EXPECT_NEAR(gamma2.stretches[0], 1 + std::sqrt(2.0), 1e-9);
     EXPECT_EQ(build("Strain from εs and Lode ν", {1, 1, 1, 90, 0, 0, 0}).error, nullptr) << "ν = 1";
+    EXPECT_EQ(build("General shear", {0, 1, 1, 90, 0, 0, 0}).error, nullptr) << "Wk = 0";
     for (const double k : {0.0, 0.5, 1.0, 3.0}) {
         const StrainAnalysis a = analyzePreset(build("Pure shear", {2, k, 90, 0, 0, 0}));
         EXPECT_NEAR(a.stretches[0], 2, 1e-9);
@@ -214,8 +216,12 @@ TEST(FlowTest, FlowPresets) {
         else
             EXPECT_NEAR(a.stretches[1], 2, 1e-9) << "oblate";
     }
-    // A transpression zone is vertical: z is a principal direction of its flow.
+    // A transpression zone is vertical: z is a principal direction of its flow;
+    // its walls are an apophysis, along the strike.
     const PresetFlow zone = build("Transpression, constant volume", {60, 30, 1, 1});
+    const std::vector<FlowLine> walls = analyzeFlow(zone.gradient, zone.time).apophyses;
+    EXPECT_TRUE(std::ranges::any_of(walls, [](const FlowLine& a) {
+        return std::abs(a.axis.trend - 60) < 1e-6 && std::abs(a.axis.plunge) < 1e-6; }));
     for (int i = 0; i < 2; ++i)
         EXPECT_TRUE(std::abs(zone.gradient[2][i]) < 1e-12 && std::abs(zone.gradient[i][2]) < 1e-12);
     // At Wk = 1 a general shear is the simple shear of rate 2s, in its frame.
@@ -232,6 +238,7 @@ TEST(FlowTest, FlowPresets) {
     using Refused = std::tuple<const char*, std::vector<double>, std::string>;
     for (const auto& [name, values, reason] : std::vector<Refused>{
              {"General shear", {1.5, 1, 1, 90, 0, 0, 0}, "Wk of a general shear lies between 0 and 1."},
+             {"General shear", {-0.01, 1, 1, 90, 0, 0, 0}, "Wk of a general shear lies between 0 and 1."},
              {"Strain from Rxy and Ryz", {0.5, 3, 1, 90, 0, 0, 0}, "Rxy and Ryz must be at least 1."},
              {"Strain from Rxy and Ryz", {2, 3, 0, 90, 0, 0, 0}, "Stretches and J must be greater than 0."},
              {"Pure shear", {2, 1, 0, 90, 0, 0}, "The line is normal to the plane."},

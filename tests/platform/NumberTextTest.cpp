@@ -22,6 +22,7 @@ constexpr std::tuple<const char*, float, int> kRows[] = {
     {" \t\n\x01" "7", 7, 7}, {"\xA0" "1.5", 1.5f, 1}, {"\xC2\xA0\xC2\xA0-2", -2, -2},
     {"\xC2" "2", 0, 0}, {"!2", 0, 0}, {"\x7F" "2", 0, 0},
     {"1e39", kInf, 1}, {"-1e39", -kInf, -1}, {"0.01e41", kInf, 0},
+    {"1000000000000000000000000000000000000000", kInf, INT_MAX}, // 1e39 in digits
     {"3.4028235e38", std::numeric_limits<float>::max(), 3},
     {"100000e-50", std::numeric_limits<float>::denorm_min(), 100000},
     {"1e-50", 0, 1}, {"-1e-50", -0.0f, -1}, {"1e-99999999999999999999", 0, 1},
