@@ -195,14 +195,9 @@ TEST(StrainAnalysisTest, ThinShapesRatiosIntensityClassAndVolumeChange) {
     expectValue(a.volumeChange, 300, "ΔV");
     EXPECT_EQ(a.quadraticElongations, (std::array<double, 3>{16, 4, 0.25}));
     expectValue(analyze(Vector3d(-2, 1, 1).asDiagonal()).volumeChange, 100, "ΔV of an inversion");
-    for (const auto& [nu, kind] : {std::pair{-0.76, "L"},
-                                   {-0.74, "LLS"},
-                                   {-0.16, "LLS"},
-                                   {-0.14, "LS"},
-                                   {0.14, "LS"},
-                                   {0.16, "SSL"},
-                                   {0.74, "SSL"},
-                                   {0.76, "S"}}) {
+    // Lode's ν just outside and just inside each class's bounds.
+    for (const auto& [nu, kind] : {std::pair{-0.76, "L"}, {-0.74, "LLS"}, {-0.16, "LLS"}, {-0.14, "LS"},
+                                   {0.14, "LS"}, {0.16, "SSL"}, {0.74, "SSL"}, {0.76, "S"}}) {
         const StrainAnalysis shape =
             analyze(Vector3d(std::exp(1 - nu), 1, std::exp(-1 - nu)).asDiagonal());
         EXPECT_EQ(shape.symmetryClass.value, kind) << nu;
