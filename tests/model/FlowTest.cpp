@@ -177,10 +177,8 @@ TEST(FlowTest, FlowPresets) {
         std::vector<double> values;
         double wk, volumeRatio;
     } cases[] = {
-        {"Simple shear", {2, 90, 0, 0, 0}, 1, 1},
-        {"Pure shear", {2, 1, 90, 0, 0, 0}, 0, 1},
-        {"Pure shear", {0.5, 1, 90, 0, 0, 0}, 0, 1},
-        {"Pure shear", {2, 3, 90, 0, 0, 0}, 0, 1},
+        {"Simple shear", {2, 90, 0, 0, 0}, 1, 1}, {"Pure shear", {2, 1, 90, 0, 0, 0}, 0, 1},
+        {"Pure shear", {0.5, 1, 90, 0, 0, 0}, 0, 1}, {"Pure shear", {2, 3, 90, 0, 0, 0}, 0, 1},
         {"General shear", {0.6, 0.5, 2, 45, 20, 135, 70}, 0.6, 1},
         {"Transpression, constant volume", {60, 0, 1, 1}, 1, 1},
         {"Transpression, constant volume", {60, 90, 1, 1}, 0, 1},
@@ -190,8 +188,7 @@ TEST(FlowTest, FlowPresets) {
         // Transtension widens the zone: ε̇ = −sin α, tan α = 0.8/(√2·0.6).
         {"Transpression from Wk with volume change", {60, -0.6, 1, 1}, 0.6,
          std::exp(0.8 / std::sqrt(1.36))},
-        {"Axial flattening", {0.5, 90, 0, 0, 0}, 0, 1},
-        {"Volume change", {2}, kNone, 2},
+        {"Axial flattening", {0.5, 90, 0, 0, 0}, 0, 1}, {"Volume change", {2}, kNone, 2},
         {"Rotation", {0, 90, 30}, kNone, 1},
     };
     for (const auto& c : cases) {
