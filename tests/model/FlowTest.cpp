@@ -203,7 +203,8 @@ TEST(FlowTest, FlowPresets) {
     }
     const StrainAnalysis gamma2 = analyzePreset(build("Simple shear", {2, 90, 0, 0, 0}));
     EXPECT_NEAR(gamma2.stretches[0], 1 + std::sqrt(2.0), 1e-9);
-    EXPECT_EQ(build("Strain from εs and Lode ν", {1, 1, 1, 90, 0, 0, 0}).error, nullptr) << "ν = 1";
+    for (const double nu : {-1.0, 1.0})
+        EXPECT_EQ(build("Strain from εs and Lode ν", {1, nu, 1, 90, 0, 0, 0}).error, nullptr) << nu;
     EXPECT_EQ(build("General shear", {0, 1, 1, 90, 0, 0, 0}).error, nullptr) << "Wk = 0";
     for (const double k : {0.0, 0.5, 1.0, 3.0}) {
         const StrainAnalysis a = analyzePreset(build("Pure shear", {2, k, 90, 0, 0, 0}));
@@ -242,6 +243,8 @@ TEST(FlowTest, FlowPresets) {
              {"Pure shear", {2, -0.01, 90, 0, 0, 0}, "Flinn k must be at least 0."},
              {"Pure shear", {0, 1, 90, 0, 0, 0}, "Stretches and J must be greater than 0."},
              {"Strain from εs and Lode ν", {1, 1.01, 1, 90, 0, 0, 0},
+              "εs must be at least 0 and ν between −1 and 1."},
+             {"Strain from εs and Lode ν", {1, -1.01, 1, 90, 0, 0, 0},
               "εs must be at least 0 and ν between −1 and 1."},
              {"Pure shear", {0.99, 0.5, 90, 0, 0, 0},
               "Off plane strain the stretch along X must be at least 1."},
