@@ -215,6 +215,7 @@ TEST_F(MyWindowControllerTest, ViewControlsMoveTheCameraAndRefreshesRunNoAction)
     EXPECT_EQ(w.undoTitle(), "Undo Zoom");
     w.key("projectionPopUp", Qt::Key_Down);
 
+    EXPECT_EQ(w.field("lightZField")->text(), "9.000000") << "a new document's light";
     type(w.window, "lightXField", "2");
     type(w.window, "lightZField", "3");
     camera->setElevation(-60.0f);

@@ -108,8 +108,7 @@ TEST_F(OrientationPanelsTest, TheSliderTracesTheAxesUntilCleared) {
     EXPECT_EQ(net->path(2).points().size(), 3u);
     EXPECT_EQ(net->path(1).points().size(), 1u);
     // X's path drawn in its colour, darker, between its first two places.
-    const auto& xs = net->path(0).points();
-    const QPointF between = (net->pixelOf(xs[0]) + net->pixelOf(xs[1])) / 2;
+    const QPointF between = (net->pixelOf(net->path(0).points()[0]) + net->pixelOf(net->path(0).points()[1])) / 2;
     const auto yellow = [&] { const QRgb c = shownAt(net, between); return qRed(c) > 150 && qBlue(c) < 100; };
     EXPECT_TRUE(yellow());
     QTest::mouseClick(control<QPushButton>(window, "clearPathButton"), Qt::LeftButton);
