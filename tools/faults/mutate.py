@@ -110,9 +110,14 @@ def subsystem(fault):
     return Path(fault["file"]).parts[1]
 
 
-def report(faults_file, results_file):
+def report(faults_file, *results_files):
+    """The score of the faults in results_files; a later file's row for a fault
+    replaces an earlier one's, so that a rerun of the survivors gives the score
+    after."""
     faults = {f["id"]: f for f in map(json.loads, Path(faults_file).read_text().splitlines())}
-    outcome = dict(line.split("\t")[:2] for line in Path(results_file).read_text().splitlines())
+    outcome = {}
+    for results_file in results_files:
+        outcome.update(line.split("\t")[:2] for line in Path(results_file).read_text().splitlines())
     per = collections.defaultdict(collections.Counter)
     for id, status in outcome.items():
         per[subsystem(faults[id])][status] += 1
@@ -138,7 +143,8 @@ def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--seed", type=int, default=1)
     parser.add_argument("--count", type=int, default=150)
-    parser.add_argument("--report", nargs=2, metavar=("FAULTS", "RESULTS"))
+    parser.add_argument("--report", nargs="+", metavar="FAULTS RESULTS",
+                        help="the fault list, then results; later rows replace earlier ones")
     args = parser.parse_args()
     if args.report:
         return report(*args.report)
