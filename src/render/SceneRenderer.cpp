@@ -37,7 +37,6 @@ void SceneRenderer::setFixedState() {
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     // The strain scales the sphere's normals.
     glEnable(GL_NORMALIZE);
-    glPointSize(3.0f);
 }
 
 void SceneRenderer::drawFrame(const StrainData& model) {
