@@ -44,9 +44,7 @@ StrainAnalysis analyzePreset(const PresetFlow& p) {
 }
 
 TEST(FlowTest, ClosedForms) {
-    struct Line {
-        double trend, plunge, rate;
-    };
+    struct Line { double trend, plunge, rate; };
     struct Case {
         const char* name;
         AnalysisMatrix L;
@@ -78,17 +76,16 @@ TEST(FlowTest, ClosedForms) {
         expectValue(f.kinematicVorticity, c.wk, "Wk", 1e-6);
         for (int i = 0; i < 3; ++i)
             EXPECT_NEAR(f.vorticity[i], c.vorticity[i], 1e-12);
-        if (c.firstStretchingAxis.rate != 0) { // else not unique, or not worth a closed form
-            EXPECT_NEAR(f.stretchingAxes[0].axis.trend, c.firstStretchingAxis.trend, 1e-6);
-            EXPECT_NEAR(f.stretchingAxes[0].axis.plunge, c.firstStretchingAxis.plunge, 1e-6);
-            EXPECT_NEAR(f.stretchingAxes[0].rate, c.firstStretchingAxis.rate, 1e-9);
-        }
+        const auto expectLine = [](const FlowLine& got, const Line& line, const char* what) {
+            EXPECT_NEAR(got.axis.trend, line.trend, 1e-6) << what;
+            EXPECT_NEAR(got.axis.plunge, line.plunge, 1e-6) << what;
+            EXPECT_NEAR(got.rate, line.rate, 1e-9) << what;
+        };
+        if (c.firstStretchingAxis.rate != 0) // else not unique, or not worth a closed form
+            expectLine(f.stretchingAxes[0], c.firstStretchingAxis, "ISA 1");
         ASSERT_EQ(f.apophyses.size(), c.apophyses.size());
-        for (std::size_t i = 0; i < c.apophyses.size(); ++i) {
-            EXPECT_NEAR(f.apophyses[i].axis.trend, c.apophyses[i].trend, 1e-6) << i;
-            EXPECT_NEAR(f.apophyses[i].axis.plunge, c.apophyses[i].plunge, 1e-6) << i;
-            EXPECT_NEAR(f.apophyses[i].rate, c.apophyses[i].rate, 1e-9) << i;
-        }
+        for (std::size_t i = 0; i < c.apophyses.size(); ++i)
+            expectLine(f.apophyses[i], c.apophyses[i], "apophysis");
         EXPECT_EQ(f.apophysesReason, c.apophysesReason);
     }
     expectNear(flowDeformation(cases[0].L, 1), matrix({2, 0, 0.541011, 0, 1, 0, 0, 0, 0.5}), 1e-6);

@@ -96,6 +96,8 @@ TEST(RenderTest, TheOutlineFollowsStrainTranslationViewAndProjection) {
                              {"strain entry 3,3", "20"}}), {}, 400, 300, kScale, 0, 0, kScale},
         {sphereKeys(), {.width = 300, .height = 200}, 150, 100, kScale / 3, 0, 0, kScale / 3},
         {nearby, {}, 400, 300, nearOrtho, 0, 0, nearOrtho},
+        {with(sphereKeys(), {{"distance", "0.4"}, {"strain entry 1,1", "0.1"}, {"strain entry 2,2", "0.1"},
+                             {"strain entry 3,3", "0.1"}}), {}, 400, 300, nearOrtho, 0, 0, nearOrtho}, // close in
         {with(nearby, {{"perspective projection", "1"}}), {}, 400, 300, nearPerspective, 0, 0,
          nearPerspective},
     };
