@@ -210,7 +210,7 @@ TEST(RenderTest, TheSurfaceColouredByStretchShowsItsFieldsAndTheirBoundary) {
     const Picture image = render(stretched);
     const Rgb lengthened = pixel(image, 400 + 1.5 * kScale, 300.5);
     const Rgb shortened = pixel(image, 400.5, 300 + 0.4 * kScale);
-    EXPECT_GT(lengthened.r, 2 * lengthened.b);
+    EXPECT_TRUE(lengthened.r > 2 * lengthened.b && lengthened.g > lengthened.b) << "orange-red";
     EXPECT_GT(shortened.b, 2 * shortened.r);
     // Paler toward the S = 1 line (y = x/2 drawn) than at the ends.
     const Rgb nearLine = pixel(image, 400 + 0.6 * kScale, 300 + 0.2 * kScale);
