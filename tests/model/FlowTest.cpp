@@ -46,13 +46,8 @@ StrainAnalysis analyzePreset(const PresetFlow& p) {
 TEST(FlowTest, ClosedForms) {
     struct Line { double trend, plunge, rate; };
     struct Case {
-        const char* name;
-        AnalysisMatrix L;
-        double wk;
-        AnalysisVector vorticity;
-        Line firstStretchingAxis;
-        std::vector<Line> apophyses;
-        const char* apophysesReason;
+        const char* name; AnalysisMatrix L; double wk; AnalysisVector vorticity;
+        Line firstStretchingAxis; std::vector<Line> apophyses; const char* apophysesReason;
     };
     const double dipping = std::atan2(2 * kLn2, 0.5) * 180 / std::numbers::pi;
     const Case cases[] = {

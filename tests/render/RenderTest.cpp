@@ -233,22 +233,22 @@ TEST(RenderTest, AnExtensionIsFoundAsAWholeWord) {
     EXPECT_FALSE(hasExtension(nullptr, "EGL_A"));
 }
 
-// A vertical east-west section of the sphere doubled along x, seen from
-// above: its ellipse edge-on, a white line from -2 to 2 along x.
+// A vertical east-west section of the sphere doubled along x and moved north
+// by half, seen from above: its ellipse edge-on, a white line from -2 to 2.
 TEST(RenderTest, ASectionIsDrawnThroughTheEllipsoid) {
     const Keys keys = with(sphereKeys(), {{"strain entry 1,1", "2"}, {"section dip direction", "180"},
-                                          {"section dip", "90"}});
+                                          {"section dip", "90"}, {"translation y", "0.5"}});
     // White in the pixel row at y or the one below, where the line falls.
     const auto white = [](const Picture& image, double x, double y) {
         const Rgb a = pixel(image, x, y), b = pixel(image, x, y - 1);
         return std::max(std::min({a.r, a.g, a.b}), std::min({b.r, b.g, b.b})) > 200;
     };
     const Picture shown = render(with(keys, {{"show section", "1"}}));
-    EXPECT_TRUE(white(shown, 400 + 1.5 * kScale, 300));
-    EXPECT_TRUE(white(shown, 400 - 1.9 * kScale, 300));
-    EXPECT_FALSE(white(shown, 400 + 1.5 * kScale, 310)) << "a line, seen edge-on";
-    EXPECT_FALSE(white(shown, 400 + 2.1 * kScale, 300)) << "no farther than the ellipsoid";
-    EXPECT_FALSE(white(render(keys), 400 + 1.5 * kScale, 300)) << "not shown";
+    EXPECT_TRUE(white(shown, 400 + 1.5 * kScale, 300 + kScale / 2));
+    EXPECT_TRUE(white(shown, 400 - 1.9 * kScale, 300 + kScale / 2));
+    EXPECT_FALSE(white(shown, 400 + 1.5 * kScale, 310 + kScale / 2)) << "a line, seen edge-on";
+    EXPECT_FALSE(white(shown, 400 + 2.1 * kScale, 300 + kScale / 2)) << "no farther than the ellipsoid";
+    EXPECT_FALSE(white(render(keys), 400 + 1.5 * kScale, 300 + kScale / 2)) << "not shown";
 }
 
 } // namespace
