@@ -129,7 +129,7 @@ TEST(OrientationTest, MaterialLinesInSimpleShear) {
             materialLineFigures(shear(1), {{{1, 0, 0}, {std::sin(t), std::cos(t), 0}, {0, 0, 1}}});
         EXPECT_EQ(g.pairs[0].shearStrain.value.has_value(), hasGamma) << tilt;
     }
-    EXPECT_NEAR(lineStretch(shear(1), {0.6, 0.8, 0}), std::hypot(1.4, 0.8), 1e-12);
+    EXPECT_NEAR(lineStretch({{{1, 2, 3}, {4, 5, 6}, {7, 8, 10}}}, {0.6, 0.8, 0}), std::hypot(2.2, 6.4, 10.6), 1e-12);
     EXPECT_EQ(materialLineFigures(shear(NAN), {}).lines[0].stretch.reason,
               "the strain holds a value that is not a finite number");
 }

@@ -58,7 +58,7 @@ TEST_F(GVCameraTest, TheElevationKeepsItsBoundsAndHugeAnglesWrap) {
 TEST_F(GVCameraTest, OrientTurnsUprightWithoutMovingTheEye) {
     // Given elevation, azimuth, twist; the upright elevation and azimuth.
     const std::array<float, 5> cases[] = {
-        {30, 200, 45, -30, 20}, {10, 100, 0, -10, 280}, {-30, 200, 45, -30, 200}};
+        {30, 200, 45, -30, 20}, {10, 100, 0, -10, 280}, {-30, 200, 45, -30, 200}, {10, 180, 0, -10, 0}};
     for (auto [elevation, azimuth, twist, uprightElevation, uprightAzimuth] : cases) {
         camera.setElevation(elevation);
         camera.setAzimuth(azimuth);
