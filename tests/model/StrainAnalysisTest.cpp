@@ -143,6 +143,7 @@ TEST(StrainAnalysisTest, NearlyHorizontalAndVerticalLinesAtTheEntriesPrecision) 
     const std::array<double, 5> cases[] = { // direction, trend, plunge
         {-0.5, -north, in, 30, 0}, {0.5, north, -in, 30, 0}, {0.5, north, out, 210, tilt},
         {-in, -1, 0, 0, 0}, {-out, -1, 0, tilt, 0}, {in, -in, 1, 0, 90}, {out, 0, -1, 90, 90 - tilt}};
+    EXPECT_EQ(axisOrientation({in, -in, 1}).direction, (AnalysisVector{0, 0, -1})) << "a unit vector, down";
     for (const auto& c : cases) {
         const AxisOrientation o = axisOrientation({c[0], c[1], c[2]});
         EXPECT_NEAR(o.trend, c[3], 1e-9) << c[0] << " " << c[1] << " " << c[2];
