@@ -13,14 +13,12 @@ TEST(ShapeTrailTest, FlinnAndHsuPlaceShapes) {
     // flattening along and on the right, k = 1 at 45° and straight up.
     const double es = std::sqrt(2.0 / 3.0), half = std::sqrt(0.75);
     const std::tuple<ShapePoint, PlotPosition, PlotPosition> cases[] = {
-        {{1, 0}, {0, 1}, {-es / 2, es * half}},
-        {{0, 1}, {1, 0}, {es / 2, es * half}},
+        {{1, 0}, {0, 1}, {-es / 2, es * half}}, {{0, 1}, {1, 0}, {es / 2, es * half}},
         {{1, 1}, {1, 1}, {0, std::sqrt(2.0)}}};
     for (const auto& [shape, flinn, hsu] : cases) {
-        EXPECT_EQ(flinnPosition(shape).x, flinn.x);
-        EXPECT_EQ(flinnPosition(shape).y, flinn.y);
-        EXPECT_NEAR(hsuPosition(shape).x, hsu.x, 1e-12) << shape.lnRxy << " " << shape.lnRyz;
-        EXPECT_NEAR(hsuPosition(shape).y, hsu.y, 1e-12) << shape.lnRxy << " " << shape.lnRyz;
+        EXPECT_EQ(std::pair(flinnPosition(shape).x, flinnPosition(shape).y), std::pair(flinn.x, flinn.y));
+        EXPECT_NEAR(std::hypot(hsuPosition(shape).x - hsu.x, hsuPosition(shape).y - hsu.y), 0, 1e-12)
+            << shape.lnRxy << " " << shape.lnRyz;
     }
     EXPECT_FALSE(shapePoint(analyzeGradient({{{1, 2, 0}, {2, 4, 0}, {0, 0, 1}}})));
 }
@@ -45,6 +43,9 @@ TEST(ShapeTrailTest, OnePointASquareNothingOverOldGroundNeverPastCapacity) {
         trail.add({1 + 0.1 * i, 1});
     EXPECT_LE(trail.size(), 8u);
     EXPECT_EQ(trail.resolution(), 0.1 * 256) << "doubled until 100 units of new ground fit in 8 points";
+    ShapeTrail full(0.1, 3); // filled exactly, it keeps its resolution; one point more doubles it
+    for (const double x : {0.05, 0.15, 0.25, 0.35})
+        EXPECT_EQ((full.add({x, 0.05}), full.resolution()), x < 0.3 ? 0.1 : 0.2) << x;
 }
 
 } // namespace
