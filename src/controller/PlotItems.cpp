@@ -62,9 +62,11 @@ void PlotGuides::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidg
              constriction);
     // A line lower where the two would meet.
     const QFontMetrics metrics = painter->fontMetrics();
-    const bool crowded = metrics.horizontalAdvance(constriction) + metrics.horizontalAdvance(flattening) +
-                             3 * kTextGap > area.width();
-    drawText(painter, area.topRight() + QPointF(-kTextGap, kTextGap + (crowded ? metrics.height() : 0)),
+    const bool crowded = metrics.horizontalAdvance(constriction) +
+                             metrics.horizontalAdvance(flattening) + 3 * kTextGap >
+                         area.width();
+    drawText(painter,
+             area.topRight() + QPointF(-kTextGap, kTextGap + (crowded ? metrics.height() : 0)),
              Qt::AlignRight | Qt::AlignTop, flattening);
 
     // Hsu's sector: circles of equal εs a tick apart, rays of equal ν, as
@@ -73,7 +75,8 @@ void PlotGuides::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidg
     const double step = plot_.tickStep() / plot_.scale(); // pixels
     const QSizeF words = plot_.labelRoom();
     const double room = std::min(centre.y() - area.top() - words.height(),
-                                 (area.right() - centre.x() - words.width()) / std::sin(kHalfSector));
+                                 (area.right() - centre.x() - words.width()) /
+                                     std::sin(kHalfSector));
     const int circles = int(std::floor(room / step + 1e-6));
     const QLocale locale;
     painter->setPen(QPen(Qt::lightGray, 1));
@@ -82,10 +85,13 @@ void PlotGuides::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidg
         painter->drawArc(QRectF(centre.x() - r, centre.y() - r, 2 * r, 2 * r), 60 * 16, 60 * 16);
     }
     const double outer = circles * step;
-    const auto nu = [&](int i) { return (i == 0 ? QStringLiteral("ν = ") : QString()) + locale.toString(i / 2.0); };
+    const auto nu = [&](int i) {
+        return (i == 0 ? QStringLiteral("ν = ") : QString()) + locale.toString(i / 2.0);
+    };
     // The rays of ν = ±0.5 go without words where theirs would meet ν = 0's.
-    const bool halves = outer * std::sin(kHalfSector / 2) >=
-                        (metrics.horizontalAdvance(nu(0)) + metrics.horizontalAdvance(nu(-1))) / 2.0 + kTextGap;
+    const bool halves =
+        outer * std::sin(kHalfSector / 2) >=
+        (metrics.horizontalAdvance(nu(0)) + metrics.horizontalAdvance(nu(-1))) / 2.0 + kTextGap;
     for (int i = -2; i <= 2; ++i) {
         const double angle = i * kHalfSector / 2;
         const QPointF end = centre + outer * QPointF(std::sin(angle), -std::cos(angle));
@@ -93,7 +99,8 @@ void PlotGuides::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidg
         painter->drawLine(centre, end);
         painter->setPen(plot_.palette().color(QPalette::Text));
         if (i % 2 == 0 || halves)
-            drawText(painter, end - QPointF(0, kTextGap), Qt::AlignHCenter | Qt::AlignBottom, nu(i));
+            drawText(painter, end - QPointF(0, kTextGap), Qt::AlignHCenter | Qt::AlignBottom,
+                     nu(i));
     }
     // εs along the flattening edge.
     const int decimals = std::max(0, -int(std::floor(std::log10(plot_.tickStep()) + 1e-9)));

@@ -235,8 +235,9 @@ QSizeF StrainPlot::wantedReach() const {
 }
 
 QSizeF StrainPlot::labelRoom() const {
-    return kind_ == Kind::Flinn ? QSizeF()
-                                : QSizeF(8 * fontMetrics().averageCharWidth(), 2 * fontMetrics().height());
+    return kind_ == Kind::Flinn
+               ? QSizeF()
+               : QSizeF(8 * fontMetrics().averageCharWidth(), 2 * fontMetrics().height());
 }
 
 // Both axes at one scale, as large as the plot area allows with every value
