@@ -234,6 +234,9 @@ TEST_F(StrainViewTest, KeysTurnResetZoomAndCancel) {
             EXPECT_EQ(undo().undoActionName(), undoName);
         }
     }
+    view->setFocus(); // Tab in the view's own window leaves the view
+    QTest::keyClick(view->surface(), Qt::Key_Tab);
+    EXPECT_TRUE(QApplication::focusWidget() && QApplication::focusWidget() != view);
 }
 
 TEST_F(StrainViewTest, TheWheelZoomsOneUndoStepPerTurn) {
