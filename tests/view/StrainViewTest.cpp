@@ -241,6 +241,15 @@ TEST_F(StrainViewTest, KeysTurnResetZoomAndCancel) {
 
 TEST_F(StrainViewTest, TheWheelZoomsOneUndoStepPerTurn) {
     const float distance = model().distance();
+    // What the view does not act on passes on: a sideways turn, a release
+    // without its press.
+    const QPointF middle = at(0, 0), global = view->surface()->mapToGlobal(middle);
+    QWheelEvent sideways(middle, global, {}, {120, 0}, Qt::NoButton, {}, Qt::NoScrollPhase, false);
+    QMouseEvent release(QEvent::MouseButtonRelease, middle, global, Qt::LeftButton, {}, {});
+    for (QInputEvent* event : std::initializer_list<QInputEvent*>{&sideways, &release}) {
+        QCoreApplication::sendEvent(view->surface(), event);
+        EXPECT_FALSE(event->isAccepted()) << event->type();
+    }
     turnWheel(view->surface(), 1);
     turnWheel(view->surface(), 1);
     turnWheel(view->surface(), -3);
