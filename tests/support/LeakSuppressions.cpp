@@ -1,5 +1,6 @@
-// Leaks that the leak checker finds in system libraries, not in the program;
-// only those libraries' own allocations are let through.
+// The sanitizers' settings for every test. Leaks that the leak checker finds
+// in system libraries, not in the program, are let through, only those libraries'
+// own allocations:
 // - Mesa's software renderer keeps, per context that used selection mode,
 //   buffers that it never frees.
 // - The D-Bus connection that Qt's desktop integration opens under a real
@@ -15,6 +16,10 @@ extern "C" const char* __lsan_default_suppressions() {
 }
 
 #ifdef __SANITIZE_ADDRESS__
+// A test that caps the address space expects a failed allocation to return
+// null, as malloc does, rather than end the process.
+extern "C" const char* __asan_default_options() { return "allocator_may_return_null=1"; }
+
 // The leak checker stops every thread at exit to scan it. Mesa's rasterizer
 // and shader-cache threads, wound down by Mesa's own exit handler at the same
 // time, now and then crashed its tracer ("Tracer caught signal 11") after a

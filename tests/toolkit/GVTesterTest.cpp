@@ -5,9 +5,13 @@
 #include "toolkit/GVTester.h"
 
 #include <climits>
+#include <fstream>
 #include <initializer_list>
 #include <tuple>
 #include <vector>
+
+#include <sys/resource.h>
+#include <unistd.h>
 
 namespace {
 
@@ -95,6 +99,20 @@ TEST_F(GVTesterTest, AResultKeepsAtMostTheNameDepthsNames) {
         EXPECT_EQ(tester.setNameDepth(depth, maximum), accepted) << depth << ", " << maximum;
         EXPECT_EQ(tester.maximumResultCount(), accepted ? maximum : 0);
     }
+    // Buffers that cannot be had, in an address space capped for the moment,
+    // leave none.
+    rlimit room{};
+    ASSERT_EQ(getrlimit(RLIMIT_AS, &room), 0);
+    long pages = 0;
+    std::ifstream("/proc/self/statm") >> pages;
+    const rlimit capped{std::min<rlim_t>(rlim_t(pages) * rlim_t(sysconf(_SC_PAGESIZE)) + (1 << 30), room.rlim_max),
+                        room.rlim_max};
+    ASSERT_EQ(setrlimit(RLIMIT_AS, &capped), 0);
+    const std::pair refused{tester.setHitBufferSize(INT_MAX), tester.setNameDepth(INT_MAX - 3, 1)};
+    setrlimit(RLIMIT_AS, &room);
+    EXPECT_EQ(refused, std::pair(0, 0));
+    EXPECT_EQ(std::pair(tester.hitBufferSize(), tester.maximumResultCount()), std::pair(0, 0));
+    ASSERT_EQ(tester.setHitBufferSize(128), 1);
     ASSERT_EQ(tester.setNameDepth(2, 4), 1);
     tester.beginPickingWithRadius(2.0f, 200.0, 150.0);
     point(7, {0, 0, -10}, {8, 9});
@@ -122,8 +140,12 @@ TEST_F(GVTesterTest, CollisionFindsWhatLiesAlongASegment) {
     for (GLint i = 0; i < 2; ++i) {
         const auto& [name, at] = expected[i];
         EXPECT_EQ(tester.namesForResult(i)[0], name);
-        for (int k = 0; k < 3; ++k)
+        // A point's two depths are one: the point lies exactly at it.
+        const double along = tester.depthForResult(i) / double(UINT_MAX);
+        for (int k = 0; k < 3; ++k) {
             EXPECT_NEAR(tester.coordinatesForResult(i)[k], at[k], 1e-4) << name << ", " << k;
+            EXPECT_DOUBLE_EQ(tester.coordinatesForResult(i)[k], start[k] + (end[k] - start[k]) * along);
+        }
     }
     // The caller's matrices are as they were.
     GLint depth = 0;
