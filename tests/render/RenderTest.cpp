@@ -156,6 +156,24 @@ TEST(RenderTest, AxesShowThroughATranslucentSurface) {
     EXPECT_EQ(pixel(hidden, 400 + 2 * kScale, 300).brightest(), 0);
 }
 
+// Seen from the +x side, y to the right and z up, past an ellipsoid small
+// enough to leave the first marks in view: a mark is three pixels across
+// its one-pixel axis, a unit apart.
+TEST(RenderTest, AxisMarksStandAUnitApartOnTheirAxes) {
+    const Picture image = render(with(sphereKeys(), {{"show axes", "1"}, {"mark axes", "1"},
+        {"strain entry 1,1", "0.5"}, {"strain entry 2,2", "0.5"}, {"strain entry 3,3", "0.5"}}),
+                                 {.elevation = -90, .azimuth = 90});
+    for (const double at : {1.0, 1.5, 2.0}) {
+        int across = 0, up = 0;
+        for (double d = -4.5; d < 5; ++d) {
+            across += pixel(image, 400 + at * kScale, 300 + d).g > 100;
+            up += pixel(image, 400 + d, 300 + at * kScale).b > 100;
+        }
+        const int wide = at == 1.5 ? 1 : 3;
+        EXPECT_EQ(std::pair(across, up), std::pair(wide, wide)) << "y and z at " << at;
+    }
+}
+
 TEST(RenderTest, PrincipalAxesReachTheOutlineOfASimpleShear) {
     // x += y: S1 = (1 + sqrt 5) / 2 at θ from x with tan 2θ = 2, S3 = 1 / S1
     // across it, S2 = 1 along the line of sight.
