@@ -2,6 +2,7 @@
 // what the net shows where, what hovering tells, and the numbers in the
 // panels.
 #include "../support/WindowTest.h"
+#include "controller/FloatSlider.h"
 #include "controller/StereonetView.h"
 
 #include <QDockWidget>
@@ -64,10 +65,11 @@ TEST_F(OrientationPanelsTest, TheNetShowsTheAxesWhereTheyPoint) {
     model.setVelocityGradient(MatrixIndex(1, 0), 1.0f); // v_y = x
     EXPECT_EQ(hover(net, net->pixelOf(45, 0)), "ISA 1: trend 45.0°, plunge 0.0°");
     EXPECT_EQ(hover(net, net->pixelOf(135, 0)), "ISA 3: trend 135.0°, plunge 0.0°");
+    EXPECT_EQ(shownAt(net, net->pixelOf(45, 0)), qRgb(255, 140, 0)) << "orange, apart from the axes";
     model.setVelocityGradient(MatrixIndex(1, 0), 0.0f);
     // Without it the rim there is just the horizontal XY plane's trace.
-    EXPECT_EQ(hover(net, net->pixelOf(45, 0)),
-              "XY plane (foliation): dip direction 0.0°, dip 0.0°");
+    const QString trace = "XY plane (foliation): dip direction 0.0°, dip 0.0°";
+    EXPECT_EQ(hover(net, net->pixelOf(45, 0)), trace);
 
     // Directions given by their upper end are shown by their lower one.
     net->setExtraDirections({{"A1", Qt::red, 200, 30}, {"A2", Qt::blue, 200, -30}});
@@ -75,21 +77,41 @@ TEST_F(OrientationPanelsTest, TheNetShowsTheAxesWhereTheyPoint) {
     EXPECT_EQ(hover(net, net->pixelOf(20, 30)), "A2: trend 20.0°, plunge 30.0°");
     EXPECT_EQ(shownAt(net, net->pixelOf(20, 30)), qRgb(0, 0, 255));
 
+    // A net of its own, where pixels are whole: its centre at (150, 150), its
+    // radius 128. The trace is told within 8 pixels of it.
+    StereonetView lone(model, control<FloatSlider>(window, "animationSlider"));
+    lone.resize(300, 400);
+    ASSERT_EQ(lone.pixelOf(270, 0), QPointF(22, 150));
+    for (const auto& [at, told] : {std::pair{QPoint(30, 150), true}, {QPoint(31, 150), false}}) {
+        QHelpEvent help(QEvent::ToolTip, at, lone.mapToGlobal(at));
+        QApplication::sendEvent(&lone, &help);
+        EXPECT_EQ(help.isAccepted() ? QToolTip::text() : "", told ? trace : "") << at.x() - 22;
+        QToolTip::hideText();
+        ASSERT_TRUE(QTest::qWaitFor([] { return !QToolTip::isVisible(); }));
+    }
+
     // A sphere has no axis to show, and says why.
     setDiagonal(model, 1, 1, 1);
     EXPECT_EQ(hover(net, east), "");
-    const QImage sphere = net->grab().toImage();
-    EXPECT_NE(sphere.pixel(centre.toPoint()), qRgb(0, 255, 255));
-    EXPECT_EQ(sphere.pixel(net->pixelOf(45, 45).toPoint()), net->palette().color(QPalette::Base).rgb())
+    const QImage sphere = lone.grab().toImage();
+    EXPECT_NE(sphere.pixel(150, 150), qRgb(0, 255, 255));
+    EXPECT_EQ(sphere.pixel(lone.pixelOf(45, 45).toPoint()), lone.palette().color(QPalette::Base).rgb())
         << "the net on the base colour";
-    // Only the centre's cross is left there, five pixels each way.
-    const auto dark = [&](QPointF at) { return qGray(sphere.pixel((centre + at).toPoint())) < 128; };
-    EXPECT_TRUE(dark({3, 0}) && dark({-3, 0}) && dark({0, 3}) && dark({0, -3}));
-    EXPECT_FALSE(dark({0, 6}) || dark({6, 0}) || dark({0, -6}) || dark({-6, 0}) || dark({3, 3}));
+    // Only the centre's cross is left there, as much of it each way.
+    const auto ink = [&](int left, int top, int width, int height) {
+        int sum = 0;
+        for (int x = left; x < left + width; ++x)
+            for (int y = top; y < top + height; ++y)
+                sum += 255 - qGray(sphere.pixel(x, y));
+        return sum;
+    };
+    const std::array ways = {ink(142, 149, 8, 2), ink(150, 149, 8, 2), ink(149, 142, 2, 8), ink(149, 150, 2, 8)};
+    for (const int way : ways)
+        EXPECT_NEAR(way, 6 * 255, 100) << "left, right, up, down";
     // A tick every 10° of trend, inside the rim.
     const auto darkAt = [&](double trend, double reach) { // a thin line's grey counts
         const NetPoint rim = netPosition(trend, 0);
-        return qGray(sphere.pixel(net->pixelOf({rim.x * reach, rim.y * reach}).toPoint())) < 200;
+        return qGray(sphere.pixel(lone.pixelOf({rim.x * reach, rim.y * reach}).toPoint())) < 200;
     };
     EXPECT_TRUE(darkAt(90, 0.975) && darkAt(100, 0.975));
     EXPECT_FALSE(darkAt(95, 0.975) || darkAt(90, 1.025));
