@@ -5,6 +5,7 @@
 #include "controller/StrainPlot.h"
 
 #include <QDockWidget>
+#include <QGraphicsTextItem>
 #include <QLabel>
 #include <QScrollBar>
 #include <QTableWidget>
@@ -130,12 +131,20 @@ TEST_F(AnalysisPanelTest, TheShapePlotReadsRight) {
     const double strain = std::sqrt(2.0 / 3.0) * std::log(1.414214); // εs
     EXPECT_EQ(plot_->legendText().simplified(),
               "■ ν = 0 ■ Plane strain at J ■ Slider path ■ Present state ■ path");
+    // The legend takes the plot's width, as far from its right edge as from its left.
+    const QList<QGraphicsItem*> items = plot_->scene()->items();
+    const auto legend = std::ranges::find_if(items, [&](QGraphicsItem* item) {
+        const auto* text = dynamic_cast<QGraphicsTextItem*>(item);
+        return text && text->toPlainText() == plot_->legendText(); });
+    ASSERT_NE(legend, items.end());
+    const auto* text = static_cast<QGraphicsTextItem*>(*legend);
+    EXPECT_NEAR(2 * text->scenePos().x() + text->textWidth(), plot_->width(), 0.5);
     EXPECT_NEAR(std::hypot(present().x(), present().y()), strain, 1e-6);
     EXPECT_NEAR(std::atan2(present().x(), present().y()), std::numbers::pi / 6, 1e-6);
 }
 
 // A sphere's plot is as large as its least reach allows. Hsu's guides as
-// drawn: circles of equal εs a tick apart, out to the end of the ray of
+// drawn: hairlines of equal εs a tick apart, out to the end of the ray of
 // ν = 0, read along a line 7.5° right of it, where nothing else is drawn.
 TEST_F(AnalysisPanelTest, HsusCirclesStandATickApart) {
     // A sphere's plot keeps its least reach, 0.5, on the tighter axis.
@@ -156,10 +165,11 @@ TEST_F(AnalysisPanelTest, HsusCirclesStandATickApart) {
     idle();
     const QImage shown = plot_->grab().toImage();
     const QPointF origin = onScreen({0, 0});
-    const auto drawn = [&](double r, double angle) {
+    const auto ink = [&](double r, double angle) {
         const QPoint p = (origin + r * QPointF(std::sin(angle), -std::cos(angle))).toPoint();
-        return qGray(shown.pixel(p)) < 235;
+        return 255 - qGray(shown.pixel(p));
     };
+    const auto drawn = [&](double r, double angle) { return ink(r, angle) > 20; };
     double outer = 2;
     while (drawn(outer + 1, 0)) ++outer;
     const double step = plot_->tickStep() / plot_->scale();
@@ -168,7 +178,10 @@ TEST_F(AnalysisPanelTest, HsusCirclesStandATickApart) {
     EXPECT_NEAR(outer, circles * step, 1.5) << "the ray ends on the outermost circle";
     const double angle = std::numbers::pi / 24;
     for (int i = 1; i <= circles; ++i) {
-        EXPECT_TRUE(drawn(i * step - 0.5, angle) || drawn(i * step + 0.5, angle)) << i;
+        int across = 0;
+        for (double d = -3; d <= 3; ++d)
+            across += ink(i * step + d, angle);
+        EXPECT_TRUE(across > 30 && across < 90) << "a hairline, not " << across << " at " << i;
         EXPECT_FALSE(drawn((i - 0.5) * step, angle)) << i;
     }
 }

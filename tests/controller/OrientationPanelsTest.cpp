@@ -167,6 +167,9 @@ TEST_F(OrientationPanelsTest, MaterialLinesAndSectionsShowTheirFigures) {
     const auto* readings = control<QLabel>(window, "sectionReadings");
     EXPECT_EQ(readings->text(), "Plane: dip direction 180.0°, dip 90.0°\nAxial ratio: 4.0000\n"
                                 "Long axis: trend 90.0°, plunge 0.0°, rake 0.0°");
+    EXPECT_LT(readings->minimumSizeHint().width(),
+              readings->fontMetrics().horizontalAdvance("Plane: dip direction 180.0°, dip 90.0°"))
+        << "a reading wraps in a panel narrower than it";
     // The YZ plane follows the strain; its fields are not typed in.
     auto* plane = control<QComboBox>(window, "sectionPlanePopUp");
     plane->setFocus();
