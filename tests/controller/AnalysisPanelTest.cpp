@@ -132,13 +132,11 @@ TEST_F(AnalysisPanelTest, TheShapePlotReadsRight) {
     EXPECT_EQ(plot_->legendText().simplified(),
               "■ ν = 0 ■ Plane strain at J ■ Slider path ■ Present state ■ path");
     // The legend takes the plot's width, as far from its right edge as from its left.
-    const QList<QGraphicsItem*> items = plot_->scene()->items();
-    const auto legend = std::ranges::find_if(items, [&](QGraphicsItem* item) {
-        const auto* text = dynamic_cast<QGraphicsTextItem*>(item);
-        return text && text->toPlainText() == plot_->legendText(); });
-    ASSERT_NE(legend, items.end());
-    const auto* text = static_cast<QGraphicsTextItem*>(*legend);
-    EXPECT_NEAR(2 * text->scenePos().x() + text->textWidth(), plot_->width(), 0.5);
+    int centred = 0;
+    for (const QGraphicsItem* item : plot_->scene()->items())
+        if (const auto* text = dynamic_cast<const QGraphicsTextItem*>(item); text && text->toPlainText() == plot_->legendText())
+            centred += std::abs(2 * text->scenePos().x() + text->textWidth() - plot_->width()) < 0.5;
+    EXPECT_EQ(centred, 1);
     EXPECT_NEAR(std::hypot(present().x(), present().y()), strain, 1e-6);
     EXPECT_NEAR(std::atan2(present().x(), present().y()), std::numbers::pi / 6, 1e-6);
 }

@@ -14,7 +14,6 @@
 namespace {
 
 const double kLn2 = std::log(2.0);
-const double kNone = NAN; // expected: no value, with a reason
 
 AnalysisMatrix matrix(std::initializer_list<double> rowByRow) {
     AnalysisMatrix m{};
@@ -114,9 +113,6 @@ TEST(FlowTest, ShapePresetsGiveTheirParametersBack) {
     const double ln3 = std::log(3.0), ln6 = std::log(6.0);
     const double lode = (ln3 - kLn2) / ln6,
                  es = std::sqrt(kLn2 * kLn2 + ln3 * ln3 + ln6 * ln6) / std::sqrt(3.0);
-    EXPECT_NEAR(lode, 0.2263, 5e-5);
-    EXPECT_NEAR(es, 1.2777, 5e-5);
-    EXPECT_NEAR(kLn2 / ln3, 0.6309, 5e-5);
     const std::vector<double> frame = {130, 80, 130, 80};
     const auto with = [&frame](double a, double b, double j) {
         std::vector<double> v = {a, b, j};

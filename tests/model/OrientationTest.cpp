@@ -11,7 +11,6 @@
 
 namespace {
 
-const double kNone = NAN; // expected: no value, with a reason
 const double r2 = std::numbers::sqrt2;
 
 AnalysisMatrix diagonal(double a, double b, double c) { return {{{a, 0, 0}, {0, b, 0}, {0, 0, c}}}; }

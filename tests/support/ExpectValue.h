@@ -9,6 +9,9 @@
 #include <cmath>
 #include <string>
 
+// Expected where there is no value, only a reason.
+inline const double kNone = NAN;
+
 inline void expectValue(const AnalysisValue& v, double expected, const std::string& what = {},
                         double tolerance = 1e-9) {
     EXPECT_TRUE(std::isnan(expected) ? !v.value && !v.reason.empty()

@@ -120,14 +120,16 @@ inline bool comesToShow(StrainView* view, const QImage& picture, bool shows = tr
     return QTest::qWaitFor([&] { return alike(onScreen(view), picture) == shows; });
 }
 
-// Turns the wheel by notches (forward when positive) over the middle of a
-// widget or a native window, as a mouse does.
-template <class Target> void turnWheel(Target* target, int notches) {
+// Turns the wheel by notches (forward or right when positive) over the
+// middle of a widget or a native window, as a mouse does; whether the
+// target took the turn.
+template <class Target> bool turnWheel(Target* target, int notches, Qt::Orientation way = Qt::Vertical) {
     const QPointF at(target->width() / 2.0, target->height() / 2.0);
-    QWheelEvent event(at, target->mapToGlobal(at), {}, {0, 120 * notches}, Qt::NoButton, {},
-                      Qt::NoScrollPhase, false);
+    const QPoint angle = way == Qt::Vertical ? QPoint(0, 120 * notches) : QPoint(120 * notches, 0);
+    QWheelEvent event(at, target->mapToGlobal(at), {}, angle, Qt::NoButton, {}, Qt::NoScrollPhase, false);
     QCoreApplication::sendEvent(target, &event);
     idle();
+    return event.isAccepted();
 }
 
 template <class T = QWidget> T* control(QWidget* window, const QString& name) {
