@@ -14,12 +14,11 @@
 
 namespace {
 
-class FlowWindowTest : public WindowTest {
-  protected:
-    QList<QAbstractSeries*> plotted(QWidget* window) {
-        return control<QChartView>(window, "flinnPlot")->chart()->series();
-    }
-};
+class FlowWindowTest : public WindowTest {};
+
+QList<QAbstractSeries*> plotted(QWidget* window) {
+    return control<QChartView>(window, "flinnPlot")->chart()->series();
+}
 
 // One gesture is one step: undoing it gives back the time and the strain.
 TEST_F(FlowWindowTest, TheSliderSweepsTheFlowsTime) {

@@ -1,27 +1,11 @@
-// Where the shape plots place a shape, and the slider's trail: thinned to its
-// resolution, silent over old ground, bounded however long the sweep.
+// The slider's trail on the shape plots: thinned to its resolution, silent
+// over old ground, bounded however long the sweep. Where the plots place a
+// shape is read on the plots themselves.
 #include "model/ShapeTrail.h"
 
 #include <gtest/gtest.h>
 
-#include <cmath>
-
 namespace {
-
-TEST(ShapeTrailTest, FlinnAndHsuPlaceShapes) {
-    // Constriction up Flinn's plot and on Hsu's left edge (ν = -1),
-    // flattening along and on the right, k = 1 at 45° and straight up.
-    const double es = std::sqrt(2.0 / 3.0), half = std::sqrt(0.75);
-    const std::tuple<ShapePoint, PlotPosition, PlotPosition> cases[] = {
-        {{1, 0}, {0, 1}, {-es / 2, es * half}}, {{0, 1}, {1, 0}, {es / 2, es * half}},
-        {{1, 1}, {1, 1}, {0, std::sqrt(2.0)}}};
-    for (const auto& [shape, flinn, hsu] : cases) {
-        EXPECT_EQ(std::pair(flinnPosition(shape).x, flinnPosition(shape).y), std::pair(flinn.x, flinn.y));
-        EXPECT_NEAR(std::hypot(hsuPosition(shape).x - hsu.x, hsuPosition(shape).y - hsu.y), 0, 1e-12)
-            << shape.lnRxy << " " << shape.lnRyz;
-    }
-    EXPECT_FALSE(shapePoint(analyzeGradient({{{1, 2, 0}, {2, 4, 0}, {0, 0, 1}}})));
-}
 
 TEST(ShapeTrailTest, OnePointASquareNothingOverOldGroundNeverPastCapacity) {
     ShapeTrail trail(0.1, 8);

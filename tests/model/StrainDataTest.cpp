@@ -183,9 +183,8 @@ TEST_F(StrainDataTest, APickedPositionIsTheSpherePointCarriedThere) {
     const double scene[3] = {0.48 + 0.25 + 2 * 0.64, 0.64, 0.6};
     const auto point = model.materialPointAt(scene);
     ASSERT_TRUE(point);
-    EXPECT_NEAR((*point)[0], 0.48, 1e-6);
-    EXPECT_NEAR((*point)[1], 0.64, 1e-6);
-    EXPECT_NEAR((*point)[2], 0.6, 1e-6);
+    for (std::size_t i = 0; i < 3; ++i)
+        EXPECT_NEAR((*point)[i], (std::array{0.48, 0.64, 0.6}[i]), 1e-6) << i;
     model.setStrain(10, 0.0f);
     EXPECT_FALSE(model.materialPointAt(scene));
 }
