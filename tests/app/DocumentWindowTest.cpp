@@ -312,15 +312,19 @@ TEST_F(DocumentWindowTest, AWindowOpensWhereTheLastClosedOnTheScreenWithItsDocks
 }
 
 // On a screen 1600 pixels wide or more, the analysis and the net stand beside
-// the inspector, one above the other, with Lines and Sections behind it.
+// the inspector, one above the other, with Lines and Sections behind it; on
+// a narrower one all three are behind it. CTest runs this on screens 1599
+// and 1600 wide too.
 TEST_F(DocumentWindowTest, ARoomyScreenShowsTheAnalysisAndTheNetBesideTheInspector) {
     DocumentWindow* window = shown(documents_->newDocument());
-    window->resize(1600, 1000);
-    auto* inspector = control<QDockWidget>(window, "inspectorDock");
-    window->orientationDocks().arrange(inspector, true);
     idle();
+    auto* inspector = control<QDockWidget>(window, "inspectorDock");
     auto* analysis = control<QDockWidget>(window, "analysisDock");
     auto* net = control<QDockWidget>(window, "stereonetDock");
+    if (window->screen()->availableGeometry().width() < 1600) {
+        EXPECT_EQ(window->tabifiedDockWidgets(inspector).size(), 3);
+        return;
+    }
     EXPECT_TRUE(inspector->isVisible() && analysis->isVisible() && net->isVisible());
     EXPECT_GE(analysis->x(), inspector->geometry().right());
     EXPECT_NEAR(analysis->width(), OrientationDocks::kRoomyAnalysisWidth, 8);

@@ -89,10 +89,9 @@ TEST_F(OrientationPanelsTest, TheNetShowsTheAxesWhereTheyPoint) {
     setDiagonal(model, 1, 1, 1);
     EXPECT_EQ(hover(net, east), "");
     const QImage sphere = net->grab().toImage();
-    EXPECT_NE(sphere.pixel(150, 150), qRgb(0, 255, 255));
     EXPECT_EQ(sphere.pixel(net->pixelOf(45, 45).toPoint()), net->palette().color(QPalette::Base).rgb())
         << "the net on the base colour";
-    // Only the centre's cross is left there, as much of it each way.
+    // Only the centre's cross is left there (no Z), as much of it each way.
     const auto ink = [&](int left, int top, int width, int height) {
         int sum = 0;
         for (int x = left; x < left + width; ++x)
@@ -100,8 +99,7 @@ TEST_F(OrientationPanelsTest, TheNetShowsTheAxesWhereTheyPoint) {
                 sum += 255 - qGray(sphere.pixel(x, y));
         return sum;
     };
-    const std::array ways = {ink(142, 149, 8, 2), ink(150, 149, 8, 2), ink(149, 142, 2, 8), ink(149, 150, 2, 8)};
-    for (const int way : ways)
+    for (const int way : {ink(142, 149, 8, 2), ink(150, 149, 8, 2), ink(149, 142, 2, 8), ink(149, 150, 2, 8)})
         EXPECT_NEAR(way, 6 * 255, 100) << "left, right, up, down";
     // A tick every 10° of trend, inside the rim.
     const auto darkAt = [&](double trend, double reach) { // a thin line's grey counts
