@@ -161,13 +161,12 @@ TEST(RenderTest, AxisMarksStandAUnitApartOnTheirAxes) {
     const Picture image = render(with(sphereKeys(), {{"show axes", "1"}, {"mark axes", "1"},
         {"strain entry 1,1", "0.5"}, {"strain entry 2,2", "0.5"}, {"strain entry 3,3", "0.5"}}),
                                  {.elevation = -90, .azimuth = 90});
-    for (const double at : {1.0, 1.5, 2.0}) {
+    for (const auto& [at, wide] : {std::pair{1.0, 3}, {1.5, 1}, {2.0, 3}}) {
         int across = 0, up = 0;
         for (double d = -4.5; d < 5; ++d) {
             across += pixel(image, 400 + at * kScale, 300 + d).g > 100;
             up += pixel(image, 400 + d, 300 + at * kScale).b > 100;
         }
-        const int wide = at == 1.5 ? 1 : 3;
         EXPECT_EQ(std::pair(across, up), std::pair(wide, wide)) << "y and z at " << at;
     }
 }

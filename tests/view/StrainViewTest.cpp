@@ -114,10 +114,15 @@ TEST_F(StrainViewTest, DragsTurnHalfADegreePerPixelAndFlicksSpinUntilStopped) {
     EXPECT_EQ(camera().azimuth(), stopped);
     release({100, 100});
 
-    // Escape stops a spin first, and then cancels a waiting pick.
+    // Escape stops a spin first, and then cancels a waiting pick. This flick
+    // is slower: 4 pixels, 2 degrees a tick.
     QTest::mouseClick(control(window, "point2SetButton"), Qt::LeftButton);
-    gesture({{200, 150}, {210, 150}}, {10, 0});
+    gesture({{200, 150}, {210, 150}}, {4, 0});
     ASSERT_TRUE(view->isSpinning());
+    const float flicked = camera().azimuth();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return camera().azimuth() != flicked; }));
+    const float turned = std::fmod(flicked - camera().azimuth() + 360.0f, 360.0f);
+    EXPECT_TRUE(turned == 2 || turned == 4) << turned << " degrees, a tick or two";
     QTest::keyClick(view, Qt::Key_Escape);
     EXPECT_FALSE(view->isSpinning());
     EXPECT_EQ(model().pointToSet(), 2) << "the first Escape only stops the spin";
