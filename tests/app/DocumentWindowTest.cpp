@@ -317,7 +317,6 @@ TEST_F(DocumentWindowTest, AWindowOpensWhereTheLastClosedOnTheScreenWithItsDocks
 // and 1600 wide too.
 TEST_F(DocumentWindowTest, ARoomyScreenShowsTheAnalysisAndTheNetBesideTheInspector) {
     DocumentWindow* window = shown(documents_->newDocument());
-    idle();
     auto* inspector = control<QDockWidget>(window, "inspectorDock");
     auto* analysis = control<QDockWidget>(window, "analysisDock");
     auto* net = control<QDockWidget>(window, "stereonetDock");

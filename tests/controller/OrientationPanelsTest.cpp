@@ -67,8 +67,7 @@ TEST_F(OrientationPanelsTest, TheNetShowsTheAxesWhereTheyPoint) {
     EXPECT_EQ(shownAt(net, net->pixelOf(45, 0)), qRgb(255, 140, 0)) << "orange, apart from the axes";
     model.setVelocityGradient(MatrixIndex(1, 0), 0.0f);
     // Without it the rim there is just the horizontal XY plane's trace.
-    const QString trace = "XY plane (foliation): dip direction 0.0°, dip 0.0°";
-    EXPECT_EQ(hover(net, net->pixelOf(45, 0)), trace);
+    EXPECT_EQ(hover(net, net->pixelOf(45, 0)), "XY plane (foliation): dip direction 0.0°, dip 0.0°");
 
     // Directions given by their upper end are shown by their lower one.
     net->setExtraDirections({{"A1", Qt::red, 200, 30}, {"A2", Qt::blue, 200, -30}});
@@ -76,11 +75,14 @@ TEST_F(OrientationPanelsTest, TheNetShowsTheAxesWhereTheyPoint) {
     EXPECT_EQ(hover(net, net->pixelOf(20, 30)), "A2: trend 20.0°, plunge 30.0°");
     EXPECT_EQ(shownAt(net, net->pixelOf(20, 30)), qRgb(0, 0, 255));
 
-    // The trace, the west rim at (22, 150), is told within 8 pixels of it.
-    for (const auto& [at, told] : {std::pair{QPoint(30, 150), true}, {QPoint(31, 150), false}}) {
+    // A trace is told 8 pixels from it, not 9: here a vertical XY plane's,
+    // along y = 150 exactly.
+    setDiagonal(model, 2, 0.5, 1);
+    for (const auto& [at, told] : {std::pair{QPoint(90, 158), true}, {QPoint(90, 159), false}}) {
         QHelpEvent help(QEvent::ToolTip, at, net->mapToGlobal(at));
         QApplication::sendEvent(net, &help);
-        EXPECT_EQ(help.isAccepted() ? QToolTip::text() : "", told ? trace : "") << at.x() - 22;
+        EXPECT_EQ(help.isAccepted() ? QToolTip::text() : "", told ? "XY plane (foliation): dip direction 0.0°, dip 90.0°" : "")
+            << at.y() - 150;
         QToolTip::hideText();
         ASSERT_TRUE(QTest::qWaitFor([] { return !QToolTip::isVisible(); }));
     }
