@@ -38,8 +38,6 @@ public:
 
     MyDocument& document() const { return *document_; }
     MyWindowController& windowController() const { return *windowController_; }
-    // The docks' arrangement, which the screen's width chooses.
-    OrientationDocks& orientationDocks() const { return *orientationDocks_; }
     UndoManager& undoManager() const;
 
     // Save asks for a name when the document has no file yet. Each returns

@@ -149,7 +149,6 @@ TEST(RenderTest, AxesShowThroughATranslucentSurface) {
 
     EXPECT_NEAR(redAcross(render(axes)), 0, 3) << "an opaque surface hides the axis";
     const Picture hidden = render(with(translucent, {{"show axes", "0"}}));
-    EXPECT_NEAR(redAcross(hidden), 0, 3);
     EXPECT_EQ(pixel(hidden, 400 + 2 * kScale, 300).brightest(), 0);
 }
 
